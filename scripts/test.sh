@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite. The GL tests need an X
+# server; without a display one is started (Xvfb, Mesa's software renderer).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+
+run_ctest=(ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)")
+if [ -n "${DISPLAY:-}" ] && xdpyinfo > /dev/null 2>&1; then
+  "${run_ctest[@]}"
+else
+  xvfb-run -a -s "-screen 0 1024x768x24" "${run_ctest[@]}"
+fi

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the game asks of the window system besides drawing: the elapsed time
+// and the window size. The game reads both only through here, so tests can
+// install a ManualHost and run frames at any frame rate they choose.
+class Host {
+public:
+    virtual ~Host() = default;
+    virtual int elapsedMs() const = 0;
+    virtual int windowWidth() const = 0;
+    virtual int windowHeight() const = 0;
+
+    // The host in use: GLUT's unless another one was installed.
+    static Host& current();
+    // Installs a host; nullptr goes back to GLUT.
+    static void install(Host* host);
+};
+
+// A host whose clock and window size are set by hand.
+class ManualHost : public Host {
+public:
+    int elapsedMs() const override { return now; }
+    int windowWidth() const override { return width; }
+    int windowHeight() const override { return height; }
+
+    void advance(int ms) { now += ms; }
+    void setTime(int ms) { now = ms; }
+    void setWindowSize(int w, int h) { width = w; height = h; }
+
+private:
+    int now = 0;
+    int width = 800;
+    int height = 600;
+};

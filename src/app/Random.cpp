@@ -1,0 +1,18 @@
+#include "app/Random.h"
+
+#include <cstdint>
+
+namespace {
+std::uint32_t state = 1;
+}
+
+int nextRandom()
+{
+    state = state * 214013u + 2531011u;
+    return static_cast<int>((state >> 16) & 0x7fffu);
+}
+
+void resetRandom()
+{
+    state = 1;
+}

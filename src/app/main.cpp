@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::printf("Viel Spass mit Korvel ....\n");
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One group of triangles drawn with one material.
+struct Mesh {
+    int materialIndex = -1; // -1: no material, drawn untextured
+    int numTriangles = 0;
+    std::vector<int> triangleIndices; // into Model::triangles
+};
+
+struct Material {
+    float ambient[4] = {};
+    float diffuse[4] = {};
+    float specular[4] = {};
+    float emissive[4] = {};
+    float shininess = 0.0f;
+    unsigned int texture = 0; // OpenGL texture name; 0 = none
+    std::string textureFilename;
+};
+
+struct Triangle {
+    float vertexNormals[3][3] = {};
+    float s[3] = {};
+    float t[3] = {};
+    int vertexIndices[3] = {}; // into Model::vertices
+};
+
+struct Vertex {
+    signed char boneId = 0;
+    float location[3] = {};
+};
+
+// The geometry of one model file. The counts always equal the sizes of the
+// arrays; a loader either fills all of it consistently or leaves it alone.
+class Model {
+public:
+    virtual ~Model() = default;
+    virtual bool loadModelData(const char* fileName) = 0;
+    // Loads every material's texture again by its file name (0 when empty).
+    void reloadTextures();
+
+    int numMeshes = 0;
+    std::vector<Mesh> meshes;
+    int numMaterials = 0;
+    std::vector<Material> materials;
+    int numTriangles = 0;
+    std::vector<Triangle> triangles;
+    int numVertices = 0;
+    std::vector<Vertex> vertices;
+};
+
+// A MilkShape 3D file (versions 3 and 4): vertices, triangles, groups and
+// materials; everything after the materials is ignored.
+class Ms3dModel : public Model {
+public:
+    bool loadModelData(const char* fileName) override;
+};
