@@ -56,58 +56,51 @@ Ms3dBuilder quad(int version)
     return b;
 }
 
-TEST_F(Ms3dModelTest, Version4FileFillsEveryField)
+TEST_F(Ms3dModelTest, Versions3And4FillEveryField)
 {
-    ASSERT_TRUE(load(quad(4)));
-    expectConsistent(model);
-    ASSERT_EQ(model.numVertices, 4);
-    EXPECT_FLOAT_EQ(model.vertices[0].location[0], -1.5f);
-    EXPECT_FLOAT_EQ(model.vertices[1].location[1], 0.5f);
-    EXPECT_FLOAT_EQ(model.vertices[2].location[2], -2.25f);
-    EXPECT_EQ(model.vertices[0].boneId, 3);
-    EXPECT_EQ(model.vertices[1].boneId, -4);
-    EXPECT_EQ(model.vertices[3].boneId, 7);
+    for (int version : {3, 4}) {
+        SCOPED_TRACE(version);
+        ASSERT_TRUE(load(quad(version)));
+        expectConsistent(model);
+        ASSERT_EQ(model.numVertices, 4);
+        EXPECT_FLOAT_EQ(model.vertices[0].location[0], -1.5f);
+        EXPECT_FLOAT_EQ(model.vertices[1].location[1], 0.5f);
+        EXPECT_FLOAT_EQ(model.vertices[2].location[2], -2.25f);
+        EXPECT_EQ(model.vertices[0].boneId, 3);
+        EXPECT_EQ(model.vertices[1].boneId, -4);
+        EXPECT_EQ(model.vertices[3].boneId, 7);
 
-    ASSERT_EQ(model.numTriangles, 2);
-    const Triangle& second = model.triangles[1];
-    EXPECT_EQ(second.vertexIndices[0], 2);
-    EXPECT_EQ(second.vertexIndices[1], 3);
-    EXPECT_EQ(second.vertexIndices[2], 0);
-    EXPECT_FLOAT_EQ(second.vertexNormals[0][1], -1);
-    EXPECT_FLOAT_EQ(second.vertexNormals[1][2], -1);
-    EXPECT_FLOAT_EQ(second.vertexNormals[2][0], -1);
-    EXPECT_FLOAT_EQ(second.s[0], 0.125f);
-    EXPECT_FLOAT_EQ(second.s[1], 2);
-    EXPECT_FLOAT_EQ(second.t[1], -0.5f);
-    EXPECT_FLOAT_EQ(model.triangles[0].t[0], 0.25f) << "t is not flipped";
-    EXPECT_FLOAT_EQ(model.triangles[0].t[1], 0.75f);
+        ASSERT_EQ(model.numTriangles, 2);
+        const Triangle& second = model.triangles[1];
+        EXPECT_EQ(second.vertexIndices[0], 2);
+        EXPECT_EQ(second.vertexIndices[1], 3);
+        EXPECT_EQ(second.vertexIndices[2], 0);
+        EXPECT_FLOAT_EQ(second.vertexNormals[0][1], -1);
+        EXPECT_FLOAT_EQ(second.vertexNormals[1][2], -1);
+        EXPECT_FLOAT_EQ(second.vertexNormals[2][0], -1);
+        EXPECT_FLOAT_EQ(second.s[0], 0.125f);
+        EXPECT_FLOAT_EQ(second.s[1], 2);
+        EXPECT_FLOAT_EQ(second.t[1], -0.5f);
+        EXPECT_FLOAT_EQ(model.triangles[0].t[0], 0.25f) << "t is not flipped";
+        EXPECT_FLOAT_EQ(model.triangles[0].t[1], 0.75f);
 
-    ASSERT_EQ(model.numMeshes, 2);
-    EXPECT_EQ(model.meshes[0].materialIndex, 1);
-    EXPECT_EQ(model.meshes[0].triangleIndices, (std::vector<int>{0, 1}));
-    EXPECT_EQ(model.meshes[1].materialIndex, -1) << "0xFF means no material";
-    EXPECT_EQ(model.meshes[1].triangleIndices, (std::vector<int>{1}));
+        ASSERT_EQ(model.numMeshes, 2);
+        EXPECT_EQ(model.meshes[0].materialIndex, 1);
+        EXPECT_EQ(model.meshes[0].triangleIndices, (std::vector<int>{0, 1}));
+        EXPECT_EQ(model.meshes[1].materialIndex, -1) << "0xFF means no material";
+        EXPECT_EQ(model.meshes[1].triangleIndices, (std::vector<int>{1}));
 
-    ASSERT_EQ(model.numMaterials, 2);
-    const Material& m = model.materials[0];
-    EXPECT_FLOAT_EQ(m.ambient[2], 0.3f);
-    EXPECT_FLOAT_EQ(m.diffuse[3], 0.8f);
-    EXPECT_FLOAT_EQ(m.specular[3], 0.25f);
-    EXPECT_FLOAT_EQ(m.emissive[0], 0.3f);
-    EXPECT_FLOAT_EQ(m.shininess, 12.5f);
-    EXPECT_FLOAT_EQ(model.materials[1].shininess, 64);
-    EXPECT_EQ(m.textureFilename, "");
-    EXPECT_EQ(m.texture, 0u);
-}
-
-TEST_F(Ms3dModelTest, Version3FileLoadsTheSame)
-{
-    ASSERT_TRUE(load(quad(3)));
-    expectConsistent(model);
-    EXPECT_EQ(model.numVertices, 4);
-    EXPECT_EQ(model.numTriangles, 2);
-    EXPECT_EQ(model.numMeshes, 2);
-    EXPECT_FLOAT_EQ(model.materials[0].shininess, 12.5f);
+        ASSERT_EQ(model.numMaterials, 2);
+        const Material& m = model.materials[0];
+        EXPECT_FLOAT_EQ(m.ambient[2], 0.3f);
+        EXPECT_FLOAT_EQ(m.diffuse[3], 0.8f);
+        EXPECT_FLOAT_EQ(m.specular[3], 0.25f);
+        EXPECT_FLOAT_EQ(m.emissive[0], 0.3f);
+        EXPECT_FLOAT_EQ(m.shininess, 12.5f);
+        EXPECT_FLOAT_EQ(model.materials[1].shininess, 64);
+        EXPECT_EQ(m.textureFilename, "");
+        EXPECT_EQ(m.texture, 0u);
+    }
 }
 
 TEST_F(Ms3dModelTest, RefusedFilesLeaveTheModelEmpty)
