@@ -87,7 +87,7 @@ std::vector<float> speak(const std::vector<Phone>& phones, const VoiceStyle& sty
         return out;
     }
     Phone now = phones.front();
-    Formant tract[3];
+    Formant tract[4];
     BandPass hiss;
     float phase = 0.0f;
     float previousFlow = 0.0f;
@@ -124,6 +124,9 @@ std::vector<float> speak(const std::vector<Phone>& phones, const VoiceStyle& sty
             tract[0].tune(now.f1, 80.0f);
             tract[1].tune(now.f2, 110.0f);
             tract[2].tune(now.f3, 160.0f);
+            // A higher, broad resonance that follows the third keeps the
+            // voice from sounding muffled.
+            tract[3].tune(now.f3 * 1.3f, 300.0f);
             for (Formant& formant : tract) {
                 sample = formant.process(sample);
             }

@@ -40,7 +40,7 @@ struct VoiceStyle {
     float glide = 0.03f;         // seconds the pitch takes to follow a phone
 };
 
-// Formant synthesis: a glottal pulse train and noise through three
+// Formant synthesis: a glottal pulse train and noise through the
 // resonances of the vocal tract.
 std::vector<float> speak(const std::vector<Phone>& phones, const VoiceStyle& style);
 
