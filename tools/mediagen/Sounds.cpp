@@ -103,7 +103,7 @@ std::vector<float> thanks()
 std::vector<float> bleat()
 {
     const Tract sheep = vowelOe.scaled(1.2f);
-    const VoiceStyle lamb{7.0f, 0.06f, 0.02f, 0.03f};
+    const VoiceStyle lamb{5.0f, 0.06f, 0.02f, 0.03f};
     std::vector<float> out = speak({
         quiet(0.05f, closure.scaled(1.2f), 320),
         voiced(0.03f, closure.scaled(1.2f), 320, 0.3f),
@@ -114,7 +114,7 @@ std::vector<float> bleat()
     // The bleat pulses in step with its vibrato.
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float t = static_cast<float>(i) / sampleRate;
-        out[i] *= 0.6f + 0.4f * std::sin(twoPi * lamb.vibratoHz * t);
+        out[i] *= 0.55f + 0.45f * std::sin(twoPi * lamb.vibratoHz * t);
     }
     return out;
 }
