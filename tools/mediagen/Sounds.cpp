@@ -171,6 +171,7 @@ std::vector<float> whistledTune()
     float frequency = midiToHz(tune[1].midi); // the first note after the opening rest
     float amplitude = 0.0f;
     float phase = 0.0f;
+    const float k = 1.0f - std::exp(-1.0f / (0.012f * sampleRate));
     for (const Note& note : tune) {
         const int count = secondsToSamples(note.eighths * eighth);
         const float target = note.midi > 0 ? midiToHz(note.midi) : frequency;
@@ -182,7 +183,6 @@ std::vector<float> whistledTune()
             if (note.midi > 0) {
                 level = left < 0.03f ? 0.25f : (t < 0.05f ? 1.0f : 0.85f);
             }
-            const float k = 1.0f - std::exp(-1.0f / (0.012f * sampleRate));
             amplitude += (level - amplitude) * (level > amplitude ? 3.0f * k : k);
             frequency += (target - frequency) * k;
             const float vibrato = t > 0.15f ? 0.006f * std::sin(twoPi * 5.5f * t) : 0.0f;
