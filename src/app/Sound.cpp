@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -34,6 +35,14 @@ bool openDevice()
     return true;
 }
 
+// Stops the mixer before the cached sounds go away with the program.
+void closeDevice()
+{
+    Mix_HaltChannel(channel);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 // Opened on the first sound. A machine without a usable sound card gets
 // SDL's silent driver, so playback state behaves the same everywhere.
 void initialiseOnce()
@@ -44,8 +53,11 @@ void initialiseOnce()
     layer.initialised = true;
     layer.deviceOpen = openDevice();
     if (!layer.deviceOpen) {
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         layer.deviceOpen = openDevice();
+    }
+    if (layer.deviceOpen) {
+        std::atexit(closeDevice);
     }
 }
 

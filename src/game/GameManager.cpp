@@ -12,6 +12,7 @@ void GameManager::init()
     setName("Gamemanager");
     controlNode->addChild(this);
     controlNode->setName("Steuerung");
+    // Walking input from the first frame on.
     controlNode->inputMode = 'a';
 
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
