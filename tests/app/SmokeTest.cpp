@@ -126,7 +126,10 @@ TEST(SmokeTest, GameGreetsOpensItsWindowDrawsAndEndsOnEscape)
     const long before = cpuTicks(game.pid);
     std::this_thread::sleep_for(1500ms);
     EXPECT_GT(cpuTicks(game.pid), before);
-    const std::string pixel = runCommand("import -window " + window + " -crop 1x1+400+300 txt:- 2>/dev/null");
+    // Raised, and sampled where the GL test windows of parallel tests (at
+    // the screen's top left, 800 x 600) cannot cover it.
+    runCommand("xdotool windowraise " + window + " 2>&1");
+    const std::string pixel = runCommand("import -window " + window + " -crop 1x1+750+550 txt:- 2>/dev/null");
     EXPECT_NE(pixel.find("srgb"), std::string::npos) << pixel;
     EXPECT_EQ(pixel.find("#000000"), std::string::npos) << "the window stays black: " << pixel;
 
