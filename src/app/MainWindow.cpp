@@ -4,14 +4,30 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
+namespace {
+
+void openWindow(int width, int height)
+{
+    glutInitWindowSize(width, height);
+    glutInitWindowPosition(100, 100);
+    glutCreateWindow("Korvel");
+}
+
+} // namespace
+
 void createMainWindow(int width, int height)
 {
     if (options.fullscreen) {
         glutGameModeString(readOption("glutGameModeString").c_str());
-        glutEnterGameMode();
-        return;
+        if (glutEnterGameMode() != 0) {
+            return;
+        }
+        // A display that cannot switch modes would leave no window at all.
+        std::printf("Unable to enter game mode, playing in a window\n");
+        std::fflush(stdout);
+        options.fullscreen = false;
     }
-    glutInitWindowSize(width, height);
-    glutInitWindowPosition(100, 100);
-    glutCreateWindow("Korvel");
+    openWindow(width, height);
 }

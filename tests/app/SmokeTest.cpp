@@ -51,18 +51,19 @@ long cpuTicks(pid_t pid)
     return utime + stime;
 }
 
-// The game as the player starts it: its run directory as working directory,
-// standard output into a file, on the test's X display.
+// The built game started in a working directory, standard output into a
+// file, on the test's X display.
 class RunningGame {
 public:
-    explicit RunningGame(const std::string& outputFile)
+    RunningGame(const std::string& workingDir, const std::string& outputFile)
     {
+        const std::string program = std::string(KORVEL_RUN_DIR) + "/korvel";
         pid = fork();
         if (pid == 0) {
-            if (chdir(KORVEL_RUN_DIR) != 0 || !std::freopen(outputFile.c_str(), "w", stdout)) {
+            if (chdir(workingDir.c_str()) != 0 || !std::freopen(outputFile.c_str(), "w", stdout)) {
                 _exit(127);
             }
-            execl("./korvel", "korvel", static_cast<char*>(nullptr));
+            execl(program.c_str(), "korvel", static_cast<char*>(nullptr));
             _exit(127);
         }
     }
@@ -115,7 +116,7 @@ TEST(SmokeTest, GameGreetsOpensItsWindowDrawsAndEndsOnEscape)
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run through scripts/test.sh";
     ScratchDir dir;
     const std::string output = (dir.path() / "stdout.txt").string();
-    RunningGame game(output);
+    RunningGame game(KORVEL_RUN_DIR, output);
     ASSERT_GT(game.pid, 0);
 
     const std::string window = findWindow();
@@ -140,4 +141,27 @@ TEST(SmokeTest, GameGreetsOpensItsWindowDrawsAndEndsOnEscape)
     std::string line;
     std::getline(greeting, line);
     EXPECT_EQ(line, "Viel Spass mit Korvel ....");
+}
+
+TEST(SmokeTest, DisplayWithoutGameModeGetsAWindow)
+{
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run through scripts/test.sh";
+    ScratchDir dir;
+    dir.write("options.txt", "#fullscreen\nyes\n#glutGameModeString\n9999x9999:32@60\n");
+    const std::string output = (dir.path() / "stdout.txt").string();
+    RunningGame game(dir.path().string(), output);
+    ASSERT_GT(game.pid, 0);
+
+    const std::string window = findWindow();
+    ASSERT_FALSE(window.empty()) << "no window titled Korvel appeared";
+    EXPECT_EQ(firstLine(runCommand("xdotool getwindowgeometry --shell " + window + " | grep WIDTH")), "WIDTH=800");
+    runCommand("xdotool windowfocus --sync " + window + " key Escape 2>&1");
+    EXPECT_EQ(game.waitForExit(10s), 0);
+
+    std::ifstream lines(output);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Viel Spass mit Korvel ....");
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Unable to enter game mode, playing in a window");
 }
