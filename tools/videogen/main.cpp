@@ -48,15 +48,19 @@ float pulse(int frame, int phase = 0)
 void paintIntro(Canvas& canvas, int frame, const std::vector<Star>& stars)
 {
     canvas.verticalGradient(Rgb{10, 16, 60}, Rgb{70, 44, 96});
+    const int moonY = 24 + int(std::lround(6.0f * pulse(frame)));
+    const Rgb skyBesideMoon = canvas.at(0, moonY - 4);
     for (const Star& star : stars) {
         canvas.set(star.x, star.y, mix(Rgb{70, 70, 110}, Rgb{255, 255, 230}, pulse(frame, star.phase)));
     }
-    const int moonY = 36 + int(std::lround(6.0f * pulse(frame)));
     canvas.disc(270, moonY, 14, Rgb{240, 236, 200});
-    canvas.disc(277, moonY - 4, 12, Rgb{16, 22, 66});
+    canvas.disc(277, moonY - 4, 12, skyBesideMoon);
     canvas.fillRect(0, 210, frameWidth, 30, Rgb{20, 46, 24});
     for (int x = 0; x < frameWidth; x += 40) {
         canvas.fillRect(x + 8, 196, 18, 14, Rgb{34, 28, 30});
+        for (int step = 1; step <= 10; ++step) { // the roof
+            canvas.fillRect(x + 17 - step, 186 + step, 2 * step, 1, Rgb{60, 30, 30});
+        }
         canvas.set(x + 14, 202, mix(Rgb{60, 50, 20}, Rgb{255, 210, 90}, pulse(frame, x)));
     }
     const Rgb gold = mix(Rgb{230, 170, 40}, Rgb{255, 225, 110}, pulse(frame));
