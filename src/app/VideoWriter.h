@@ -9,9 +9,10 @@ struct AVPacket;
 struct AVStream;
 struct SwsContext;
 
-// Writes an AVI file of MPEG-4 Part 2 video, one RGB frame at a time. The
-// build makes the game's videos with it. Output is byte-for-byte the same
-// for the same frames (single-threaded, fixed quantiser, no version tags).
+// Writes an AVI file of MPEG-4 video (the kind Xvid writes), one RGB frame at
+// a time. The build makes the game's videos with it. Output is byte-for-byte
+// the same for the same frames (single-threaded, fixed quantiser, no version
+// tags).
 class VideoWriter {
 public:
     VideoWriter() = default;
