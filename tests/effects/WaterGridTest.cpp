@@ -51,19 +51,6 @@ TEST(WaterGridTest, EveryRowIsOneWaveStepOfEightDegrees)
     }
 }
 
-TEST(WaterGridTest, RefillingKeepsTheAnimationState)
-{
-    const auto grid = filledGrid();
-    for (int frame = 0; frame < 3; ++frame) {
-        grid->slideStep();
-        grid->waveStep();
-    }
-    grid->fill();
-    EXPECT_EQ(grid->slideCounter, 3);
-    EXPECT_EQ(grid->waveCounter, 1);
-    EXPECT_FLOAT_EQ(grid->upperLayer[0][1], 0.0f);
-}
-
 TEST(WaterGridTest, SlideRisesFor1001FramesThenFallsBackToCounterZero)
 {
     const auto grid = filledGrid();
@@ -154,23 +141,6 @@ void finishView()
 }
 
 } // namespace
-
-TEST(WaterGridGlTest, WaterIsTranslucentOverTheBackground)
-{
-    prepareTopView();
-    const auto grid = filledGrid();
-    grid->draw(0);
-    const auto centre = GlTestWindow::pixel(400, 300);
-    const auto corner = GlTestWindow::pixel(2, 2);
-    finishView();
-
-    EXPECT_EQ(corner[0], 255); // no water out there
-    EXPECT_EQ(corner[2], 0);
-    // Blue water over red: both colours are in the picture.
-    EXPECT_GT(centre[0], 20);
-    EXPECT_LT(centre[0], 100);
-    EXPECT_GT(centre[2], 150);
-}
 
 TEST(WaterGridGlTest, DrawingRestoresStateAndAdvancesOneFrame)
 {
