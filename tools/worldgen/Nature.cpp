@@ -106,7 +106,7 @@ template <typename Skip>
 BuiltModel ground(Skip skip)
 {
     ModelBuilder b;
-    const int grass = b.material("wiese", texturePath("wiese.jpg"), {0.85f, 0.95f, 0.8f});
+    const int grass = b.material("wiese", texturePath("wiese.jpg"), {0.85f, 0.95f, 0.8f}, 0.35f);
     b.use(grass);
     constexpr float half = 160.0f;
     constexpr float cell = 4.0f;
@@ -171,7 +171,7 @@ namespace {
 BuiltModel hills(int seed)
 {
     ModelBuilder b;
-    const int rock = b.material("berg", texturePath("berg.jpg"), {0.85f, 0.95f, 0.8f});
+    const int rock = b.material("berg", texturePath("berg.jpg"), {0.85f, 0.95f, 0.8f}, 0.25f);
     b.use(rock);
     constexpr float half = 300.0f;
     constexpr float cell = 15.0f;
