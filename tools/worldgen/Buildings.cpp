@@ -173,7 +173,7 @@ BuiltModel buildInn()
         if (part != InnSign) {
             return p;
         }
-        const float angle = k == 0 ? 16.0f : (k == 1 ? 0.0f : -16.0f);
+        const float angle = k == 0 ? 16.0f : (k == 1 ? 5.0f : -14.0f);
         return Frame::rotationAbout(signHinge, {0, 0, 1}, angle).apply(p);
     };
     return built;
