@@ -257,7 +257,7 @@ BuiltModel buildBoundaryWall()
 
 BuiltModel buildBridge()
 {
-    // Arched footbridge 44 units long along z and 4.2 wide; Level 4 turns it
+    // Arched footbridge 44 units long along z and 4.4 wide; Level 4 turns it
     // across the river and widens it by 1.2 to span the fences' gap.
     ModelBuilder b;
     const HouseMaterials m = houseMaterials(b, {1, 1, 1});
@@ -268,9 +268,9 @@ BuiltModel buildBridge()
         const float z0 = -22.0f + 4.0f * static_cast<float>(i), z1 = z0 + 4.0f;
         const float y = arch(0.5f * (z0 + z1));
         b.use(planks);
-        b.box({-2.08f, y, z0}, {2.08f, y + 0.3f, z1}, 2.0f);
+        b.box({-2.2f, y, z0}, {2.2f, y + 0.3f, z1}, 2.0f);
         b.use(m.wood);
-        for (float x : {-2.0f, 1.85f}) {
+        for (float x : {-2.15f, 2.0f}) {
             b.box({x, y + 0.3f, z0}, {x + 0.15f, y + 1.3f, z0 + 0.2f}); // rail posts
             b.box({x - 0.02f, y + 1.2f, z0}, {x + 0.17f, y + 1.35f, z1}); // hand rail
         }
@@ -282,8 +282,8 @@ BuiltModel buildBridge()
     BuiltModel built;
     built.model = b.model();
     built.customBox = true;
-    built.boxMin = {-2.2f, 0, -22};
-    built.boxMax = {2.2f, 2.4f, 22};
+    built.boxMin = {-2.3f, 0, -22};
+    built.boxMax = {2.3f, 2.4f, 22};
     return built;
 }
 
