@@ -19,9 +19,19 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   game=$!
   sleep "'"$seconds"'"
   import -window root "'"$shot"'"
-  xdotool search --name "^Korvel$" windowactivate --sync key Escape 2>/dev/null || true
-  sleep 1
-  kill "$game" 2>/dev/null || true
-  wait "$game" 2>/dev/null || true
+  # Xvfb runs no window manager, so the window is focused directly.
+  window=$(xdotool search --name "^Korvel$" | head -n 1)
+  if [ -n "$window" ]; then
+    xdotool windowfocus --sync "$window" key Escape || true
+  fi
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.5
+  done
+  if kill -0 "$game" 2>/dev/null; then
+    echo "Korvel did not end on Escape; stopping it." >&2
+    kill "$game"
+  fi
+  wait "$game" || echo "Korvel ended with status $?." >&2
 ' bash "$@"
 echo "A screenshot of the game was written to $shot"

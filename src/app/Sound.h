@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The game plays one WAV file at a time; starting any sound ends the one
 // playing. A looped sound repeats until another sound starts (the game plays
 // the silent "data/sound/leer.wav" to stop one). Missing files and machines
@@ -7,3 +9,15 @@
 enum class SoundMode { Once, Looped };
 
 void playSound(const char* path, SoundMode mode);
+
+// What the sound layer is doing, for diagnostics and tests.
+struct SoundStatus {
+    bool deviceOpen = false;  // an audio device (real or silent stand-in) is open
+    std::string driver;       // SDL's audio driver in use, empty without a device
+    std::string lastPath;     // the sound most recently started
+    SoundMode lastMode = SoundMode::Once;
+    bool playing = false;     // the channel is still sounding
+    int filesLoaded = 0;      // WAV files read from disk so far
+};
+
+SoundStatus soundStatus();

@@ -1,0 +1,120 @@
+#include "app/FrameLoop.h"
+
+#include "app/AppState.h"
+#include "app/GameObjects.h"
+#include "app/Host.h"
+#include "app/Options.h"
+#include "app/VideoPlayer.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* introFile = "data/video/intro.avi";
+constexpr const char* outroFile = "data/video/outro.avi";
+
+// After the intro: the game with its own camera.
+void enterGame()
+{
+    if (options.fullscreen) {
+        buildGameOnce();
+        controlNode.applyCamera();
+    } else {
+        reshapeWindow(options.windowWidth, options.windowHeight);
+    }
+}
+
+[[noreturn]] void endProgram()
+{
+    std::exit(0);
+}
+
+} // namespace
+
+void renderFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    startOutroIfDue(appState.gameInitialised && gameManager.lastQuestFinished());
+    if (appState.videoRunning()) {
+        advanceVideo();
+    } else if (appState.gameInitialised) {
+        gameManager.runFrame();
+    }
+    glutSwapBuffers();
+    glFlush();
+}
+
+void reshapeWindow(int width, int height)
+{
+    // The stored height divides the video's aspect below.
+    if (options.windowHeight == 0) {
+        options.windowHeight = 1;
+    }
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    if (appState.videoRunning()) {
+        glLoadIdentity();
+        gluPerspective(45.0, static_cast<double>(options.windowWidth) / options.windowHeight, 1.0, 100.0);
+    } else {
+        buildGameOnce();
+        controlNode.applyCamera();
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void startIntroOrGame()
+{
+    if (options.playIntro) {
+        if (openVideo(introFile)) {
+            appState.introPlaying = true;
+            return;
+        }
+        // Unplayable: as if the player had skipped it.
+        options.playIntro = false;
+    }
+    buildGameOnce();
+}
+
+void buildGameOnce()
+{
+    if (appState.gameInitialised) {
+        return;
+    }
+    gameManager.init();
+    appState.gameInitialised = true;
+}
+
+void startOutroIfDue(bool lastQuestFinished)
+{
+    if (!lastQuestFinished || !options.playOutro || appState.outroStarted) {
+        return;
+    }
+    appState.outroStarted = true;
+    if (!openVideo(outroFile)) {
+        options.playOutro = false;
+        endProgram();
+    }
+    appState.outroPlaying = true;
+    if (options.fullscreen) {
+        options.windowWidth = Host::current().windowWidth();
+        options.windowHeight = Host::current().windowHeight();
+    }
+    reshapeWindow(options.windowWidth, options.windowHeight);
+}
+
+void endVideo()
+{
+    if (appState.introPlaying) {
+        options.playIntro = false;
+        closeVideo();
+        appState.introPlaying = false;
+        enterGame();
+    } else if (appState.outroPlaying) {
+        options.playOutro = false;
+        closeVideo();
+        endProgram();
+    }
+}

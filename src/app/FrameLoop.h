@@ -1,0 +1,21 @@
+#pragma once
+
+// GLUT calls renderFrame as both display and idle callback: each call draws
+// one frame, of the running video or of the game, and swaps buffers.
+void renderFrame();
+// Viewport and projection for the new window size: the video's fixed view
+// while a video runs, else the current level's camera (building the game
+// first if the intro has just ended).
+void reshapeWindow(int width, int height);
+
+// Start-up: opens the intro when it is wanted and playable, otherwise
+// builds the game at once.
+void startIntroOrGame();
+// Builds the game unless it has been built already.
+void buildGameOnce();
+// Starts the outro, once, when the last quest is finished and the outro is
+// wanted. An outro that cannot be played ends the program as the finished
+// outro would.
+void startOutroIfDue(bool lastQuestFinished);
+// Leaves the running video, as the release of 'w' does.
+void endVideo();

@@ -1,0 +1,4 @@
+#include "app/GameObjects.h"
+
+ControlNode controlNode;
+GameManager gameManager;

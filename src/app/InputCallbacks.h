@@ -1,0 +1,15 @@
+#pragma once
+
+// GLUT's keyboard and mouse callbacks. They hand events to the control node
+// and, except for mouse buttons, draw one extra frame at once. While a video
+// runs they ignore everything but the release of 'w', which leaves it.
+void onKeyDown(unsigned char key, int x, int y);
+void onKeyUp(unsigned char key, int x, int y);
+void onSpecialKey(int key, int x, int y);
+void onSpecialKeyUp(int key, int x, int y);
+void onMouseButton(int button, int state, int x, int y);
+void onMouseDrag(int x, int y);
+void onMouseMove(int x, int y);
+
+// Registers the seven callbacks with GLUT for the current window.
+void registerInputCallbacks();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// The settings from "options.txt". Filled once at start-up by loadOptions;
+// the video flags and, in game mode, the size are changed later by the
+// frame loop.
+struct Options {
+    bool fullscreen = false;
+    int windowWidth = 800;
+    int windowHeight = 600;
+    bool playIntro = false;
+    bool playOutro = false;
+};
+
+inline Options options;
+
+// The line after the first line that reads exactly "#" + key in
+// "options.txt", opened afresh on every call. Returns "" when the file
+// cannot be opened (saying so on standard output), when no line matches,
+// or when the key line is the last line.
+std::string readOption(const std::string& key);
+
+// Fills `options`. Window sizes are read only outside game mode; a size key
+// that is absent keeps the default, so a missing file still gives a usable
+// 800 x 600 window.
+void loadOptions();

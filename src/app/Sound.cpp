@@ -1,0 +1,109 @@
+#include "app/Sound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+constexpr int channel = 0;
+
+struct SoundLayer {
+    bool initialised = false;
+    bool deviceOpen = false;
+    // Files that failed to load are kept as nullptr, so they are tried once.
+    std::map<std::string, Mix_Chunk*> cache;
+    std::string lastPath;
+    SoundMode lastMode = SoundMode::Once;
+    int filesLoaded = 0;
+};
+
+SoundLayer layer;
+
+bool openDevice()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    return true;
+}
+
+// Stops the mixer before the cached sounds go away with the program.
+void closeDevice()
+{
+    Mix_HaltChannel(channel);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Opened on the first sound. A machine without a usable sound card gets
+// SDL's silent driver, so playback state behaves the same everywhere.
+void initialiseOnce()
+{
+    if (layer.initialised) {
+        return;
+    }
+    layer.initialised = true;
+    layer.deviceOpen = openDevice();
+    if (!layer.deviceOpen) {
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        layer.deviceOpen = openDevice();
+    }
+    if (layer.deviceOpen) {
+        std::atexit(closeDevice);
+    }
+}
+
+Mix_Chunk* chunkFor(const std::string& path)
+{
+    const auto found = layer.cache.find(path);
+    if (found != layer.cache.end()) {
+        return found->second;
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (chunk != nullptr) {
+        ++layer.filesLoaded;
+    }
+    layer.cache.emplace(path, chunk);
+    return chunk;
+}
+
+} // namespace
+
+void playSound(const char* path, SoundMode mode)
+{
+    initialiseOnce();
+    if (!layer.deviceOpen || path == nullptr) {
+        return;
+    }
+    // One channel: whatever played ends, even when the new file is missing.
+    Mix_HaltChannel(channel);
+    layer.lastPath = path;
+    layer.lastMode = mode;
+    Mix_Chunk* chunk = chunkFor(layer.lastPath);
+    if (chunk != nullptr) {
+        Mix_PlayChannel(channel, chunk, mode == SoundMode::Looped ? -1 : 0);
+    }
+}
+
+SoundStatus soundStatus()
+{
+    SoundStatus status;
+    status.deviceOpen = layer.deviceOpen;
+    if (layer.deviceOpen) {
+        const char* driver = SDL_GetCurrentAudioDriver();
+        status.driver = driver != nullptr ? driver : "";
+        status.playing = Mix_Playing(channel) != 0;
+    }
+    status.lastPath = layer.lastPath;
+    status.lastMode = layer.lastMode;
+    status.filesLoaded = layer.filesLoaded;
+    return status;
+}

@@ -1,0 +1,25 @@
+#include "model/Model.h"
+
+#include "model/Ms3dReader.h"
+
+#include <utility>
+
+bool Ms3dModel::loadModelData(const char* fileName)
+{
+    // The file is read whole into temporaries first, so a refused file
+    // leaves this model exactly as it was.
+    std::optional<Ms3dContents> contents = readMs3dFile(fileName);
+    if (!contents) {
+        return false;
+    }
+    vertices = std::move(contents->vertices);
+    triangles = std::move(contents->triangles);
+    meshes = std::move(contents->meshes);
+    materials = std::move(contents->materials);
+    numVertices = static_cast<int>(vertices.size());
+    numTriangles = static_cast<int>(triangles.size());
+    numMeshes = static_cast<int>(meshes.size());
+    numMaterials = static_cast<int>(materials.size());
+    reloadTextures();
+    return true;
+}

@@ -1,0 +1,45 @@
+#include "Dialogues.h"
+#include "Sounds.h"
+#include "WavWriter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+// korvel-mediagen <run-dir>: writes data/sound/*.wav and
+// data/text/dialogues.txt below the run directory.
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: korvel-mediagen <run-dir>\n";
+        return 2;
+    }
+    const fs::path data = fs::path(argv[1]) / "data";
+    std::error_code error;
+    fs::create_directories(data / "sound", error);
+    fs::create_directories(data / "text", error);
+
+    for (const GameSound& sound : makeGameSounds()) {
+        if (!writeWav(data / "sound" / sound.file, sound.samples)) {
+            std::cerr << "korvel-mediagen: cannot write " << (data / "sound" / sound.file) << '\n';
+            return 1;
+        }
+    }
+
+    const std::vector<DialoguePartner>& partners = dialoguePartners();
+    if (const std::string problem = unsafeDialogueLine(partners); !problem.empty()) {
+        std::cerr << "korvel-mediagen: " << problem << '\n';
+        return 1;
+    }
+    const fs::path dialogues = data / "text" / "dialogues.txt";
+    std::ofstream out(dialogues, std::ios::binary | std::ios::trunc);
+    writeDialogues(out, partners);
+    out.close();
+    if (!out) {
+        std::cerr << "korvel-mediagen: cannot write " << dialogues << '\n';
+        return 1;
+    }
+    return 0;
+}
