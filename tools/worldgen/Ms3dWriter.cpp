@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -150,4 +151,22 @@ bool writeMs3d(const std::string& path, const GenModel& model)
     std::ofstream file(path, std::ios::binary);
     file.write(out.buffer.data(), static_cast<std::streamsize>(out.buffer.size()));
     return static_cast<bool>(file);
+}
+
+void pruneUnusedMaterials(GenModel& model)
+{
+    std::vector<int> newIndex(model.materials.size(), -1);
+    std::vector<GenMaterial> kept;
+    for (GenGroup& group : model.groups) {
+        if (group.material < 0) {
+            continue;
+        }
+        int& index = newIndex[static_cast<std::size_t>(group.material)];
+        if (index < 0) {
+            index = static_cast<int>(kept.size());
+            kept.push_back(model.materials[static_cast<std::size_t>(group.material)]);
+        }
+        group.material = index;
+    }
+    model.materials = std::move(kept);
 }

@@ -44,3 +44,7 @@ struct GenModel {
 // writes nothing usable) when the model exceeds the format's 16-bit counts
 // or the file cannot be written.
 bool writeMs3d(const std::string& path, const GenModel& model);
+
+// Drops materials that no group uses (builders share a palette per kind of
+// model) and renumbers the groups' material indices.
+void pruneUnusedMaterials(GenModel& model);

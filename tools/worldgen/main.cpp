@@ -12,6 +12,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -144,7 +145,9 @@ int main(int argc, char** argv)
     }
     std::map<std::string, BuiltModel> models;
     for (const ModelSpec& spec : modelCatalogue()) {
-        models.emplace(spec.name, spec.build());
+        BuiltModel built = spec.build();
+        pruneUnusedMaterials(built.model);
+        models.emplace(spec.name, std::move(built));
     }
     int poses = 0;
     if (!everyPlacedModelBuilt(models) || !writeModels(data, models) || !writePoses(data, models, poses) ||
