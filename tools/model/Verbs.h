@@ -17,3 +17,6 @@ struct Verb {
 
 // info FILE.ms3d: counts, texture names and vertex bounds as one JSON object.
 int runInfo(const std::vector<std::string>& arguments);
+// render FILE.ms3d OUT.png [animation [frame]]: a lit, textured picture of the
+// model, optionally in one pose of an animation, drawn on the X display.
+int runRender(const std::vector<std::string>& arguments);

@@ -9,6 +9,7 @@ namespace {
 
 const Verb verbs[] = {
     {"info", "FILE.ms3d", "print the model's counts, texture names and bounds as JSON", runInfo},
+    {"render", "FILE.ms3d OUT.png [animation [frame]]", "draw the model lit and textured into a PNG", runRender},
 };
 
 void printUsage(std::FILE* out)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "scene/Vector3.h"
+
+// One glowing square of a particle system. Its life doubles as the alpha of
+// its colour, so a particle fades out as it ages.
+struct Particle {
+    bool active = false;
+    float life = 0.0f;
+    float fadeRate = 0.0f;
+    float colour[3] = {};
+    Vector3 offset;
+    Vector3 velocity;
+    Vector3 acceleration;
+};
+
+// How many particles every system simulates.
+inline constexpr int particleCount = 1000;
+
+// GL state shared by both systems: unlit, additive, no depth writes.
+void beginParticleState();
+// Puts back what the game expects between nodes (lighting, depth test and
+// depth writes on; blending and texturing off).
+void endParticleState();
+// One textured square of half size h around the particle's offset in the
+// current x-y plane, coloured (and lit by emission) with its colour and life.
+void drawParticleQuad(const Particle& p, float h, unsigned int texture);

@@ -1,0 +1,71 @@
+#include "effects/ParticleSheet.h"
+
+#include "app/Random.h"
+#include "model/TextureLoader.h"
+
+#include <GL/gl.h>
+
+ParticleSheet::ParticleSheet()
+{
+    for (Particle& p : particles) {
+        p.active = true;
+        p.life = 0.0f;
+        p.fadeRate = static_cast<float>(nextRandom() % 100) / fadeDivisor;
+        p.colour[0] = colour[0];
+        p.colour[1] = colour[1];
+        p.colour[2] = colour[2];
+        p.offset.set(0.0f, 0.0f, 0.0f);
+        p.velocity.set(-260.0f, -250.0f, -250.0f);
+        p.acceleration.set(0.0f, 0.0f, 0.0f);
+    }
+}
+
+void ParticleSheet::loadTexture()
+{
+    texture = ::loadTexture("./texture/Particle.jpg", 0, false);
+}
+
+// The draws happen in exactly this order (fade, x, y, velocity x, velocity y)
+// so that every run scatters the sheet the same way.
+void ParticleSheet::rebirth(Particle& p)
+{
+    p.life = respawnLife;
+    p.fadeRate = static_cast<float>((nextRandom() % 100) * 0.001 + 0.003);
+    p.offset.x = static_cast<float>((nextRandom() % 520) - 32.0);
+    p.offset.y = static_cast<float>((nextRandom() % 520) - 32.0);
+    p.offset.z = 0.0f;
+    p.velocity.x = static_cast<float>((nextRandom() % 60) - 32.0);
+    p.velocity.y = static_cast<float>((nextRandom() % 60) - 3.0);
+    p.colour[0] = colour[0];
+    p.colour[1] = colour[1];
+    p.colour[2] = colour[2];
+}
+
+void ParticleSheet::drawParticles()
+{
+    glPushMatrix();
+    beginParticleState();
+    glDisable(GL_DEPTH_TEST);
+    // The particles live in their x-y plane; lay it into the node's x-z plane.
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+
+    const float h = particleSize * 0.5f;
+    for (Particle& p : particles) {
+        if (!p.active) {
+            continue;
+        }
+        drawParticleQuad(p, h, texture);
+        // The sheet stays flat: nothing moves in z.
+        p.offset.x += p.velocity.x / (speedDivisor * 1000.0f);
+        p.offset.y += p.velocity.y / (speedDivisor * 1000.0f);
+        p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+        // A particle whose fade rate came out 0 never ages and is never reborn.
+        p.life -= p.fadeRate;
+        if (p.life < 0.0f) {
+            rebirth(p);
+        }
+    }
+
+    endParticleState();
+    glPopMatrix();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "effects/Particle.h"
+#include "scene/SceneNode.h"
+#include "scene/Vector3.h"
+
+#include <array>
+
+// A thousand small squares that burst from one point, rise and fade, turned
+// toward the viewer. Simulated one step per drawn frame.
+class ParticleSpray : public SceneNode {
+public:
+    ParticleSpray();
+    ~ParticleSpray() override = default;
+
+    // Loads "./texture/Particle.bmp"; until then the spray draws with texture 0.
+    void loadTexture();
+    // Draws every particle facing `viewer` and advances it.
+    void drawParticles();
+
+    std::array<Particle, particleCount> particles;
+    float speedDivisor = 2.0f;
+    float fadeDivisor = 1000.003f;
+    float colour[3] = {0.5f, 0.5f, 0.5f};
+    float respawnLife = 2.0f;
+    int fadeModulus = 100;
+    int velocityModulus[3] = {60, 60, 60};
+    float velocityBias[3] = {32.0f, 30.0f, 30.0f};
+    float particleSize = 0.5f;
+    // The owner's position, written before each draw.
+    Vector3 anchor;
+    // The point the squares turn toward (the camera, set by the level).
+    Vector3 viewer;
+    unsigned int texture = 0;
+
+private:
+    void rebirth(Particle& p);
+};

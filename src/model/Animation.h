@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <string>
+
+// One animation of a model node: a short cycle of keyframe poses, each a
+// complete model file beside the base model, blended vertex by vertex.
+struct Animation {
+    static constexpr int maxKeyframes = 5;
+
+    std::string name; // part of the pose file names; empty = slot unused
+    int keyframeCount = 0;
+    int stepsPerKeyframe = 0; // drawn frames from one pose to the next
+    Ms3dModel keyframes[maxKeyframes];
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "scene/Vector3.h"
+
+// The six planes of the current view, in world coordinates (the view lives
+// in the projection matrix and the modelview matrix is the identity).
+class Frustum {
+public:
+    // Reads both GL matrices and derives the planes right, left, bottom,
+    // top, far, near, each scaled to a unit normal.
+    void extract();
+    // Strictly in front of all six planes; a point on a plane is outside.
+    bool pointInside(const Vector3& p) const;
+    // At least one of the eight points inside.
+    bool boxInside(const Vector3 points[8]) const;
+
+    float planes[6][4] = {};
+};

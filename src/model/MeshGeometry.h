@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/Model.h"
+#include "scene/Vector3.h"
+
+// Where the vertices of an animated model come from: the two poses being
+// blended and the blend factor. `out` receives each blended vertex.
+struct PoseBlend {
+    const Model* from = nullptr;
+    const Model* to = nullptr;
+    float factor = 0.0f;
+    Vector3* out = nullptr;
+};
+
+// Emits one mesh as GL_TRIANGLES: per corner its normal, texture coordinate
+// and vertex, taken from m or, with a blend, between the two poses. A triangle
+// with an index outside the model is skipped.
+void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
+
+// Compiles meshes 0 and 1 of a model, geometry only, into the lists
+// firstList and firstList + 1 (a missing mesh gives an empty list), so that
+// repeated scenery can be drawn from them with the materials of its own model.
+void compileMeshLists(const Model& m, unsigned int firstList);

@@ -1,0 +1,276 @@
+#include "model/ModelNode.h"
+
+#include "model/MeshGeometry.h"
+#include "model/TextureLoader.h"
+#include "scene/Matrix4.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const float shadowColour[4] = {0.0f, 0.0f, 0.0f, 0.1f};
+
+// Unit vector of v, or v unchanged when it has no length.
+Vector3 normalized(Vector3 v)
+{
+    if (v.x != 0.0f || v.y != 0.0f || v.z != 0.0f) {
+        v.normalize();
+    }
+    return v;
+}
+
+} // namespace
+
+bool ModelNode::load(const char* fileName)
+{
+    if (!drawnModel->loadModelData(fileName)) {
+        return false;
+    }
+    if (animated) {
+        loadKeyframes(fileName);
+    }
+    if (hasBoundingBox) {
+        loadBoundingBox(fileName);
+    }
+    return true;
+}
+
+void ModelNode::loadBoundingBox(const char* fileName)
+{
+    // "data/brunnen.ms3d" has its box in "data/bbbrunnen.ms3d".
+    if (std::strlen(fileName) < 5) {
+        return;
+    }
+    const std::string boxName = std::string("data/bb") + (fileName + 5);
+    if (!boxModel.loadModelData(boxName.c_str())) {
+        return;
+    }
+    // Starting at +-2000 keeps the box within the playing area's range.
+    Vector3 low(2000.0f, 2000.0f, 2000.0f);
+    Vector3 high(-2000.0f, -2000.0f, -2000.0f);
+    for (const Vertex& v : boxModel.vertices) {
+        low.set(std::min(low.x, v.location[0]), std::min(low.y, v.location[1]),
+                std::min(low.z, v.location[2]));
+        high.set(std::max(high.x, v.location[0]), std::max(high.y, v.location[1]),
+                 std::max(high.z, v.location[2]));
+    }
+    box.corner[0].set(low.x, low.y, low.z);
+    box.corner[1].set(low.x, low.y, high.z);
+    box.corner[2].set(high.x, high.y, high.z);
+    box.corner[3].set(high.x, high.y, low.z);
+
+    const Matrix4 scaling = Matrix4().scale(scale.x, scale.y, scale.z);
+    for (int i = 0; i < 4; ++i) {
+        Vector3& c = box.corner[i];
+        c = scaling.transformPoint(c);
+        c.add(position.x, position.y, position.z);
+        box.cornerDist[i] = c.distanceTo(position.x, position.y, position.z);
+        box.cornerDir[i] = normalized(
+            Vector3::subtract(c.x, c.y, c.z, position.x, position.y, position.z));
+    }
+    rotateBox(heading);
+}
+
+void ModelNode::rotateBox(float h)
+{
+    const Matrix4 turn = Matrix4().rotateY(h);
+    for (int i = 0; i < 4; ++i) {
+        Vector3& dir = box.cornerDir[i];
+        dir = normalized(turn.transformPoint(dir));
+        const float dist = box.cornerDist[i];
+        box.corner[i].set(position.x + dir.x * dist, position.y + dir.y * dist,
+                          position.z + dir.z * dist);
+    }
+    updateBoxPoints();
+}
+
+void ModelNode::updateBoxPoints()
+{
+    const Vector3* c = box.corner;
+    Vector3* p = box.points;
+    p[0] = c[0];
+    p[1] = c[1];
+    p[2].set(c[2].x, c[0].y, c[2].z);
+    p[3].set(c[3].x, c[0].y, c[3].z);
+    p[4].set(c[0].x, c[2].y, c[0].z);
+    p[5].set(c[1].x, c[2].y, c[1].z);
+    p[6] = c[2];
+    p[7] = c[3];
+}
+
+void ModelNode::draw(Matrix4 parent)
+{
+    if (!hidden) {
+        glLoadIdentity();
+        glTranslatef(position.x, position.y, position.z);
+        glScalef(scale.x, scale.y, scale.z);
+        glRotatef(heading, 0.0f, 1.0f, 0.0f);
+        if (!particleMode) {
+            drawModel(drawnModel);
+        } else if (useSheet) {
+            sheet.anchor = position;
+            sheet.drawParticles();
+        } else {
+            spray.anchor = position;
+            spray.drawParticles();
+        }
+        glLoadIdentity();
+        SceneNode::draw(parent);
+    }
+    // The shadow stays on the ground even when the object itself is culled.
+    if (!particleMode && castsShadow) {
+        drawShadow();
+    }
+}
+
+void ModelNode::drawModel(Model* m)
+{
+    drawGeometry(m, false);
+}
+
+void ModelNode::drawShadow()
+{
+    if (shadowLight.x == 0.0f && shadowLight.y == 0.0f && shadowLight.z == 0.0f) {
+        return;
+    }
+    Vector3 d = Vector3::subtract(position.x, box.points[5].y, position.z, shadowLight.x,
+                                  shadowLight.y, shadowLight.z);
+    if (d.x == 0.0f && d.y == 0.0f && d.z == 0.0f) {
+        return; // the light sits on the top of the box: no direction to cast
+    }
+    d.normalize();
+    const float k = d.y != 0.0f ? -shadowLight.y / d.y : 0.0f;
+    const Vector3 ground(shadowLight.x + d.x * k, 0.0f, shadowLight.z + d.z * k);
+    const float length = ground.distanceTo(position.x, position.y, position.z);
+
+    // Shear sideways in proportion to the height: 2.5 % of the shadow length.
+    Matrix4 shear;
+    shear.m[4] = d.x * length * 0.025f;
+    shear.m[6] = d.z * length * 0.025f;
+
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glScalef(scale.x, 0.0f, scale.z);
+    glMultMatrixf(shear.m);
+    glRotatef(heading, 0.0f, 1.0f, 0.0f);
+    drawGeometry(drawnModel, true);
+    glPopMatrix();
+}
+
+void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)
+{
+    if (meshIndex >= static_cast<int>(m.meshes.size())) {
+        return;
+    }
+    const int index = m.meshes[meshIndex].materialIndex;
+    const bool hasMaterial = index >= 0 && index < static_cast<int>(m.materials.size());
+    if (shadow) {
+        if (!hasMaterial) {
+            glDisable(GL_TEXTURE_2D);
+        }
+        glMaterialfv(GL_FRONT, GL_AMBIENT, shadowColour);
+        glMaterialfv(GL_FRONT, GL_DIFFUSE, shadowColour);
+        glMaterialfv(GL_FRONT, GL_EMISSION, shadowColour);
+        glMaterialfv(GL_FRONT, GL_SPECULAR, shadowColour);
+        return;
+    }
+    if (!hasMaterial) {
+        // Shared lists draw with whatever texture state is current.
+        if (!useDisplayList) {
+            glDisable(GL_TEXTURE_2D);
+        }
+        return;
+    }
+    const Material& material = m.materials[index];
+    glMaterialfv(GL_FRONT, GL_AMBIENT, material.ambient);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, material.diffuse);
+    glMaterialfv(GL_FRONT, GL_EMISSION, material.emissive);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, material.specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, material.shininess);
+    if (useDisplayList) {
+        return;
+    }
+    if (material.texture != 0) {
+        glBindTexture(GL_TEXTURE_2D, material.texture);
+        glEnable(GL_TEXTURE_2D);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+}
+
+void ModelNode::drawGeometry(Model* m, bool shadow)
+{
+    const bool textured = glIsEnabled(GL_TEXTURE_2D);
+    PoseBlend blend;
+    const PoseBlend* poses = nullptr;
+    if (animated) {
+        blend.factor = prepareBlend(m);
+        blend.from = fromPose != nullptr ? fromPose : m;
+        blend.to = toPose != nullptr ? toPose : m;
+        blend.out = &blendedVertex;
+        // A pose that is missing or short is shown as the base model.
+        const std::size_t needed = m->vertices.size();
+        if (blend.from->vertices.size() >= needed && blend.to->vertices.size() >= needed) {
+            poses = &blend;
+        }
+    }
+
+    if (useDisplayList) {
+        for (int mesh = 0; mesh < 2; ++mesh) {
+            applyMaterial(*m, mesh, shadow);
+            glCallList(displayListBase + mesh);
+        }
+    } else {
+        for (int mesh = 0; mesh < static_cast<int>(m->meshes.size()); ++mesh) {
+            applyMaterial(*m, mesh, shadow);
+            drawMeshTriangles(*m, mesh, poses);
+        }
+    }
+
+    if (textured) {
+        glEnable(GL_TEXTURE_2D);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+    if (animated) {
+        advanceStep();
+    }
+}
+
+void ModelNode::applyTextureQuality()
+{
+    if (animated) {
+        return;
+    }
+    for (Material& material : drawnModel->materials) {
+        const std::string& name = material.textureFilename;
+        if (name.empty()) {
+            material.texture = 0;
+        } else if (highQualityTextures || name.size() < 4) {
+            // A name too short to carry an extension is loaded as it stands.
+            material.texture = loadTexture(name.c_str(), 0, false);
+        } else {
+            // "wasser02.jpg" becomes "wasser02LOW.jpg".
+            const std::size_t cut = name.size() - 4;
+            const std::string low = name.substr(0, cut) + "LOW" + name.substr(cut);
+            material.texture = loadTexture(low.c_str(), 0, false);
+        }
+    }
+}
+
+void ModelNode::reloadTexturesWithFlag()
+{
+    if (animated) {
+        return;
+    }
+    for (Material& material : drawnModel->materials) {
+        if (!material.textureFilename.empty()) {
+            material.texture = loadTexture(material.textureFilename.c_str(), 0, textureFlag);
+        }
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "effects/ParticleSheet.h"
+#include "effects/ParticleSpray.h"
+#include "game/TextStyle.h"
+#include "model/Animation.h"
+#include "model/BoundingBox.h"
+#include "model/Model.h"
+#include "scene/SceneNode.h"
+#include "scene/Vector3.h"
+
+#include <string>
+#include <vector>
+
+// The scene node that shows one model: scenery, props, characters. It draws
+// the model with its materials (or from shared display lists), a flat shadow
+// away from `shadowLight`, and keeps a bounding box for collision and
+// culling. Animated nodes blend between keyframe poses every drawn frame.
+class ModelNode : public SceneNode {
+public:
+    static constexpr int animationSlots = 5;
+
+    ModelNode() = default;
+    explicit ModelNode(std::string nodeName) : SceneNode(std::move(nodeName)) {}
+
+    // Loads the model, then its keyframe poses when `animated`, then its box
+    // from "data/bb" + fileName without "data/" when `hasBoundingBox`.
+    // False only when the model itself cannot be loaded.
+    bool load(const char* fileName);
+    // Draws the model (or the particle system) and the children, then the
+    // shadow, which a hidden node still casts.
+    void draw(Matrix4 parent) override;
+    // Draws m at the current modelview with this node's animation state.
+    void drawModel(Model* m);
+    // Draws the model flattened onto y = position.y, sheared away from the light.
+    void drawShadow();
+
+    // Turns the box about `position` by h degrees, keeping its shape.
+    void rotateBox(float h);
+    // Rebuilds the eight box points from the four corners.
+    void updateBoxPoints();
+
+    // Reloads the textures in normal quality or as the "LOW" variants.
+    void applyTextureQuality();
+    // Reloads the textures, building mip-maps when `textureFlag` is set.
+    void reloadTexturesWithFlag();
+
+    // Starts animation slot 0..3 from its first pose; the running step is kept.
+    void setAnimation(int index);
+
+    Animation animations[animationSlots];
+    BoundingBox box;
+    bool particleMode = false;
+    ParticleSpray spray;
+    bool useSheet = false;
+    ParticleSheet sheet;
+    bool castsShadow = true;
+    bool useDisplayList = false;
+    unsigned int displayListBase = 0;
+    bool highQualityTextures = true;
+    bool textureFlag = false;
+    bool hasBoundingBox = false;
+    Vector3 position;
+    Vector3 scale{1.0f, 1.0f, 1.0f};
+    Vector3 direction{1.0f, 0.0f, 0.0f};
+    Vector3 forward{0.0f, 0.0f, -1.0f};
+    Ms3dModel model;
+    Model* drawnModel = &model;
+    Vector3 shadowLight; // (0, 0, 0): no shadow
+    Ms3dModel boxModel;
+    float heading = 0.0f;
+
+    bool animated = false;
+    bool restartPending = false;
+    int currentAnimation = 0;
+    int keyframeIndex = 0; // pose at the end of the segment; keyframeCount = base model
+    float step = 0.0f;
+    Vector3 blendedVertex;
+    Model* fromPose = nullptr; // nullptr counts as the base model
+    Model* toPose = nullptr;
+
+    TextStyle textStyle;
+    std::vector<const char*> descriptionLines;
+    bool selected = false;
+
+private:
+    void loadKeyframes(const char* fileName);
+    void loadBoundingBox(const char* fileName);
+    // Chooses the poses of this frame; returns the blend factor.
+    float prepareBlend(Model* m);
+    void advanceStep();
+    void drawGeometry(Model* m, bool shadow);
+    void applyMaterial(const Model& m, int meshIndex, bool shadow);
+};

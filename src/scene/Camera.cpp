@@ -1,0 +1,81 @@
+#include "scene/Camera.h"
+
+#include "app/Host.h"
+#include "scene/Angles.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cmath>
+
+void Camera::apply()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const int width = Host::current().windowWidth();
+    // A minimised window reports height 0; keep the aspect finite.
+    const int height = std::max(Host::current().windowHeight(), 1);
+    gluPerspective(45.0, static_cast<float>(width) / static_cast<float>(height), 1.0, 4000.0);
+    gluLookAt(position.x, position.y, position.z, target.x, target.y, target.z, up.x, up.y, up.z);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Camera::draw(Matrix4 parent)
+{
+    if (hidden) {
+        return;
+    }
+    target = parent.transformPoint(target);
+    apply();
+    SceneNode::draw(parent);
+}
+
+void Camera::translate(float dx, float dy, float dz)
+{
+    position.add(dx, dy, dz);
+    target.add(dx, dy, dz);
+    apply();
+}
+
+void Camera::strafe(float d)
+{
+    Vector3 v(target.z - position.z, 0.0f, position.x - target.x);
+    if (v.x == 0.0f && v.z == 0.0f) {
+        return; // looking straight up or down: no sideways direction
+    }
+    v.normalize();
+    position.add(v.x * d, 0.0f, v.z * d);
+    target.add(v.x * d, 0.0f, v.z * d);
+}
+
+void Camera::orbit(float degrees)
+{
+    const Vector3 o = getOffset();
+    const float r = degreesToRadians(degrees);
+    const float c = std::cos(r);
+    const float s = std::sin(r);
+    position.z = target.z + o.x * s + o.z * c;
+    position.x = target.x + o.x * c - o.z * s;
+}
+
+void Camera::raise(float degrees)
+{
+    const float r = position.distanceTo(target.x, target.y, target.z);
+    const float dy = std::sin(degreesToRadians(degrees)) * r;
+    if (position.y + dy > 1.0f && position.y + dy < 50.0f) {
+        position.y += dy;
+    }
+    apply();
+}
+
+Vector3 Camera::getOffset() const
+{
+    return Vector3::subtract(position.x, position.y, position.z, target.x, target.y, target.z);
+}
+
+Vector3 Camera::getViewDirection() const
+{
+    return Vector3::subtract(target.x, target.y, target.z, position.x, position.y, position.z);
+}
