@@ -425,3 +425,32 @@ TEST_F(WorldLayout, HermitsSmokeRisesFromHisChimney)
     EXPECT_NEAR(top.y, smoke.y, 0.3f);
     EXPECT_LT(std::hypot(top.x - smoke.x, top.z - smoke.z), 1.0f);
 }
+
+TEST_F(WorldLayout, GroundCoversTheSquareAndHillsRiseOnlyOutsideIt)
+{
+    for (int level = 1; level <= 6; ++level) {
+        SCOPED_TRACE(level);
+        const LevelWorld world(level);
+        const Extent ground = drawnExtent(world.placement("boden"));
+        EXPECT_LT(ground.minX, -20.0f);
+        EXPECT_LT(ground.minZ, -20.0f);
+        EXPECT_GT(ground.maxX, 220.0f);
+        EXPECT_GT(ground.maxZ, 220.0f);
+
+        const Placement& hill = world.placement("huegel");
+        const auto model = readWorldModel(hill.model);
+        ASSERT_TRUE(model.has_value());
+        const Matrix4 place = Matrix4()
+                                  .translate(hill.position.x, hill.position.y, hill.position.z)
+                                  .scale(hill.scale.x, hill.scale.y, hill.scale.z)
+                                  .rotateY(headingOf(hill));
+        int raisedInside = 0;
+        for (const auto& v : model->vertices) {
+            const Vector3 w = place.transformPoint({v[0], v[1], v[2]});
+            if (w.y > 0.5f && w.x > -2.0f && w.x < 202.0f && w.z > -2.0f && w.z < 202.0f) {
+                ++raisedInside;
+            }
+        }
+        EXPECT_EQ(raisedInside, 0) << "the player walks on flat ground inside the walls";
+    }
+}
