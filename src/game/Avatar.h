@@ -1,0 +1,33 @@
+#pragma once
+
+#include "scene/Actor.h"
+
+class Camera;
+
+// The player's figure. It acts on the movement commands the control node
+// sends down the tree: walks, strafes and turns (each probed against the
+// level's obstacles first), drives the level camera along, tilts the view,
+// whistles, and switches between its idle, walk and whistle animations.
+// Speeds are per second, divided by the frame rate the game measured.
+class Avatar : public Actor {
+public:
+    using Actor::Actor;
+
+    void setCamera(Camera* camera) { cameraPtr = camera; }
+
+    // Moves the model, then lets carried objects follow with this frame's motion.
+    void draw(Matrix4 parent) override;
+    // Nothing hangs the avatar on anything.
+    void drawAttached(Matrix4, float) override {}
+    // 'w' 's' 'a' 'd' 'x' 'p' 'n' 'y' 'z' 'f'; every key is then forwarded.
+    void command(int key) override;
+
+    void turn(float degrees);
+    void walk(float d);
+    void strafe(float d);
+    void toggleWhistle();
+
+    Camera* cameraPtr = nullptr;
+    float frameRate = 80.0f;
+    bool whistling = false;
+};
