@@ -7,10 +7,20 @@
 #include "scene/LightNode.h"
 #include "scene/SceneNode.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
 class ControlNode;
+
+// One proximity rule: standing closer than `radius` to `object` (strictly)
+// shows `text`. Markers only mark a place and are never flagged selected.
+struct ProximityRule {
+    ModelNode* object;
+    float radius;
+    const char* text;
+    bool marker = false;
+};
 
 // One playing area. It owns every object of the area by value; only the
 // current level hangs in the scene tree (the game manager links its
@@ -22,18 +32,22 @@ class Level : public SceneNode {
 public:
     Level();
 
-    // After the level's own handling every key is forwarded (SceneNode).
+    // 'e' talk, 'l' skip, 'q' close the conversation, 'v' look; every key
+    // is then forwarded to the children (SceneNode).
     void command(int key) override;
     // Appends every object's description lines.
     virtual void describe() {}
     virtual void unload() {}
     // Once at start-up: names geoBranch "Geobranch", places and loads every
     // object, links the scene below geoBranch, creates the quests, describes.
-    virtual void setup() {}
+    virtual void setup();
     // Once per frame while current: draw, pace animations, select, script.
     virtual void frame() {}
     // Function keys reach the level here; no level uses them.
     virtual void rawKey(int) {}
+    // Coming back from a side trip (Level 3 to 2, Level 5 to 4); the game
+    // manager runs it on every such return.
+    virtual void returnFromSideTrip() {}
 
     // Draws the object's description lines while it is selected.
     void showDescription(ModelNode& object);
@@ -62,4 +76,26 @@ public:
     // game manager lets draw from its shared display lists.
     std::vector<ModelNode*> trees;
     std::vector<ModelNode*> forests;
+
+protected:
+    // Draws the scene below geoBranch from an identity matrix.
+    void drawScene();
+    // Steps per keyframe of one animation: K / fps, truncated toward zero.
+    void pace(ModelNode& node, int slot, int k) const;
+    // Tries the rules in order; the first one the avatar stands inside sets
+    // the prompt and (unless a marker) the object's selected flag. Returns
+    // its index, or -1 after showing `idleText` and clearing the selected
+    // flags of every object in `selectable`.
+    int select(std::span<const ProximityRule> rules, const char* idleText);
+    // Exit rule: the level asks the game manager for `target` once done.
+    void leaveWhen(bool completed, int target);
+
+    // Characters the 'e' key starts a conversation with while selected.
+    std::vector<ModelNode*> partners;
+    // The objects 'v' describes, first selected one wins.
+    std::vector<ModelNode*> lookOrder;
+    // Every object a rule can flag; cleared when the avatar stands at nothing.
+    std::vector<ModelNode*> selectable;
+    // Where 'l' leads at once; 0 for a level without an exit.
+    int exitTarget = 0;
 };

@@ -9,7 +9,7 @@ constexpr unsigned character = HasBox | Animated | CastsShadow;
 constexpr Placement placements[] = {
     {"Licht", nullptr, lightPosition, unitScale, forwardReference},
     {"Licht2", nullptr, light2Position, unitScale, forwardReference},
-    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, ParticleSheet | CastsShadow},
+    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, DrawsParticleSheet | CastsShadow},
     {"haus1", "data/haus2.ms3d", {80, 0, 100}, unitScale, {-1, 0, 0.1f}, boxShadow},
     {"haus2", "data/haus2.ms3d", {85, 0, 120}, unitScale, {-15, 0, 20}, boxShadow},
     {"haus3", "data/haus2.ms3d", {105, 0, 118}, unitScale, {5, 0, 18}, boxShadow},

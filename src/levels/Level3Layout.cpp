@@ -51,7 +51,7 @@ constexpr Placement placements[] = {
     {"lvlbdryW", "data/lvlbdry.ms3d", {200, 0, 100}, unitScale, {0, 0, 1}, HasBox},
     {"lvlbdryE", "data/lvlbdry.ms3d", {0, 0, 100}, unitScale, {0, 0, -1}, HasBox},
     {"huegel", "data/berge3.ms3d", {100, 0, 100}, {1, 0.4f, 1}, {0, 0, -1}},
-    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, ParticleSheet | CastsShadow},
+    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, DrawsParticleSheet | CastsShadow},
 };
 
 constexpr const char* chickens[15] = {"mob1", "mob2", "mob3", "mob4", "mob5", "mob6", "mob7", "mob8",

@@ -33,7 +33,7 @@ constexpr Placement placements[] = {
     {"cBox2", "data/lvlbdry.ms3d", {147.5f, 0, 154}, {5.1f, 1, 1}, {0, 0, 1}, HasBox},
     {"boden", "data/wiese2.ms3d", {100, -0.1f, 100}, unitScale, {0, 0, 1}},
     {"huegel", "data/berge5.ms3d", {100, -1, 100}, {1, 0.4f, 1}, {0, 0, 1}},
-    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, ParticleSheet | CastsShadow},
+    {"heavenBase", nullptr, {0, 20, 0}, unitScale, {-1, 0, 0.1f}, DrawsParticleSheet | CastsShadow},
 };
 
 constexpr AnimationSlot animations[] = {

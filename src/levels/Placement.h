@@ -14,8 +14,8 @@ enum PlacementFlag : unsigned {
     Animated = 1u << 1,      // loads keyframe poses for its animation slots
     CastsShadow = 1u << 2,   // shadowLight set to the position of "Licht"
     StartsHidden = 1u << 3,
-    ParticleSheet = 1u << 4, // draws its ParticleSheet instead of a model
-    ParticleSpray = 1u << 5, // draws its ParticleSpray instead of a model
+    DrawsParticleSheet = 1u << 4, // draws its ParticleSheet instead of a model
+    DrawsParticleSpray = 1u << 5, // draws its ParticleSpray instead of a model
     NoShadowCast = 1u << 6,  // castsShadow cleared although a light is set
 };
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// What the world tests need of a generated MS3D file, read independently
-// of the game's loader so the two can check each other.
+// What the world tests need of a generated MS3D file, read with the game's
+// own OpenGL-free reader.
 struct WorldModel {
     int version = 0;
     std::vector<std::array<float, 3>> vertices;
@@ -30,7 +30,7 @@ struct WorldModel {
 };
 
 // Reads data/<file> of the build's run directory; empty when the file is
-// missing, not MS3D or cut short.
+// missing, not MS3D, cut short or inconsistent.
 std::optional<WorldModel> readWorldModel(const std::string& relativePath);
 
 std::string runDataPath(const std::string& relativePath);

@@ -4,27 +4,21 @@
 
 #include "levels/Level2Layout.h"
 #include "levels/Level4Layout.h"
+#include "model/ModelNode.h"
+#include "scene/Actor.h"
 #include "scene/Matrix4.h"
+#include "support/GlTestWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <deque>
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
-
-// The bottom outline of a placed bounding box, built as the game's model
-// node builds it: extremes of the box model, scaled, moved, turned about
-// the position by the heading.
-struct GroundBox {
-    Vector3 p[4];
-    float minX = 0, maxX = 0, minZ = 0, maxZ = 0;
-};
-
-Vector3 add(Vector3 a, Vector3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vector3 sub(Vector3 a, Vector3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 float headingOf(const Placement& p)
 {
@@ -32,47 +26,25 @@ float headingOf(const Placement& p)
     return facing.headingTo(forwardReference);
 }
 
-GroundBox placeBox(const Placement& p, Vector3 position, float heading)
+// Ground extent of a node's bottom box outline.
+struct Extent {
+    float minX = 1e9f, maxX = -1e9f, minZ = 1e9f, maxZ = -1e9f;
+};
+
+Extent outline(const ModelNode& node)
 {
-    const auto box = readWorldModel("data/bb" + std::string(p.model).substr(5));
-    EXPECT_TRUE(box.has_value()) << p.model;
-    Vector3 lo(2000, 2000, 2000), hi(-2000, -2000, -2000);
-    for (const auto& v : box ? box->vertices : std::vector<std::array<float, 3>>{}) {
-        lo = {std::min(lo.x, v[0]), std::min(lo.y, v[1]), std::min(lo.z, v[2])};
-        hi = {std::max(hi.x, v[0]), std::max(hi.y, v[1]), std::max(hi.z, v[2])};
-    }
-    const Vector3 corners[4] = {{lo.x, lo.y, lo.z}, {lo.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {hi.x, hi.y, lo.z}};
-    const Matrix4 scale = Matrix4().scale(p.scale.x, p.scale.y, p.scale.z);
-    const Matrix4 turn = Matrix4().rotateY(heading);
-    Vector3 placed[4];
+    Extent e;
     for (int i = 0; i < 4; ++i) {
-        const Vector3 corner = add(scale.transformPoint(corners[i]), position);
-        Vector3 dir = sub(corner, position);
-        const float dist = dir.normalize();
-        dir = turn.transformPoint(dir);
-        dir.normalize();
-        placed[i] = {position.x + dir.x * dist, position.y + dir.y * dist, position.z + dir.z * dist};
+        const Vector3& p = node.box.points[i];
+        e = {std::min(e.minX, p.x), std::max(e.maxX, p.x), std::min(e.minZ, p.z), std::max(e.maxZ, p.z)};
     }
-    GroundBox g;
-    g.p[0] = placed[0];
-    g.p[1] = placed[1];
-    g.p[2] = {placed[2].x, placed[0].y, placed[2].z};
-    g.p[3] = {placed[3].x, placed[0].y, placed[3].z};
-    g.minX = g.maxX = g.p[0].x;
-    g.minZ = g.maxZ = g.p[0].z;
-    for (const Vector3& q : g.p) {
-        g.minX = std::min(g.minX, q.x);
-        g.maxX = std::max(g.maxX, q.x);
-        g.minZ = std::min(g.minZ, q.z);
-        g.maxZ = std::max(g.maxZ, q.z);
-    }
-    return g;
+    return e;
 }
 
 // Ground extent of a model as drawn: moved, scaled, then turned, in the
 // order the model node applies them (the box is scaled before it turns,
 // which differs for stretched models such as the bridge).
-GroundBox drawnExtent(const Placement& p)
+Extent drawnExtent(const Placement& p)
 {
     const auto model = readWorldModel(p.model);
     EXPECT_TRUE(model.has_value()) << p.model;
@@ -80,55 +52,26 @@ GroundBox drawnExtent(const Placement& p)
                               .translate(p.position.x, p.position.y, p.position.z)
                               .scale(p.scale.x, p.scale.y, p.scale.z)
                               .rotateY(headingOf(p));
-    GroundBox g;
-    g.minX = g.minZ = 1e9f;
-    g.maxX = g.maxZ = -1e9f;
+    Extent e;
     for (const auto& v : model ? model->vertices : std::vector<std::array<float, 3>>{}) {
         const Vector3 w = place.transformPoint({v[0], v[1], v[2]});
-        g.minX = std::min(g.minX, w.x);
-        g.maxX = std::max(g.maxX, w.x);
-        g.minZ = std::min(g.minZ, w.z);
-        g.maxZ = std::max(g.maxZ, w.z);
+        e = {std::min(e.minX, w.x), std::max(e.maxX, w.x), std::min(e.minZ, w.z), std::max(e.maxZ, w.z)};
     }
-    return g;
+    return e;
 }
 
-// The game's collision rule between the avatar's bottom points and an obstacle.
-bool insideBox(const GroundBox& o, float x, float z)
+void placeNode(ModelNode& node, const Placement& p, Vector3 position)
 {
-    const Vector3 &a = o.p[0], &b = o.p[1], &d = o.p[3];
-    return (a.x < x && x < d.x && a.z < z && z < b.z) || (a.x < x && x < b.x && d.z < z && z < a.z) ||
-           (d.x < x && x < a.x && b.z < z && z < a.z) || (b.x < x && x < a.x && a.z < z && z < d.z);
+    node.position = position;
+    node.scale = p.scale;
+    node.direction = p.facing;
+    node.heading = headingOf(p);
+    node.hasBoundingBox = true;
+    ASSERT_TRUE(node.load(p.model)) << p.model;
 }
 
-bool crossesEdge(Vector3 p, Vector3 a, Vector3 b)
-{
-    if (!(std::min(a.x, b.x) < p.x && p.x < std::max(a.x, b.x) && std::min(a.z, b.z) < p.z &&
-          p.z < std::max(a.z, b.z))) {
-        return false;
-    }
-    return sub(b, a).headingTo(sub(p, a)) > 90.0f;
-}
-
-bool collides(const Vector3 (&own)[4], const std::vector<GroundBox>& obstacles)
-{
-    for (const GroundBox& o : obstacles) {
-        for (const Vector3& p : own) {
-            if (p.x < o.minX || p.x > o.maxX || p.z < o.minZ || p.z > o.maxZ) {
-                continue; // neither test can hold outside the outline's extent
-            }
-            for (int j = 0; j < 4; ++j) {
-                const Vector3 &a = o.p[j], &b = o.p[(j + 1) % 4];
-                const bool alongAxis = std::floor(b.x) == std::floor(a.x) || std::floor(b.z) == std::floor(a.z);
-                if (alongAxis ? insideBox(o, p.x, p.z) : crossesEdge(p, a, b)) {
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
+// A level's boxed objects loaded by the game's own model node, as the
+// level set-up places them, and its obstacle list.
 class LevelWorld {
 public:
     explicit LevelWorld(int number) : layout(*levelLayout(number))
@@ -136,23 +79,22 @@ public:
         for (const Placement& p : layout.placements) {
             byName[p.node] = &p;
             if ((p.flags & HasBox) && p.model != nullptr) {
-                boxes[p.node] = placeBox(p, p.position, headingOf(p));
+                nodes.push_back(std::make_unique<ModelNode>(p.node));
+                placeNode(*nodes.back(), p, p.position);
+                nodeByName[p.node] = nodes.back().get();
             }
+        }
+        for (const char* name : layout.obstacles) {
+            obstacles.push_back(nodeByName.at(name));
         }
         avatar = byName.count("Avatar") ? byName.at("Avatar") : byName.at("avatar");
     }
     const Placement& placement(const std::string& node) const { return *byName.at(node); }
-    void moveBox(const std::string& node, Vector3 position)
+    const ModelNode& node(const std::string& name) const { return *nodeByName.at(name); }
+    // Moves a node and loads its model again, so its box is rebuilt there.
+    void moveNode(const std::string& name, Vector3 position)
     {
-        boxes[node] = placeBox(placement(node), position, headingOf(placement(node)));
-    }
-    std::vector<GroundBox> obstacles() const
-    {
-        std::vector<GroundBox> list;
-        for (const char* name : layout.obstacles) {
-            list.push_back(boxes.at(name));
-        }
-        return list;
+        placeNode(*nodeByName.at(name), placement(name), position);
     }
     // Where a selection rule measures from: an object or an exit marker.
     Vector3 target(const std::string& name) const
@@ -164,17 +106,40 @@ public:
         }
         return byName.at(name)->position;
     }
-    GroundBox avatarAt(Vector3 position, Vector3 facing) const
+    std::unique_ptr<Actor> avatarAt(Vector3 position, Vector3 facing) const
     {
-        return placeBox(*avatar, position, facing.headingTo(forwardReference));
+        auto actor = std::make_unique<Actor>("avatar");
+        Placement p = *avatar;
+        p.facing = facing;
+        placeNode(*actor, p, position);
+        actor->obstacles = &obstacles;
+        return actor;
     }
 
     const LevelLayout& layout;
     const Placement* avatar = nullptr;
-    std::map<std::string, GroundBox> boxes;
 
 private:
     std::map<std::string, const Placement*> byName;
+    std::vector<std::unique_ptr<ModelNode>> nodes;
+    std::map<std::string, ModelNode*> nodeByName;
+    std::vector<ModelNode*> obstacles;
+};
+
+// The game resolves data files against the working directory, and the
+// model node loads textures, which needs an OpenGL context.
+class WorldLayout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlTestWindow::ensure();
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(KORVEL_RUN_DIR);
+    }
+    void TearDown() override { std::filesystem::current_path(previous); }
+
+private:
+    std::filesystem::path previous;
 };
 
 // Every position the avatar can walk to from its start, on a 0.5 grid,
@@ -182,12 +147,9 @@ private:
 // does not collide, as the game probes each move.
 class Reach {
 public:
-    Reach(const LevelWorld& world, Vector3 start, Vector3 facing) : start(start), obstacles(world.obstacles())
+    Reach(const LevelWorld& world, Vector3 start, Vector3 facing)
+        : start(start), avatar(world.avatarAt(start, facing))
     {
-        const GroundBox box = world.avatarAt(start, facing);
-        for (int i = 0; i < 4; ++i) {
-            offsets[i] = sub(box.p[i], start);
-        }
         first = static_cast<int>(std::floor((-20.0f - start.x) / step));
         firstZ = static_cast<int>(std::floor((-20.0f - start.z) / step));
         size = static_cast<int>(260.0f / step);
@@ -250,14 +212,12 @@ private:
     {
         return {start.x + step * static_cast<float>(i + first), 0, start.z + step * static_cast<float>(j + firstZ)};
     }
-    bool free(int i, int j) const
+    // The box probed at the cell, as a move there would probe it.
+    bool free(int i, int j)
     {
-        const Vector3 p = at(i, j);
-        Vector3 own[4];
-        for (int k = 0; k < 4; ++k) {
-            own[k] = add(p, offsets[k]);
-        }
-        return !collides(own, obstacles);
+        avatar->position = at(i, j);
+        avatar->probeBack(0.0f);
+        return !avatar->collides();
     }
     void mark(int i, int j)
     {
@@ -266,8 +226,7 @@ private:
     }
 
     Vector3 start;
-    std::vector<GroundBox> obstacles;
-    Vector3 offsets[4];
+    std::unique_ptr<Actor> avatar;
     int first = 0, firstZ = 0, size = 0;
     std::vector<char> state; // 0 unknown, 1 reached, 2 blocked
     std::vector<Vector3> reached;
@@ -281,29 +240,27 @@ Reach reachFromStart(const LevelWorld& world)
 LevelWorld levelFourWithBarrierOpen()
 {
     LevelWorld world(4);
-    world.moveBox("cBox2", level4::openedBarrierPosition);
+    world.moveNode("cBox2", level4::openedBarrierPosition);
     return world;
 }
 
 } // namespace
 
-TEST(WorldLayout, AvatarStartsFreeInEveryLevelAndOnEveryReturn)
+TEST_F(WorldLayout, AvatarStartsFreeInEveryLevelAndOnEveryReturn)
 {
     for (int level = 1; level <= 6; ++level) {
         SCOPED_TRACE(level);
         const LevelWorld world(level);
-        const GroundBox box = world.avatarAt(world.avatar->position, world.avatar->facing);
-        EXPECT_FALSE(collides(box.p, world.obstacles()));
+        EXPECT_FALSE(world.avatarAt(world.avatar->position, world.avatar->facing)->collides());
         if (world.layout.returnSetup != nullptr) {
             const ReturnSetup& back = *world.layout.returnSetup;
-            const GroundBox returned = world.avatarAt(back.avatarPosition, back.avatarFacing);
-            EXPECT_FALSE(collides(returned.p, world.obstacles()));
+            EXPECT_FALSE(world.avatarAt(back.avatarPosition, back.avatarFacing)->collides());
             EXPECT_GT(Reach(world, back.avatarPosition, back.avatarFacing).count(), 1000u) << "room to walk";
         }
     }
 }
 
-TEST(WorldLayout, BoundaryWallsCloseEveryLevel)
+TEST_F(WorldLayout, BoundaryWallsCloseEveryLevel)
 {
     for (int level = 1; level <= 6; ++level) {
         SCOPED_TRACE(level);
@@ -315,7 +272,7 @@ TEST(WorldLayout, BoundaryWallsCloseEveryLevel)
     EXPECT_TRUE(reachFromStart(levelFourWithBarrierOpen()).staysInside(0.0f, 200.0f));
 }
 
-TEST(WorldLayout, EverySelectionRuleAndExitCanBeReachedWithoutColliding)
+TEST_F(WorldLayout, EverySelectionRuleAndExitCanBeReachedWithoutColliding)
 {
     for (int level = 1; level <= 6; ++level) {
         SCOPED_TRACE(level);
@@ -328,7 +285,7 @@ TEST(WorldLayout, EverySelectionRuleAndExitCanBeReachedWithoutColliding)
     }
 }
 
-TEST(WorldLayout, ConversationPartnersCanBeReachedBeforeAnyQuestIsDone)
+TEST_F(WorldLayout, ConversationPartnersCanBeReachedBeforeAnyQuestIsDone)
 {
     const std::pair<int, const char*> partners[] = {
         {1, "priest"}, {1, "frau"}, {2, "einsiedler"}, {4, "zoellner"}, {6, "held"}};
@@ -343,7 +300,7 @@ TEST(WorldLayout, ConversationPartnersCanBeReachedBeforeAnyQuestIsDone)
     EXPECT_FLOAT_EQ(church.distanceTo(priest.x, priest.y, priest.z), 8.0f);
 }
 
-TEST(WorldLayout, BarrierKeepsThePlayerOffTheBridgeUntilTheOfficerOpensIt)
+TEST_F(WorldLayout, BarrierKeepsThePlayerOffTheBridgeUntilTheOfficerOpensIt)
 {
     const LevelWorld closed(4);
     const Vector3 eastExit = closed.target("eastExit");
@@ -358,24 +315,24 @@ TEST(WorldLayout, BarrierKeepsThePlayerOffTheBridgeUntilTheOfficerOpensIt)
     EXPECT_GT(through.eastmost(), 195.0f);
 }
 
-TEST(WorldLayout, GapInTheBarrierLinesUpWithTheBridgeAndTheFences)
+TEST_F(WorldLayout, GapInTheBarrierLinesUpWithTheBridgeAndTheFences)
 {
     const LevelWorld open = levelFourWithBarrierOpen();
-    const GroundBox& lower = open.boxes.at("cBox1");
-    const GroundBox& upper = open.boxes.at("cBox2");
+    const Extent lower = outline(open.node("cBox1"));
+    const Extent upper = outline(open.node("cBox2"));
     const float gapSouth = lower.maxZ, gapNorth = upper.minZ;
     EXPECT_GT(gapNorth - gapSouth, 3.0f);
-    const GroundBox avatar = open.avatarAt({0, 0, 0}, open.avatar->facing);
+    const Extent avatar = outline(*open.avatarAt({0, 0, 0}, open.avatar->facing));
     EXPECT_LT(avatar.maxZ - avatar.minZ, gapNorth - gapSouth - 1.0f) << "the avatar fits through with room";
     EXPECT_NEAR(lower.minX, upper.minX, 0.6f);
 
-    const GroundBox bridge = drawnExtent(open.placement("bruecke"));
+    const Extent bridge = drawnExtent(open.placement("bruecke"));
     EXPECT_LE(bridge.minZ, gapSouth);
     EXPECT_GE(bridge.maxZ, gapNorth);
     EXPECT_LE(bridge.minX, lower.maxX) << "the bridge starts at the barrier";
     EXPECT_GE(bridge.maxX, 188.0f);
     for (const char* fence : {"zaun1", "zaun2", "zaun3", "zaun4"}) {
-        const GroundBox f = drawnExtent(open.placement(fence));
+        const Extent f = drawnExtent(open.placement(fence));
         SCOPED_TRACE(fence);
         EXPECT_TRUE(f.minZ >= gapNorth - 0.5f || f.maxZ <= gapSouth + 0.5f) << "fences leave the crossing open";
         EXPECT_GT(f.maxX, bridge.minX - 1.0f);
@@ -383,7 +340,7 @@ TEST(WorldLayout, GapInTheBarrierLinesUpWithTheBridgeAndTheFences)
     }
 }
 
-TEST(WorldLayout, RiverShowsThroughTheGroundUnderTheBridge)
+TEST_F(WorldLayout, RiverShowsThroughTheGroundUnderTheBridge)
 {
     const LevelWorld world(4);
     const Placement& water = world.placement("wasser");
@@ -393,7 +350,7 @@ TEST(WorldLayout, RiverShowsThroughTheGroundUnderTheBridge)
                               .scale(water.scale.x, water.scale.y, water.scale.z)
                               .rotateY(water.facing.headingTo(forwardReference));
     const Vector3 a = place.transformPoint({-4.5f, 0, -4.5f}), b = place.transformPoint({13.3f, 0, -2.7f});
-    const GroundBox bridge = drawnExtent(world.placement("bruecke"));
+    const Extent bridge = drawnExtent(world.placement("bruecke"));
     EXPECT_LE(std::min(a.x, b.x), bridge.minX);
     EXPECT_GE(std::max(a.x, b.x), bridge.maxX);
     EXPECT_LE(std::min(a.z, b.z), 0.0f);
@@ -421,7 +378,7 @@ TEST(WorldLayout, RiverShowsThroughTheGroundUnderTheBridge)
     EXPECT_GT(onBanks, 100);
 }
 
-TEST(WorldLayout, DialogPanelSitsBehindTheTextLines)
+TEST_F(WorldLayout, DialogPanelSitsBehindTheTextLines)
 {
     const auto panel = readWorldModel("data/dialogbox.ms3d");
     ASSERT_TRUE(panel.has_value());
@@ -447,7 +404,7 @@ TEST(WorldLayout, DialogPanelSitsBehindTheTextLines)
     EXPECT_LT(hi[1], 0.0f) << "the box stays in the lower half";
 }
 
-TEST(WorldLayout, HermitsSmokeRisesFromHisChimney)
+TEST_F(WorldLayout, HermitsSmokeRisesFromHisChimney)
 {
     const LevelWorld world(2);
     const Placement& hut = world.placement("haus");
@@ -469,13 +426,31 @@ TEST(WorldLayout, HermitsSmokeRisesFromHisChimney)
     EXPECT_LT(std::hypot(top.x - smoke.x, top.z - smoke.z), 1.0f);
 }
 
-TEST(WorldLayout, CollisionRuleBlocksInsideAndIgnoresTheEdgeItself)
+TEST_F(WorldLayout, GroundCoversTheSquareAndHillsRiseOnlyOutsideIt)
 {
-    const LevelWorld village(1);
-    const GroundBox& wall = village.boxes.at("lvlbdryE"); // along x = 0
-    const Vector3 inside[4] = {{0.2f, 0, 50}, {0.2f, 0, 51}, {0.3f, 0, 51}, {0.3f, 0, 50}};
-    const Vector3 onEdge[4] = {{0.5f, 0, 50}, {0.5f, 0, 51}, {0.6f, 0, 51}, {0.6f, 0, 50}};
-    EXPECT_TRUE(collides(inside, {wall}));
-    EXPECT_FALSE(collides(onEdge, {wall})) << "comparisons are strict";
-    EXPECT_FALSE(collides(inside, {}));
+    for (int level = 1; level <= 6; ++level) {
+        SCOPED_TRACE(level);
+        const LevelWorld world(level);
+        const Extent ground = drawnExtent(world.placement("boden"));
+        EXPECT_LT(ground.minX, -20.0f);
+        EXPECT_LT(ground.minZ, -20.0f);
+        EXPECT_GT(ground.maxX, 220.0f);
+        EXPECT_GT(ground.maxZ, 220.0f);
+
+        const Placement& hill = world.placement("huegel");
+        const auto model = readWorldModel(hill.model);
+        ASSERT_TRUE(model.has_value());
+        const Matrix4 place = Matrix4()
+                                  .translate(hill.position.x, hill.position.y, hill.position.z)
+                                  .scale(hill.scale.x, hill.scale.y, hill.scale.z)
+                                  .rotateY(headingOf(hill));
+        int raisedInside = 0;
+        for (const auto& v : model->vertices) {
+            const Vector3 w = place.transformPoint({v[0], v[1], v[2]});
+            if (w.y > 0.5f && w.x > -2.0f && w.x < 202.0f && w.z > -2.0f && w.z < 202.0f) {
+                ++raisedInside;
+            }
+        }
+        EXPECT_EQ(raisedInside, 0) << "the player walks on flat ground inside the walls";
+    }
 }

@@ -21,7 +21,6 @@ struct V3 {
 };
 
 inline V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-inline float dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 constexpr float pi = 3.14159265f;
 inline float radians(float degrees) { return degrees * pi / 180.0f; }

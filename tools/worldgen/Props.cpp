@@ -45,7 +45,8 @@ BuiltModel buildSign()
 
 BuiltModel buildRing()
 {
-    // Carried in front of the avatar; a gold ring with a red stone.
+    // The avatar carries it at its own position, so the ring floats above
+    // the figure's head (2.5 units tall) where the player sees it.
     ModelBuilder b;
     const int gold = b.material("gold", texturePath("metall.jpg"), {1.0f, 0.8f, 0.3f}, 0.25f, 80.0f);
     const int gem = b.material("stein", "", {0.9f, 0.05f, 0.1f}, 0.3f, 90.0f);
@@ -53,12 +54,12 @@ BuiltModel buildRing()
     constexpr int pieces = 12;
     for (int i = 0; i < pieces; ++i) {
         const float angle = 360.0f * static_cast<float>(i) / pieces;
-        b.place(Frame::rotation({0, 0, 1}, angle).then(Frame::translation({0, 0.9f, 0})));
-        b.box({-0.1f, 0.3f, -0.05f}, {0.1f, 0.38f, 0.05f});
+        b.place(Frame::rotation({0, 0, 1}, angle).then(Frame::translation({0, 3.3f, 0})));
+        b.box({-0.12f, 0.36f, -0.06f}, {0.12f, 0.46f, 0.06f});
     }
     b.resetPlace();
     b.use(gem);
-    b.ellipsoid({0, 1.32f, 0}, {0.1f, 0.1f, 0.1f}, 4, 6);
+    b.ellipsoid({0, 3.8f, 0}, {0.12f, 0.12f, 0.12f}, 4, 6);
     return finish(b);
 }
 
