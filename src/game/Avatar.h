@@ -22,12 +22,22 @@ public:
     // 'w' 's' 'a' 'd' 'x' 'p' 'n' 'y' 'z' 'f'; every key is then forwarded.
     void command(int key) override;
 
+    // Heading stays in [0, 360); the camera orbits and looks at the feet.
     void turn(float degrees);
+    // A positive d walks against `direction`; the camera moves along.
     void walk(float d);
+    // A positive d steps to the figure's left; the camera moves along.
     void strafe(float d);
+    // Looped whistle and its animation on, or silence and idle.
     void toggleWhistle();
 
     Camera* cameraPtr = nullptr;
     float frameRate = 80.0f;
     bool whistling = false;
+
+private:
+    // A move or turn command: probe the box first, move only when it is free.
+    void tryMove(int key, float amount);
+    // setAnimation, remembering the slot in animationIndex.
+    void switchAnimation(int index);
 };

@@ -8,6 +8,8 @@
 // scene tree. Its children are the game manager node and the current level.
 class ControlNode : public SceneNode {
 public:
+    ControlNode() : SceneNode("Steuerung") {}
+
     int lastMouseX = 0;
     int lastMouseY = 0;
     // 'a' walking, 'g' in a conversation, 'l' while levels switch; 0 before.
