@@ -3,6 +3,8 @@
 #include "app/Host.h"
 #include "game/ControlNode.h"
 
+#include <cstring>
+
 namespace {
 // Descriptions stand right of the middle, a third from the top.
 constexpr double descriptionX = 0.5555555555555556;
@@ -110,5 +112,152 @@ void Level::leaveWhen(bool completed, int target)
 {
     if (completed) {
         nextLevel = target;
+    }
+}
+
+ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
+{
+    for (const NodeBinding& binding : nodes) {
+        if (std::strcmp(binding.name, name) == 0) {
+            return binding.node;
+        }
+    }
+    return nullptr;
+}
+
+float selectionRadius(const LevelLayout& layout, const char* name)
+{
+    for (const SelectionRule& rule : layout.selections) {
+        if (std::strcmp(rule.node, name) == 0) {
+            return rule.radius;
+        }
+    }
+    return 0.0f;
+}
+
+const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
+{
+    for (const ExitMarker& marker : layout.exits) {
+        if (std::strcmp(marker.label, label) == 0) {
+            return &marker;
+        }
+    }
+    return nullptr;
+}
+
+void Level::placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes)
+{
+    for (const Placement& row : layout.placements) {
+        if (ModelNode* node = boundNode(nodes, row.node)) {
+            place(*node, row, layout.animations);
+        }
+    }
+    paced.clear();
+    for (const AnimationSlot& slot : layout.animations) {
+        ModelNode* node = boundNode(nodes, slot.node);
+        if (node != nullptr && slot.pacing != 0) {
+            paced.push_back({node, slot.slot, slot.pacing});
+        }
+    }
+    camera.setName("camera");
+    camera.position = layout.camera.position;
+    camera.target = layout.camera.target;
+    avatar.setCamera(&camera);
+}
+
+void Level::place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations)
+{
+    node.setName(row.node);
+    node.position = row.position;
+    node.scale = row.scale;
+    node.direction = row.facing;
+    const bool ownHeading = row.headingFacing.x != 0.0f || row.headingFacing.y != 0.0f ||
+                            row.headingFacing.z != 0.0f;
+    node.heading = (ownHeading ? row.headingFacing : row.facing).headingTo(node.forward);
+    node.hasBoundingBox = (row.flags & HasBox) != 0;
+    node.animated = (row.flags & Animated) != 0;
+    node.hidden = (row.flags & StartsHidden) != 0;
+    node.particleMode = (row.flags & (DrawsParticleSheet | DrawsParticleSpray)) != 0;
+    node.useSheet = (row.flags & DrawsParticleSheet) != 0;
+    if ((row.flags & CastsShadow) != 0) {
+        node.shadowLight = light.position;
+    }
+    if ((row.flags & NoShadowCast) != 0) {
+        node.castsShadow = false;
+    }
+    if (auto* actor = dynamic_cast<Actor*>(&node)) {
+        actor->followDistance = row.followDistance;
+    }
+    // The poses are loaded with the model, so the slots come first.
+    for (const AnimationSlot& slot : animations) {
+        if (std::strcmp(slot.node, row.node) == 0 && slot.slot >= 0 && slot.slot < ModelNode::animationSlots) {
+            Animation& a = node.animations[slot.slot];
+            a.name = slot.name;
+            a.keyframeCount = slot.keyframeCount;
+            a.stepsPerKeyframe = slot.stepsPerKeyframe;
+        }
+    }
+    if (row.model != nullptr) {
+        node.load(row.model);
+    }
+}
+
+void Level::listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes)
+{
+    obstacles.clear();
+    for (const char* name : layout.obstacles) {
+        if (ModelNode* node = boundNode(nodes, name)) {
+            obstacles.push_back(node);
+        }
+    }
+    avatar.obstacles = &obstacles;
+}
+
+void Level::applyReturn(const ReturnSetup& setup, ModelNode& closedExit)
+{
+    const float oldHeading = avatar.heading;
+    avatar.position = setup.avatarPosition;
+    avatar.direction = setup.avatarFacing;
+    avatar.heading = setup.avatarFacing.headingTo(avatar.forward);
+    // Re-derives the box corners about the new position and heading.
+    avatar.rotateBox(avatar.heading - oldHeading);
+    camera.position = setup.camera.position;
+    camera.target = setup.camera.target;
+    closedExit.position = setup.closedExitPosition;
+    exitTarget = setup.exitTarget;
+}
+
+void Level::paceAnimations()
+{
+    for (const PacedAnimation& p : paced) {
+        pace(*p.node, p.slot, p.k);
+    }
+}
+
+std::vector<NodeBinding> Level::commonBindings()
+{
+    return {
+        {"Licht", &light}, {"Licht2", &light2}, {"boden", &ground},
+        {"Himmel", &sky}, {"himmel", &sky}, {"Avatar", &avatar}, {"avatar", &avatar},
+        {"lvlbdryN", &boundaryN}, {"lvlbdryS", &boundaryS}, {"lvlbdryW", &boundaryW},
+        {"lvlbdryE", &boundaryE}, {"huegel", &hill},
+    };
+}
+
+void Level::linkScenery()
+{
+    geoBranch.addChild(&sky);
+    geoBranch.addChild(avatarPtr);
+    geoBranch.addChild(&ground);
+    geoBranch.addChild(&light);
+    geoBranch.addChild(&light2);
+    for (ModelNode* tree : trees) {
+        ground.addChild(tree);
+    }
+    for (ModelNode* forest : forests) {
+        ground.addChild(forest);
+    }
+    for (ModelNode* wall : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill}) {
+        ground.addChild(wall);
     }
 }

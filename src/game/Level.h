@@ -2,6 +2,7 @@
 
 #include "game/Avatar.h"
 #include "game/TextStyle.h"
+#include "levels/Placement.h"
 #include "model/ModelNode.h"
 #include "scene/Camera.h"
 #include "scene/LightNode.h"
@@ -20,6 +21,12 @@ struct ProximityRule {
     float radius;
     const char* text;
     bool marker = false;
+};
+
+// Ties a node name of a placement table to the level member it places.
+struct NodeBinding {
+    const char* name;
+    ModelNode* node;
 };
 
 // One playing area. It owns every object of the area by value; only the
@@ -45,9 +52,9 @@ public:
     virtual void frame() {}
     // Function keys reach the level here; no level uses them.
     virtual void rawKey(int) {}
-    // Coming back from a side trip (Level 3 to 2, Level 5 to 4); the game
-    // manager runs it on every such return.
-    virtual void returnFromSideTrip() {}
+    // Coming back from a side trip (Level 3 to 2, Level 5 to 4) with the
+    // items gathered there; the game manager runs it on every such return.
+    virtual void returnFromSideTrip(int) {}
 
     // Draws the object's description lines while it is selected.
     void showDescription(ModelNode& object);
@@ -78,6 +85,26 @@ public:
     std::vector<ModelNode*> forests;
 
 protected:
+    // Places and loads every row of `layout` whose node is bound, in table
+    // order (animation slots before the load, the light's position as the
+    // shadow light), remembers the animations to pace, and sets up the
+    // camera with the avatar following it.
+    void placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes);
+    // Position, scale, facing and heading, flags, shadow light, then load.
+    void place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations);
+    // The avatar's collision list, in table order, of the bound nodes.
+    void listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes);
+    // Puts the avatar and the camera where a return from a side trip starts,
+    // moves `closedExit` out of reach and sets the new exit target.
+    void applyReturn(const ReturnSetup& setup, ModelNode& closedExit);
+    // Links sky, avatar, ground and the two lights below geoBranch, and the
+    // trees, forests, walls and hill below the ground: the scenery of a
+    // level that has no tree of its own yet.
+    void linkScenery();
+    // The members every level has, under each name the tables give them.
+    std::vector<NodeBinding> commonBindings();
+    // Re-derives the steps per keyframe of every paced animation from fps.
+    void paceAnimations();
     // Draws the scene below geoBranch from an identity matrix.
     void drawScene();
     // Steps per keyframe of one animation: K / fps, truncated toward zero.
@@ -98,4 +125,19 @@ protected:
     std::vector<ModelNode*> selectable;
     // Where 'l' leads at once; 0 for a level without an exit.
     int exitTarget = 0;
+
+private:
+    struct PacedAnimation {
+        ModelNode* node;
+        int slot;
+        int k;
+    };
+    std::vector<PacedAnimation> paced;
 };
+
+// The member bound to `name`, or nullptr.
+ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
+// Radius of the table's selection rule for `name`; 0 (never inside) if none.
+float selectionRadius(const LevelLayout& layout, const char* name);
+// The table's exit marker labelled `label`, or nullptr.
+const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);
