@@ -47,10 +47,8 @@ constexpr const char* idleText = "Leider nichts zum anschauen";
 Level1::Level1()
 {
     forests = {&wald1, &wald2, &wald3, &wald4};
-    for (const char* name : layout.obstacles) {
-        obstacles.push_back(node(name));
-    }
-    avatar.obstacles = &obstacles;
+    const std::vector<NodeBinding> nodes = bindings();
+    listObstacles(layout, nodes);
     partners = {&priest, &frau};
     lookOrder = {&haus1, &haus2, &haus3, &haus4, &kirche, &frau, &brunnen,
                  &priest, &sheep, &sign, &wald1, &wald2, &wald3, &wald4};
@@ -61,7 +59,7 @@ Level1::Level1()
     exitMarker.position = layout.exits[0].position;
     for (std::size_t i = 0; i < rules.size() && i < layout.selections.size(); ++i) {
         const SelectionRule& row = layout.selections[i];
-        ModelNode* object = node(row.node);
+        ModelNode* object = boundNode(nodes, row.node);
         if (object == nullptr) {
             rules[i] = ProximityRule{&exitMarker, row.radius, promptFor(row.node), true};
             actions[i] = &Level1::leave;
@@ -78,26 +76,16 @@ Level1::Level1()
     }
 }
 
-ModelNode* Level1::node(const char* name)
+std::vector<NodeBinding> Level1::bindings()
 {
-    const struct {
-        const char* name;
-        ModelNode* node;
-    } nodes[] = {
+    std::vector<NodeBinding> nodes = commonBindings();
+    nodes.insert(nodes.end(), {
         {"haus1", &haus1}, {"haus2", &haus2}, {"haus3", &haus3}, {"haus4", &haus4},
         {"kirche", &kirche}, {"brunnen", &brunnen}, {"priest", &priest}, {"frau", &frau},
         {"sheep", &sheep}, {"ring", &ring}, {"wald1", &wald1}, {"wald2", &wald2},
         {"wald3", &wald3}, {"wald4", &wald4}, {"sign", &sign}, {"heavenBase", &heavenBase},
-        {"Avatar", &avatar}, {"boden", &ground}, {"Himmel", &sky}, {"Licht", &light},
-        {"Licht2", &light2}, {"lvlbdryN", &boundaryN}, {"lvlbdryS", &boundaryS},
-        {"lvlbdryW", &boundaryW}, {"lvlbdryE", &boundaryE}, {"huegel", &hill},
-    };
-    for (const auto& n : nodes) {
-        if (std::strcmp(n.name, name) == 0) {
-            return n.node;
-        }
-    }
-    return nullptr;
+    });
+    return nodes;
 }
 
 void Level1::setup()
@@ -112,65 +100,9 @@ void Level1::setup()
 
 void Level1::load()
 {
-    for (const Placement& p : layout.placements) {
-        ModelNode* target = node(p.node);
-        if (target == nullptr) {
-            continue;
-        }
-        place(*target, p);
-        if (target == &avatar) {
-            avatar.setCamera(&camera);
-            avatar.setAnimation(0);
-            // The camera row follows the avatar's.
-            camera.setName("camera");
-            camera.position = layout.camera.position;
-            camera.target = layout.camera.target;
-        }
-    }
-}
-
-void Level1::place(ModelNode& target, const Placement& p)
-{
-    // The shared members (ground, sky, lights, walls, hill) take their
-    // names from the table as well.
-    target.setName(p.node);
-    target.position = p.position;
-    // The lights keep the scale and facing they were built with.
-    if (&target == &light || &target == &light2) {
-        return;
-    }
-    target.scale = p.scale;
-    target.direction = p.facing;
-    const bool turnedApart = p.headingFacing.x != 0.0f || p.headingFacing.z != 0.0f;
-    target.heading = (turnedApart ? p.headingFacing : p.facing).headingTo(target.forward);
-    target.hasBoundingBox = (p.flags & HasBox) != 0;
-    target.animated = (p.flags & Animated) != 0;
-    if ((p.flags & CastsShadow) != 0) {
-        target.shadowLight = light.position;
-    }
-    if ((p.flags & NoShadowCast) != 0) {
-        target.castsShadow = false;
-    }
-    if ((p.flags & StartsHidden) != 0) {
-        target.hidden = true;
-    }
-    // Poses are found through the animation names, so these come first.
-    for (const AnimationSlot& a : layout.animations) {
-        if (std::strcmp(a.node, p.node) == 0) {
-            Animation& slot = target.animations[a.slot];
-            slot.name = a.name;
-            slot.keyframeCount = a.keyframeCount;
-            slot.stepsPerKeyframe = a.stepsPerKeyframe;
-        }
-    }
-    if ((p.flags & DrawsParticleSheet) != 0) {
-        target.particleMode = true;
-        target.useSheet = true;
-        target.sheet.loadTexture();
-    }
-    if (p.model != nullptr) {
-        target.load(p.model);
-    }
+    placeAll(layout, bindings());
+    avatar.setAnimation(0);
+    heavenBase.sheet.loadTexture();
 }
 
 void Level1::attach()
@@ -212,13 +144,7 @@ void Level1::describe()
 void Level1::frame()
 {
     drawScene();
-    // Keyframe pacing follows the measured frame rate, so animations keep
-    // their speed in seconds whatever the machine draws.
-    for (const AnimationSlot& a : layout.animations) {
-        if (a.pacing != 0) {
-            pace(*node(a.node), a.slot, a.pacing);
-        }
-    }
+    paceAnimations();
     const int matched = select(rules, idleText);
     if (matched >= 0 && actions[matched] != nullptr) {
         (this->*actions[matched])();

@@ -6,8 +6,6 @@
 
 #include <array>
 
-struct Placement;
-
 // Level 1: the village. The priest has lost his black sheep; bringing it
 // back earns a ring, and the old woman at the village gate lets the player
 // out towards Level 2 once the ring has been handed out (or brought to her).
@@ -18,10 +16,6 @@ public:
     void describe() override;
     void setup() override;
     void frame() override;
-
-    // The node a placement, animation or rule row names; nullptr for
-    // names that are not objects of this level (the exit marker's label).
-    ModelNode* node(const char* name);
 
     ModelNode haus1{"haus1"}, haus2{"haus2"}, haus3{"haus3"}, haus4{"haus4"};
     ModelNode exitMarker;
@@ -38,8 +32,9 @@ public:
     Quest womanQuest;
 
 private:
+    // The members under the names the village's tables give them.
+    std::vector<NodeBinding> bindings();
     void load();
-    void place(ModelNode& target, const Placement& p);
     void attach();
 
     void pickUpSheep();
