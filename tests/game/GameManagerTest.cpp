@@ -95,6 +95,19 @@ TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameCounts)
     EXPECT_EQ(driver.controls().inputMode, 'a');
 }
 
+TEST_F(GameManagerTest, GoingBackToTheVillageLeavesOnlyTheVillageAttached)
+{
+    GameManager& game = driver.game();
+    game.level1.nextLevel = 2;
+    driver.frames(1);
+    game.level2.nextLevel = 1;
+    driver.frames(1);
+    EXPECT_EQ(driver.levelNumber(), 1);
+    EXPECT_FALSE(hasGeoBranch(game.level2));
+    ASSERT_EQ(driver.controls().getChildren().size(), 2u);
+    EXPECT_EQ(driver.controls().getChildren()[1], &game.level1);
+}
+
 TEST_F(GameManagerTest, ANumberOutsideTheGameIsIgnored)
 {
     driver.game().level1.nextLevel = 7;
