@@ -7,8 +7,8 @@ public:
     float y = 0.0f;
     float z = 0.0f;
 
-    Vector3() = default;
-    Vector3(float x, float y, float z) : x(x), y(y), z(z) {}
+    constexpr Vector3() = default;
+    constexpr Vector3(float x, float y, float z) : x(x), y(y), z(z) {}
 
     void set(float nx, float ny, float nz) { x = nx; y = ny; z = nz; }
     float getX() const { return x; }

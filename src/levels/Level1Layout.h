@@ -1,0 +1,8 @@
+#pragma once
+
+#include "levels/Placement.h"
+
+// The village: four houses, church, well, four woods, priest, old woman, sheep.
+namespace level1 {
+extern const LevelLayout layout;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "levels/Placement.h"
+
+// The hermit's settlement: the hermit, his house, woods, trees, the manger.
+namespace level2 {
+extern const LevelLayout layout;
+inline constexpr float sprayParticleSize = 0.5f; // smoke of "particleBase"
+inline constexpr const char* mendedManger = "data/futterkrippe.ms3d";
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "levels/Placement.h"
+
+// The river with the bridge, the customs officer and the barrier walls.
+namespace level4 {
+extern const LevelLayout layout;
+// Where "cBox2" stands once the officer has opened the barrier.
+inline constexpr Vector3 openedBarrierPosition{148, 0, 160};
+}

@@ -1,0 +1,160 @@
+// Writes every model, keyframe pose, bounding box and texture of the game
+// below <run-dir>/data/. Deterministic: the same files on every run.
+#include "BoxModel.h"
+#include "Models.h"
+#include "Ms3dWriter.h"
+#include "Textures.h"
+
+#include "levels/Placement.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+// "data/haus2.ms3d" -> "haus2"
+std::string modelName(const char* file)
+{
+    std::string name = file;
+    name = name.substr(5);
+    return name.substr(0, name.size() - 5);
+}
+
+GenModel posed(const BuiltModel& base, const std::string& animation, int keyframe)
+{
+    GenModel model = base.model;
+    for (GenVertex& v : model.vertices) {
+        const V3 p = base.pose({v.position[0], v.position[1], v.position[2]}, v.part, animation, keyframe);
+        v.position[0] = p.x;
+        v.position[1] = p.y;
+        v.position[2] = p.z;
+    }
+    return model;
+}
+
+bool fail(const std::string& message)
+{
+    std::fprintf(stderr, "korvel-worldgen: %s\n", message.c_str());
+    return false;
+}
+
+bool writeModels(const std::filesystem::path& data, const std::map<std::string, BuiltModel>& models)
+{
+    for (const auto& [name, built] : models) {
+        V3 min, max;
+        modelExtent(built.model, min, max);
+        if (built.customBox) {
+            min = built.boxMin;
+            max = built.boxMax;
+        }
+        if (!writeMs3d((data / (name + ".ms3d")).string(), built.model) ||
+            !writeMs3d((data / ("bb" + name + ".ms3d")).string(), boxModel(min, max))) {
+            return fail("cannot write model " + name);
+        }
+    }
+    return true;
+}
+
+// Every pose file the animation tables imply: <model>_<animation>_<k>.
+bool writePoses(const std::filesystem::path& data, const std::map<std::string, BuiltModel>& models, int& count)
+{
+    std::set<std::string> written;
+    for (int level = 1; level <= 6; ++level) {
+        const LevelLayout& layout = *levelLayout(level);
+        for (const Placement& placement : layout.placements) {
+            if (!(placement.flags & Animated) || placement.model == nullptr) {
+                continue;
+            }
+            const std::string name = modelName(placement.model);
+            const BuiltModel& base = models.at(name);
+            if (!base.pose) {
+                return fail("no poses for animated model " + name);
+            }
+            for (const AnimationSlot& slot : layout.animations) {
+                if (std::string(slot.node) != placement.node) {
+                    continue;
+                }
+                for (int k = 0; k < slot.keyframeCount; ++k) {
+                    const std::string file = name + "_" + slot.name + "_" + std::to_string(k) + ".ms3d";
+                    if (!written.insert(file).second) {
+                        continue;
+                    }
+                    if (!writeMs3d((data / file).string(), posed(base, slot.name, k))) {
+                        return fail("cannot write pose " + file);
+                    }
+                    ++count;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool writeTextures(const std::filesystem::path& data, const std::map<std::string, BuiltModel>& models)
+{
+    std::set<std::string> available;
+    for (const TextureSpec& spec : textureCatalogue()) {
+        const Image image = spec.make();
+        const std::filesystem::path dir = data / "texture";
+        if (!saveImage((dir / spec.file).string(), image) ||
+            !saveImage((dir / lowQualityName(spec.file)).string(), halfSize(image))) {
+            return fail(std::string("cannot write texture ") + spec.file);
+        }
+        available.insert(texturePath(spec.file));
+    }
+    for (const auto& [name, built] : models) {
+        for (const GenMaterial& material : built.model.materials) {
+            if (!material.texture.empty() && available.count(material.texture) == 0) {
+                return fail("model " + name + " names the missing texture " + material.texture);
+            }
+        }
+    }
+    return true;
+}
+
+bool everyPlacedModelBuilt(const std::map<std::string, BuiltModel>& models)
+{
+    for (int level = 1; level <= 6; ++level) {
+        for (const Placement& placement : levelLayout(level)->placements) {
+            if (placement.model != nullptr && models.count(modelName(placement.model)) == 0) {
+                return fail(std::string("no builder for ") + placement.model);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: korvel-worldgen <run-dir>\n");
+        return 2;
+    }
+    const std::filesystem::path data = std::filesystem::path(argv[1]) / "data";
+    std::error_code error;
+    std::filesystem::create_directories(data / "texture", error);
+    if (error) {
+        std::fprintf(stderr, "korvel-worldgen: cannot create %s\n", (data / "texture").string().c_str());
+        return 1;
+    }
+    std::map<std::string, BuiltModel> models;
+    for (const ModelSpec& spec : modelCatalogue()) {
+        BuiltModel built = spec.build();
+        pruneUnusedMaterials(built.model);
+        models.emplace(spec.name, std::move(built));
+    }
+    int poses = 0;
+    if (!everyPlacedModelBuilt(models) || !writeModels(data, models) || !writePoses(data, models, poses) ||
+        !writeTextures(data, models)) {
+        return 1;
+    }
+    std::printf("korvel-worldgen: %zu models, %zu boxes, %d poses, %zu textures\n", models.size(), models.size(),
+                poses, textureCatalogue().size() * 2);
+    return 0;
+}
