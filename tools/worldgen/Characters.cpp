@@ -385,6 +385,7 @@ BuiltModel buildChicken()
     }
     b.part(ChickenHead);
     b.use(feathers);
+    b.ellipsoid({0, 0.57f, 0.17f}, {0.09f, 0.13f, 0.09f}, 4, 6); // neck
     b.ellipsoid({0, 0.7f, 0.22f}, {0.1f, 0.12f, 0.11f}, 5, 8);
     b.use(comb);
     b.box({-0.02f, 0.8f, 0.16f}, {0.02f, 0.88f, 0.3f});
@@ -497,10 +498,8 @@ BuiltModel buildSnake()
             const float rise = wave(k, 1.1f, 0.7f, 1.2f);
             const float lunge = wave(k, 0.0f, 0.6f, 0.1f);
             const float front = std::max(0.0f, (along - 0.55f) / 0.45f);
-            V3 q = p + V3{0, rise * front * front, lunge * front};
-            if (part == SnakeHead) {
-                q = q + V3{0, rise, lunge};
-            }
+            // The head follows the neck, where `along` reaches 1.
+            const V3 q = p + V3{0, rise * front * front, lunge * front};
             return q + V3{0.15f * std::sin(2.0f * pi * along + phase), 0, 0};
         }
         // "stunned": flat, head down and lolling.

@@ -109,7 +109,7 @@ BuiltModel ground(Skip skip)
     const int grass = b.material("wiese", texturePath("wiese.jpg"), {0.85f, 0.95f, 0.8f}, 0.35f);
     b.use(grass);
     constexpr float half = 160.0f;
-    constexpr float cell = 4.0f;
+    constexpr float cell = 8.0f;
     const int cells = static_cast<int>(2 * half / cell);
     for (int i = 0; i < cells; ++i) {
         for (int j = 0; j < cells; ++j) {

@@ -95,15 +95,16 @@ BuiltModel buildSack()
     const int burlap = b.material("sack", texturePath("sack.jpg"), {1.0f, 0.95f, 0.85f});
     const int string = b.material("schnur", "", {0.5f, 0.4f, 0.2f});
     b.use(burlap);
-    b.ellipsoid({0, 3.6f, 0}, {1.1f, 1.1f, 0.9f}, 5, 8);
-    b.cylinder({0, 4.4f, 0}, 0.45f, 0.25f, 0.7f, 6, false);
-    b.cylinder({0, 5.2f, 0}, 0.25f, 0.5f, 0.3f, 6, true);
+    b.ellipsoid({0, 3.5f, 0}, {1.2f, 1.0f, 0.95f}, 5, 8);
+    b.ellipsoid({0.3f, 3.2f, 0.2f}, {0.9f, 0.7f, 0.8f}, 4, 6); // a lump of grain
+    b.cylinder({0, 4.25f, 0}, 0.6f, 0.14f, 0.5f, 6, false);     // gathered neck
+    b.cylinder({0, 4.75f, 0}, 0.14f, 0.4f, 0.35f, 6, true);     // tuft above the knot
     b.use(string);
-    b.cylinder({0, 5.0f, 0}, 0.3f, 0.3f, 0.2f, 6, false);
+    b.cylinder({0, 4.62f, 0}, 0.2f, 0.2f, 0.12f, 6, false);
     BuiltModel built = finish(b);
     built.customBox = true;
-    built.boxMin = {-1.1f, 0, -0.9f};
-    built.boxMax = {1.1f, 5.5f, 0.9f};
+    built.boxMin = {-1.2f, 0, -0.95f};
+    built.boxMax = {1.2f, 5.1f, 0.95f};
     return built;
 }
 
