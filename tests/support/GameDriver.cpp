@@ -71,6 +71,12 @@ void GameDriver::drawFrame()
     glFinish();
 }
 
+void GameDriver::frameAt(int ms)
+{
+    host.setTime(ms);
+    renderFrame();
+}
+
 void GameDriver::keyDown(unsigned char key)
 {
     onKeyDown(key, 0, 0);

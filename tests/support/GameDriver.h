@@ -26,6 +26,8 @@ public:
     void frames(int count);
     // One game frame left in the back buffer, so its pixels can be read.
     void drawFrame();
+    // One frame (buffers swapped) with the clock set to `ms`.
+    void frameAt(int ms);
 
     // The window callbacks; each draws its extra frame as in the game.
     void keyDown(unsigned char key);
