@@ -1,6 +1,7 @@
 #include "game/ControlNode.h"
 
 #include "app/Host.h"
+#include "scene/Camera.h"
 
 #include <GL/freeglut.h>
 
@@ -114,6 +115,10 @@ void ControlNode::sendHeldCommands()
 
 void ControlNode::applyCamera()
 {
+    if (camera != nullptr) {
+        camera->apply();
+        return;
+    }
     const int width = Host::current().windowWidth();
     const int height = Host::current().windowHeight();
     glMatrixMode(GL_PROJECTION);

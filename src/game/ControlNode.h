@@ -2,12 +2,18 @@
 
 #include "scene/SceneNode.h"
 
+class Camera;
+
 // The input node "Steuerung": receives every key and mouse event from the
 // window callbacks, remembers held movement keys and whether the mouse sits
 // at a window edge, and turns input into command characters sent down the
 // scene tree. Its children are the game manager node and the current level.
 class ControlNode : public SceneNode {
 public:
+    ControlNode() : SceneNode("Steuerung") {}
+
+    // The current level's camera, set at every level switch.
+    Camera* camera = nullptr;
     int lastMouseX = 0;
     int lastMouseY = 0;
     // 'a' walking, 'g' in a conversation, 'l' while levels switch; 0 before.
@@ -37,7 +43,7 @@ public:
     void mouseMove(int x, int y);
     // Once per frame: the commands of held keys and of the mouse at an edge.
     void sendHeldCommands();
-    // Sets projection and view of the current level; until levels bring a
-    // camera of their own, a default view from the origin towards -Z.
+    // Sets projection and view from the current level's camera; before the
+    // first level is attached, a default view from the origin towards -Z.
     void applyCamera();
 };

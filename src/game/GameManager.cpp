@@ -1,44 +1,259 @@
 #include "game/GameManager.h"
 
 #include "app/Host.h"
+#include "app/Sound.h"
 #include "game/ControlNode.h"
+#include "model/MeshGeometry.h"
 
 #include <GL/freeglut.h>
+
+#include <cstdio>
+
+namespace {
+
+// Text rows of the game manager, pixels from the left and the top.
+constexpr float textX = 10.0f;
+constexpr float promptY = 30.0f;
+constexpr float fpsY = 70.0f;
+constexpr float messageY = 110.0f;
+constexpr int messageDuration = 2000; // ms
+constexpr int fpsWindow = 50;          // ms a measurement spans at least
+
+void makeBlackTimes24(TextStyle& style)
+{
+    style.font = GLUT_BITMAP_TIMES_ROMAN_24;
+    style.red = 0.0f;
+    style.green = 0.0f;
+}
+
+} // namespace
+
+GameManager::GameManager()
+{
+    makeBlackTimes24(promptStyle);
+}
+
+Level* GameManager::levelByNumber(int number)
+{
+    switch (number) {
+    case 1: return &level1;
+    case 2: return &level2;
+    case 3: return &level3;
+    case 4: return &level4;
+    case 5: return &level5;
+    case 6: return &level6;
+    default: return nullptr;
+    }
+}
 
 void GameManager::init()
 {
     root.setName("Ruth");
+    level1.setName("Level1");
+    level2.setName("Level2");
+    level3.setName("Level3");
+    level4.setName("Level4");
+    level5.setName("Level5");
+    level6.setName("Level6");
     root.addChild(controlNode);
     setName("Gamemanager");
     controlNode->addChild(this);
     controlNode->setName("Steuerung");
-    // Walking input from the first frame on.
-    controlNode->inputMode = 'a';
+
+    levelNumber = 1;
+    switchLevel();
+    lensFlare.loadTextures();
 
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glShadeModel(GL_SMOOTH);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    for (int number = 1; number <= 6; ++number) {
+        levelByNumber(number)->setup();
+    }
+
+    // Every tree and every forest of the game shares the geometry of the
+    // first one loaded; each still draws with its own model's materials.
+    const unsigned int first = glGenLists(4);
+    for (int i = 0; i < 4; ++i) {
+        displayListIds[i] = first + static_cast<unsigned int>(i);
+    }
+    if (!level2.trees.empty()) {
+        compileMeshLists(*level2.trees.front()->drawnModel, first);
+    }
+    if (!level1.forests.empty()) {
+        compileMeshLists(*level1.forests.front()->drawnModel, first + 2);
+    }
+    for (int number = 1; number <= 6; ++number) {
+        Level* level = levelByNumber(number);
+        for (ModelNode* tree : level->trees) {
+            tree->displayListBase = first;
+        }
+        for (ModelNode* forest : level->forests) {
+            forest->displayListBase = first + 2;
+        }
+    }
+}
+
+void GameManager::switchLevel()
+{
+    Level* next = levelByNumber(levelNumber);
+    Level* previous = currentLevel;
+    if (next == nullptr || next == previous) {
+        return;
+    }
+
+    if (levelNumber == 2 && level3Visited) {
+        level2.returnFromSideTrip(level3.feedCount); // the sacks left on the wheelbarrow
+    } else if (levelNumber == 3) {
+        level3Visited = true;
+    } else if (levelNumber == 4 && level5Visited) {
+        level4.returnFromSideTrip(1); // the badge from the snake pit
+    } else if (levelNumber == 5 || levelNumber == 6) {
+        level5Visited = true;
+    }
+    // Only the first switch, from init, has nothing to detach.
+    if (previous != nullptr) {
+        controlNode->inputMode = 'l';
+        previous->removeChild(&previous->geoBranch);
+        controlNode->removeChild(previous);
+    }
+
+    next->addChild(&next->geoBranch);
+    currentLevel = next;
+    next->nextLevel = levelNumber;
+    controlNode->camera = &next->camera;
+    controlNode->addChild(next);
+    next->controls = controlNode;
+    controlNode->inputMode = 'a';
+    next->camera.apply();
 }
 
 void GameManager::runFrame()
 {
-    // No level is drawn yet: an evening-sky blue shows the game is running.
-    glClearColor(0.35f, 0.55f, 0.85f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (currentLevel == nullptr) {
+        return;
+    }
+    if (currentLevel->nextLevel != levelNumber) {
+        if (levelByNumber(currentLevel->nextLevel) != nullptr) {
+            levelNumber = currentLevel->nextLevel;
+            switchLevel();
+        } else {
+            // No such level: stay and forget the request.
+            currentLevel->nextLevel = levelNumber;
+        }
+    }
+    Level& level = *currentLevel;
+    level.avatarPtr->frameRate = framesPerSecond;
+    level.fps = framesPerSecond;
+    level.frame();
     controlNode->sendHeldCommands();
+    promptStyle.print(promptStyle.font, level.prompt.c_str(), textX, promptY);
+
+    frustum.extract();
+    cullObstacles();
+    if (frustum.pointInside(level.light.position)) {
+        lensFlare.render(level.camera.position, level.camera.target, level.light.position);
+    }
 
     // Measured over windows of more than 50 ms, so the divisor is never 0.
     ++frameCount;
     const int now = Host::current().elapsedMs();
     lastFrameTime = now;
-    if (now - fpsTime > 50) {
+    if (now - fpsTime > fpsWindow) {
         framesPerSecond = static_cast<float>(frameCount) * 1000.0f / static_cast<float>(now - fpsTime);
         fpsTime = now;
         frameCount = 0;
     }
+    drawTexts();
+}
+
+void GameManager::cullObstacles()
+{
+    for (ModelNode* object : currentLevel->obstacles) {
+        object->hidden = frustumCulling && !frustum.boxInside(object->box.points);
+    }
+}
+
+void GameManager::drawTexts()
+{
+    if (showFps) {
+        makeBlackTimes24(fpsStyle);
+        // %g is the stream's default float format: six significant digits.
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", static_cast<double>(framesPerSecond));
+        fpsStyle.print(fpsStyle.font, text, textX, fpsY);
+    }
+    if (lastFrameTime - messageTime >= messageDuration) {
+        message.clear();
+    } else {
+        promptStyle.print(promptStyle.font, message.c_str(), textX, messageY);
+    }
+}
+
+void GameManager::onKey(int key)
+{
+    switch (key) {
+    case GLUT_KEY_F1:
+        playSound("data/sound/hilfe.wav", SoundMode::Once);
+        message = "H I L F E";
+        break;
+    case GLUT_KEY_F2:
+        showFps = !showFps;
+        break;
+    case GLUT_KEY_F3:
+        wireframe = !wireframe;
+        glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
+        break;
+    case GLUT_KEY_F4:
+        highTextureQuality = !highTextureQuality;
+        for (int number = 1; number <= 6; ++number) {
+            Level* level = levelByNumber(number);
+            level->sky.highQualityTextures = highTextureQuality;
+            level->sky.applyTextureQuality();
+            level->ground.highQualityTextures = highTextureQuality;
+            level->ground.applyTextureQuality();
+        }
+        message = highTextureQuality ? "Texturqualitaet hoch" : "Texturqualitaet nieder";
+        break;
+    case GLUT_KEY_F5:
+        mipMapping = !mipMapping;
+        level1.sky.textureFlag = !level1.sky.textureFlag;
+        level1.sky.reloadTexturesWithFlag();
+        level1.ground.textureFlag = !level1.ground.textureFlag;
+        level1.ground.reloadTexturesWithFlag();
+        message = mipMapping ? "Mip Mapping ein" : "Mip Mapping aus";
+        break;
+    case GLUT_KEY_F6:
+        message = "Sie befinden sich im Immediate Mode";
+        break;
+    case GLUT_KEY_F7:
+        displayLists = !displayLists;
+        for (int number = 1; number <= 6; ++number) {
+            Level* level = levelByNumber(number);
+            for (ModelNode* tree : level->trees) {
+                tree->useDisplayList = displayLists;
+            }
+            for (ModelNode* forest : level->forests) {
+                forest->useDisplayList = displayLists;
+            }
+        }
+        message = displayLists ? "Display Lists ein" : "Display Lists aus";
+        break;
+    case GLUT_KEY_F8:
+        frustumCulling = !frustumCulling;
+        message = frustumCulling ? "View frustum culling ein" : "View frustum culling aus";
+        break;
+    default:
+        break;
+    }
+    if (currentLevel != nullptr) {
+        currentLevel->rawKey(key);
+    }
+    messageTime = Host::current().elapsedMs();
 }
 
 bool GameManager::lastQuestFinished() const
 {
-    return false;
+    return level6.heroQuest.finished;
 }

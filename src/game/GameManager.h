@@ -1,26 +1,78 @@
 #pragma once
 
+#include "effects/LensFlare.h"
+#include "game/TextStyle.h"
+#include "levels/Level1.h"
+#include "levels/Level2.h"
+#include "levels/Level3.h"
+#include "levels/Level4.h"
+#include "levels/Level5.h"
+#include "levels/Level6.h"
+#include "model/Frustum.h"
 #include "scene/SceneNode.h"
+
+#include <string>
 
 class ControlNode;
 
-// Owns the game: the root of the scene tree, the input node's place in it,
-// and the frame-rate measurement every movement is scaled by.
+// Owns the game: the root of the scene tree, all six levels (built once at
+// start-up and kept for the whole run), the view frustum, the lens flare,
+// the three text lines it draws and the render switches of the function
+// keys. A level asks for another by writing its `nextLevel`; the switch
+// happens at the start of the next frame and only re-links nodes.
 class GameManager : public SceneNode {
 public:
+    GameManager();
+
+    // Builds the tree "Ruth" -> "Steuerung" -> ("Gamemanager", current
+    // level), loads everything of every level and compiles the shared tree
+    // and forest display lists. Runs once, with the GL context present.
+    void init();
+    // One game frame: switch, draw the level, held keys, texts, culling,
+    // lens flare, frame rate, message.
+    void runFrame();
+    // Detaches the current level and attaches the one numbered `levelNumber`.
+    void switchLevel();
+    // F1 to F8: help, frame rate, wireframe, texture quality, mip-maps,
+    // display lists, culling; every special key re-arms the message.
+    void onKey(int key) override;
+    // True once the last quest of the game is finished: the cue for the outro.
+    bool lastQuestFinished() const;
+    // The level numbered 1 to 6, or nullptr.
+    Level* levelByNumber(int number);
+
     SceneNode root;
+    Level1 level1;
+    Level2 level2;
+    Level3 level3;
+    Level4 level4;
+    Level5 level5;
+    Level6 level6;
+    Level* currentLevel = nullptr;
     // Set by main before init; the parent of this node and of the level.
     ControlNode* controlNode = nullptr;
+    Frustum frustum;
     int frameCount = 0;       // frames since the last measurement
     int lastFrameTime = 0;    // ms, elapsed time read in the latest frame
     int fpsTime = 0;          // ms, elapsed time of the latest measurement
     float framesPerSecond = 80.0f;
+    TextStyle fpsStyle;
+    TextStyle promptStyle;
+    std::string message;
+    int messageTime = 0;      // ms, when `message` was last armed
+    bool showFps = false;
+    bool frustumCulling = true;
+    bool wireframe = false;
+    bool displayLists = false;
+    bool level3Visited = false;
+    bool level5Visited = false; // Level 5 or 6 has been entered
+    LensFlare lensFlare;
+    int levelNumber = 1;
+    unsigned int displayListIds[4] = {};
+    bool highTextureQuality = true;
+    bool mipMapping = false;
 
-    // Builds the tree "Ruth" -> "Steuerung" -> "Gamemanager" and the GL
-    // state of the game. Runs once, with the GL context present.
-    void init();
-    // One game frame.
-    void runFrame();
-    // True once the last quest of the game is finished: the cue for the outro.
-    bool lastQuestFinished() const;
+private:
+    void cullObstacles();
+    void drawTexts();
 };

@@ -82,6 +82,8 @@ public:
     TextStyle textStyle;
     std::vector<const char*> descriptionLines;
     bool selected = false;
+    // Animation slot the game last switched this node to (avatar, chickens, snakes).
+    int animationIndex = 0;
 
 private:
     void loadKeyframes(const char* fileName);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "scene/Actor.h"
+
+class Camera;
+
+// The player's figure. It acts on the movement commands the control node
+// sends down the tree: walks, strafes and turns (each probed against the
+// level's obstacles first), drives the level camera along, tilts the view,
+// whistles, and switches between its idle, walk and whistle animations.
+// Speeds are per second, divided by the frame rate the game measured.
+class Avatar : public Actor {
+public:
+    using Actor::Actor;
+
+    void setCamera(Camera* camera) { cameraPtr = camera; }
+
+    // Draws the figure, then lets carried objects follow with this frame's steps.
+    void draw(Matrix4 parent) override;
+    // Nothing hangs the avatar on anything.
+    void drawAttached(Matrix4, float) override {}
+    // 'w' 's' 'a' 'd' 'x' 'p' 'n' 'y' 'z' 'f'; every key is then forwarded.
+    void command(int key) override;
+
+    // Heading stays in [0, 360); the camera orbits and looks at the feet.
+    void turn(float degrees);
+    // A positive d walks against `direction`; the camera moves along.
+    void walk(float d);
+    // A positive d steps to the figure's left; the camera moves along.
+    void strafe(float d);
+    // Looped whistle and its animation on, or silence and idle.
+    void toggleWhistle();
+
+    Camera* cameraPtr = nullptr;
+    float frameRate = 80.0f;
+    bool whistling = false;
+
+private:
+    // A move or turn command: probe the box first, move only when it is free.
+    void tryMove(int key, float amount);
+    // setAnimation, remembering the slot in animationIndex.
+    void switchAnimation(int index);
+};

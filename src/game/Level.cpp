@@ -1,0 +1,253 @@
+#include "game/Level.h"
+
+#include "app/Host.h"
+#include "game/ControlNode.h"
+
+#include <cstring>
+
+namespace {
+// Descriptions stand right of the middle, a third from the top.
+constexpr double descriptionX = 0.5555555555555556;
+constexpr double descriptionY = 0.3;
+constexpr float lineHeight = 20.0f;
+} // namespace
+
+Level::Level()
+{
+    light.lightType = 0;
+    light2.lightType = 1;
+}
+
+void Level::setup()
+{
+    geoBranch.setName("Geobranch");
+}
+
+void Level::command(int key)
+{
+    if (key >= 'e' && key <= 'v') {
+        switch (key) {
+        case 'e':
+            for (ModelNode* partner : partners) {
+                if (partner->selected && controls != nullptr) {
+                    controls->inputMode = 'g';
+                }
+            }
+            break;
+        case 'l':
+            if (exitTarget != 0) {
+                nextLevel = exitTarget;
+            }
+            break;
+        case 'q':
+            if (controls != nullptr) {
+                controls->heldForward = false;
+                controls->heldBack = false;
+                controls->heldLeft = false;
+                controls->heldRight = false;
+                controls->inputMode = 'a';
+            }
+            break;
+        case 'v':
+            for (ModelNode* object : lookOrder) {
+                if (object->selected) {
+                    showDescription(*object);
+                    break;
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    SceneNode::command(key);
+}
+
+void Level::showDescription(ModelNode& object)
+{
+    if (!object.selected) {
+        return;
+    }
+    const double w = Host::current().windowWidth();
+    const double h = Host::current().windowHeight();
+    const float x = static_cast<float>(w * descriptionX);
+    const float top = static_cast<float>(h * descriptionY);
+    for (std::size_t i = 0; i < object.descriptionLines.size(); ++i) {
+        textStyle.print(textStyle.font, object.descriptionLines[i], x, top + lineHeight * static_cast<float>(i));
+    }
+}
+
+void Level::drawScene()
+{
+    geoBranch.draw(Matrix4());
+}
+
+void Level::pace(ModelNode& node, int slot, int k) const
+{
+    node.animations[slot].stepsPerKeyframe = static_cast<int>(static_cast<float>(k) / fps);
+}
+
+int Level::select(std::span<const ProximityRule> rules, const char* idleText)
+{
+    const Vector3& at = avatar.position;
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const ProximityRule& rule = rules[i];
+        const Vector3& p = rule.object->position;
+        if (p.distanceTo(at.x, at.y, at.z) < rule.radius) {
+            prompt = rule.text;
+            if (!rule.marker) {
+                rule.object->selected = true;
+            }
+            return static_cast<int>(i);
+        }
+    }
+    prompt = idleText;
+    for (ModelNode* object : selectable) {
+        object->selected = false;
+    }
+    return -1;
+}
+
+void Level::leaveWhen(bool completed, int target)
+{
+    if (completed) {
+        nextLevel = target;
+    }
+}
+
+ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
+{
+    for (const NodeBinding& binding : nodes) {
+        if (std::strcmp(binding.name, name) == 0) {
+            return binding.node;
+        }
+    }
+    return nullptr;
+}
+
+const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
+{
+    for (const ExitMarker& marker : layout.exits) {
+        if (std::strcmp(marker.label, label) == 0) {
+            return &marker;
+        }
+    }
+    return nullptr;
+}
+
+void Level::placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes)
+{
+    for (const Placement& row : layout.placements) {
+        if (ModelNode* node = boundNode(nodes, row.node)) {
+            place(*node, row, layout.animations);
+        }
+    }
+    paced.clear();
+    for (const AnimationSlot& slot : layout.animations) {
+        ModelNode* node = boundNode(nodes, slot.node);
+        if (node != nullptr && slot.pacing != 0) {
+            paced.push_back({node, slot.slot, slot.pacing});
+        }
+    }
+    camera.setName("camera");
+    camera.position = layout.camera.position;
+    camera.target = layout.camera.target;
+    avatar.setCamera(&camera);
+}
+
+void Level::place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations)
+{
+    node.setName(row.node);
+    node.position = row.position;
+    node.scale = row.scale;
+    node.direction = row.facing;
+    const bool ownHeading = row.headingFacing.x != 0.0f || row.headingFacing.y != 0.0f ||
+                            row.headingFacing.z != 0.0f;
+    node.heading = (ownHeading ? row.headingFacing : row.facing).headingTo(node.forward);
+    node.hasBoundingBox = (row.flags & HasBox) != 0;
+    node.animated = (row.flags & Animated) != 0;
+    node.hidden = (row.flags & StartsHidden) != 0;
+    node.particleMode = (row.flags & (DrawsParticleSheet | DrawsParticleSpray)) != 0;
+    node.useSheet = (row.flags & DrawsParticleSheet) != 0;
+    if ((row.flags & CastsShadow) != 0) {
+        node.shadowLight = light.position;
+    }
+    if ((row.flags & NoShadowCast) != 0) {
+        node.castsShadow = false;
+    }
+    if (auto* actor = dynamic_cast<Actor*>(&node)) {
+        actor->followDistance = row.followDistance;
+    }
+    // The poses are loaded with the model, so the slots come first.
+    for (const AnimationSlot& slot : animations) {
+        if (std::strcmp(slot.node, row.node) == 0 && slot.slot >= 0 && slot.slot < ModelNode::animationSlots) {
+            Animation& a = node.animations[slot.slot];
+            a.name = slot.name;
+            a.keyframeCount = slot.keyframeCount;
+            a.stepsPerKeyframe = slot.stepsPerKeyframe;
+        }
+    }
+    if (row.model != nullptr) {
+        node.load(row.model);
+    }
+}
+
+void Level::listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes)
+{
+    obstacles.clear();
+    for (const char* name : layout.obstacles) {
+        if (ModelNode* node = boundNode(nodes, name)) {
+            obstacles.push_back(node);
+        }
+    }
+    avatar.obstacles = &obstacles;
+}
+
+void Level::applyReturn(const ReturnSetup& setup, ModelNode& closedExit)
+{
+    const float oldHeading = avatar.heading;
+    avatar.position = setup.avatarPosition;
+    avatar.direction = setup.avatarFacing;
+    avatar.heading = setup.avatarFacing.headingTo(avatar.forward);
+    // Re-derives the box corners about the new position and heading.
+    avatar.rotateBox(avatar.heading - oldHeading);
+    camera.position = setup.camera.position;
+    camera.target = setup.camera.target;
+    closedExit.position = setup.closedExitPosition;
+    exitTarget = setup.exitTarget;
+}
+
+void Level::paceAnimations()
+{
+    for (const PacedAnimation& p : paced) {
+        pace(*p.node, p.slot, p.k);
+    }
+}
+
+std::vector<NodeBinding> Level::commonBindings()
+{
+    return {
+        {"Licht", &light}, {"Licht2", &light2}, {"boden", &ground},
+        {"Himmel", &sky}, {"himmel", &sky}, {"Avatar", &avatar}, {"avatar", &avatar},
+        {"lvlbdryN", &boundaryN}, {"lvlbdryS", &boundaryS}, {"lvlbdryW", &boundaryW},
+        {"lvlbdryE", &boundaryE}, {"huegel", &hill},
+    };
+}
+
+void Level::linkScenery()
+{
+    geoBranch.addChild(&sky);
+    geoBranch.addChild(avatarPtr);
+    geoBranch.addChild(&ground);
+    geoBranch.addChild(&light);
+    geoBranch.addChild(&light2);
+    for (ModelNode* tree : trees) {
+        ground.addChild(tree);
+    }
+    for (ModelNode* forest : forests) {
+        ground.addChild(forest);
+    }
+    for (ModelNode* wall : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill}) {
+        ground.addChild(wall);
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "game/Avatar.h"
+#include "game/TextStyle.h"
+#include "levels/Placement.h"
+#include "model/ModelNode.h"
+#include "scene/Camera.h"
+#include "scene/LightNode.h"
+#include "scene/SceneNode.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+class ControlNode;
+
+// One proximity rule: standing closer than `radius` to `object` (strictly)
+// shows `text`. Markers only mark a place and are never flagged selected.
+struct ProximityRule {
+    ModelNode* object;
+    float radius;
+    const char* text;
+    bool marker = false;
+};
+
+// Ties a node name of a placement table to the level member it places.
+struct NodeBinding {
+    const char* name;
+    ModelNode* node;
+};
+
+// One playing area. It owns every object of the area by value; only the
+// current level hangs in the scene tree (the game manager links its
+// `geoBranch` in and out). Each frame it draws its scene, paces its
+// animations, selects what the avatar stands at and runs its script; its
+// keys are talk, skip, close and look, and every key is forwarded to its
+// children so quests below the scenery receive them.
+class Level : public SceneNode {
+public:
+    Level();
+
+    // 'e' talk, 'l' skip, 'q' close the conversation, 'v' look; every key
+    // is then forwarded to the children (SceneNode).
+    void command(int key) override;
+    // Appends every object's description lines.
+    virtual void describe() {}
+    virtual void unload() {}
+    // Once at start-up: names geoBranch "Geobranch", places and loads every
+    // object, links the scene below geoBranch, creates the quests, describes.
+    virtual void setup();
+    // Once per frame while current: draw, pace animations, select, script.
+    virtual void frame() {}
+    // Function keys reach the level here; no level uses them.
+    virtual void rawKey(int) {}
+    // Coming back from a side trip (Level 3 to 2, Level 5 to 4) with the
+    // items gathered there; the game manager runs it on every such return.
+    virtual void returnFromSideTrip(int) {}
+
+    // Draws the object's description lines while it is selected.
+    void showDescription(ModelNode& object);
+
+    ModelNode geoBranch;
+    Avatar avatar;
+    Avatar* avatarPtr = &avatar;
+    Camera camera;
+    ModelNode ground;
+    ModelNode sky;
+    LightNode light;
+    LightNode light2;
+    ModelNode boundaryN;
+    ModelNode boundaryS;
+    ModelNode boundaryW;
+    ModelNode boundaryE;
+    ModelNode hill;
+    float fps = 1.0f;
+    TextStyle textStyle;
+    int nextLevel = 0;
+    std::string prompt;
+    ControlNode* controls = nullptr;
+    // The avatar's collision list; also what the game manager culls.
+    std::vector<ModelNode*> obstacles;
+    // Trees ("data/baum.ms3d") and forests ("data/klwald.ms3d"), which the
+    // game manager lets draw from its shared display lists.
+    std::vector<ModelNode*> trees;
+    std::vector<ModelNode*> forests;
+
+protected:
+    // Places and loads every row of `layout` whose node is bound, in table
+    // order (animation slots before the load, the light's position as the
+    // shadow light), remembers the animations to pace, and sets up the
+    // camera with the avatar following it.
+    void placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes);
+    // Position, scale, facing and heading, flags, shadow light, then load.
+    void place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations);
+    // The avatar's collision list, in table order, of the bound nodes.
+    void listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes);
+    // Puts the avatar and the camera where a return from a side trip starts,
+    // moves `closedExit` out of reach and sets the new exit target.
+    void applyReturn(const ReturnSetup& setup, ModelNode& closedExit);
+    // Links sky, avatar, ground and the two lights below geoBranch, and the
+    // trees, forests, walls and hill below the ground: the scenery of a
+    // level that has no tree of its own yet.
+    void linkScenery();
+    // The members every level has, under each name the tables give them.
+    std::vector<NodeBinding> commonBindings();
+    // Re-derives the steps per keyframe of every paced animation from fps.
+    void paceAnimations();
+    // Draws the scene below geoBranch from an identity matrix.
+    void drawScene();
+    // Steps per keyframe of one animation: K / fps, truncated toward zero.
+    void pace(ModelNode& node, int slot, int k) const;
+    // Tries the rules in order; the first one the avatar stands inside sets
+    // the prompt and (unless a marker) the object's selected flag. Returns
+    // its index, or -1 after showing `idleText` and clearing the selected
+    // flags of every object in `selectable`.
+    int select(std::span<const ProximityRule> rules, const char* idleText);
+    // Exit rule: the level asks the game manager for `target` once done.
+    void leaveWhen(bool completed, int target);
+
+    // Characters the 'e' key starts a conversation with while selected.
+    std::vector<ModelNode*> partners;
+    // The objects 'v' describes, first selected one wins.
+    std::vector<ModelNode*> lookOrder;
+    // Every object a rule can flag; cleared when the avatar stands at nothing.
+    std::vector<ModelNode*> selectable;
+    // Where 'l' leads at once; 0 for a level without an exit.
+    int exitTarget = 0;
+
+private:
+    struct PacedAnimation {
+        ModelNode* node;
+        int slot;
+        int k;
+    };
+    std::vector<PacedAnimation> paced;
+};
+
+// The member bound to `name`, or nullptr.
+ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
+// The table's exit marker labelled `label`, or nullptr.
+const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/DialogBox.h"
+#include "scene/SceneNode.h"
+
+#include <string>
+
+class ModelNode;
+
+// A conversation partner's task. It hangs below the partner's model node,
+// receives the keys the level forwards, and turns 'e', '1', '2' and 'q' into
+// dialogue entries while the partner is selected: 1 offer, 2 and 3 and 4 the
+// answers, 5 reminder, 6 thanks, 7 afterwards, 8 accepted. Levels count the
+// delivered items into `collected` themselves.
+class Quest : public SceneNode {
+public:
+    // Stores the task, makes the dialog box its child, names itself "dia"
+    // and loads the box's panel.
+    void init(std::string questTitle, std::string partner, ModelNode* partnerNode, int itemsRequired);
+
+    void drawAttached(Matrix4, float) override {}
+    void update() override {}
+    void onKey(int) override {}
+    void command(int key) override;
+
+    ModelNode* giver = nullptr;
+    std::string title;
+    std::string partnerName;
+    bool accepted = false;
+    bool rewarded = false;
+    bool finished = false;
+    int stage = 1;
+    int collected = 0;
+    int required = 0;
+    DialogBox dialog;
+
+private:
+    void show(int entry);
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "game/Level.h"
+#include "game/Quest.h"
+#include "scene/Actor.h"
+
+#include <vector>
+
+// Level 1: the village. The priest has lost his black sheep; bringing it
+// back earns a ring, and the old woman at the village gate lets the player
+// out towards Level 2 once the ring has been handed out (or brought to her).
+class Level1 : public Level {
+public:
+    Level1();
+
+    void describe() override;
+    void setup() override;
+    void frame() override;
+
+    ModelNode haus1{"haus1"}, haus2{"haus2"}, haus3{"haus3"}, haus4{"haus4"};
+    ModelNode exitMarker;
+    ModelNode kirche{"kirche"};
+    ModelNode brunnen{"brunnen"};
+    ModelNode priest{"priest"};
+    ModelNode frau{"frau"};
+    Actor sheep{"sheep"};
+    Actor ring{"ring"};
+    ModelNode wald1{"wald1"}, wald2{"wald2"}, wald3{"wald3"}, wald4{"wald4"};
+    ModelNode sign{"sign"};
+    ModelNode heavenBase{"heavenBase"};
+    Quest priestQuest;
+    Quest womanQuest;
+
+private:
+    // The members under the names the village's tables give them.
+    std::vector<NodeBinding> bindings();
+    void load();
+    void attach();
+
+    void pickUpSheep();
+    void thank();
+    void handOverRing();
+    void leave();
+
+    // The proximity rules in the order they are tried, and the script that
+    // runs when each one matches (none for the scenery).
+    std::vector<ProximityRule> rules;
+    std::vector<void (Level1::*)()> actions;
+};

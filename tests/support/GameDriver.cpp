@@ -1,0 +1,145 @@
+#include "support/GameDriver.h"
+
+#include "app/AppState.h"
+#include "app/FrameLoop.h"
+#include "app/GameObjects.h"
+#include "app/InputCallbacks.h"
+#include "app/Options.h"
+#include "app/Random.h"
+#include "support/GlTestWindow.h"
+
+#include <GL/freeglut.h>
+
+#include <chrono>
+#include <memory>
+
+GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond)
+    : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
+      previousDir(std::filesystem::current_path())
+{
+    GlTestWindow::ensure();
+    std::filesystem::current_path(runDir);
+    Host::install(&host);
+    resetRandom();
+
+    // A fresh game: the globals the callbacks use are made anew.
+    std::destroy_at(&gameManager);
+    std::construct_at(&gameManager);
+    std::destroy_at(&controlNode);
+    std::construct_at(&controlNode);
+    gameManager.controlNode = &controlNode;
+    appState = AppState{};
+    options.playIntro = false;
+    options.playOutro = false;
+    options.fullscreen = false;
+    options.windowWidth = GlTestWindow::width;
+    options.windowHeight = GlTestWindow::height;
+
+    const auto start = std::chrono::steady_clock::now();
+    buildGameOnce();
+    initMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    reshapeWindow(GlTestWindow::width, GlTestWindow::height);
+}
+
+GameDriver::~GameDriver()
+{
+    Host::install(nullptr);
+    std::filesystem::current_path(previousDir);
+}
+
+void GameDriver::tick()
+{
+    // 1000 / fps ms per frame, the remainder spread so a second is exact.
+    carry += remainder;
+    host.advance(frameMs + carry / fps);
+    carry %= fps;
+}
+
+void GameDriver::frames(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        tick();
+        renderFrame();
+    }
+}
+
+void GameDriver::drawFrame()
+{
+    tick();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gameManager.runFrame();
+    glFinish();
+}
+
+void GameDriver::frameAt(int ms)
+{
+    host.setTime(ms);
+    renderFrame();
+}
+
+void GameDriver::keyDown(unsigned char key)
+{
+    onKeyDown(key, 0, 0);
+}
+
+void GameDriver::keyUp(unsigned char key)
+{
+    onKeyUp(key, 0, 0);
+}
+
+void GameDriver::press(unsigned char key)
+{
+    keyDown(key);
+    keyUp(key);
+}
+
+void GameDriver::specialKey(int key)
+{
+    onSpecialKey(key, 0, 0);
+    onSpecialKeyUp(key, 0, 0);
+}
+
+void GameDriver::mouseMove(int x, int y)
+{
+    onMouseMove(x, y);
+}
+
+void GameDriver::mouseButton(int button, int state, int x, int y)
+{
+    onMouseButton(button, state, x, y);
+}
+
+GameManager& GameDriver::game()
+{
+    return gameManager;
+}
+
+ControlNode& GameDriver::controls()
+{
+    return controlNode;
+}
+
+Level& GameDriver::level()
+{
+    return *gameManager.currentLevel;
+}
+
+int GameDriver::levelNumber()
+{
+    return gameManager.levelNumber;
+}
+
+const std::string& GameDriver::prompt()
+{
+    return gameManager.currentLevel->prompt;
+}
+
+const std::string& GameDriver::message()
+{
+    return gameManager.message;
+}
+
+std::array<unsigned char, 4> GameDriver::pixel(int x, int y)
+{
+    return GlTestWindow::pixel(x, y);
+}

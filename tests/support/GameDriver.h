@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Host.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+class ControlNode;
+class GameManager;
+class Level;
+
+// Plays the real game in the test window, frame by frame at a fixed frame
+// rate: a manual clock advances by 1000 / fps ms per frame, and input goes
+// through the same callbacks GLUT calls. Each driver builds a fresh game
+// from the data in `runDir` (the global game manager and control node are
+// made anew), so tests do not see each other's moves. One at a time.
+class GameDriver {
+public:
+    explicit GameDriver(const std::filesystem::path& runDir, int fps = 40);
+    ~GameDriver();
+    GameDriver(const GameDriver&) = delete;
+    GameDriver& operator=(const GameDriver&) = delete;
+
+    // Frames as GLUT's idle callback draws them (buffers swapped).
+    void frames(int count);
+    // One game frame left in the back buffer, so its pixels can be read.
+    void drawFrame();
+    // One frame (buffers swapped) with the clock set to `ms`.
+    void frameAt(int ms);
+
+    // The window callbacks; each draws its extra frame as in the game.
+    void keyDown(unsigned char key);
+    void keyUp(unsigned char key);
+    void press(unsigned char key); // down, then up
+    void specialKey(int key);
+    void mouseMove(int x, int y);
+    void mouseButton(int button, int state, int x, int y);
+
+    GameManager& game();
+    ControlNode& controls();
+    Level& level();
+    int levelNumber();
+    const std::string& prompt();
+    const std::string& message();
+    ManualHost& clock() { return host; }
+    // Back-buffer pixel, (0, 0) bottom left.
+    static std::array<unsigned char, 4> pixel(int x, int y);
+
+    // Wall-clock duration of building the game, ms.
+    double initMs = 0.0;
+
+private:
+    void tick();
+
+    ManualHost host;
+    int frameMs;
+    int remainder;
+    int fps;
+    int carry = 0;
+    std::filesystem::path previousDir;
+};
