@@ -100,24 +100,19 @@ void GameManager::switchLevel()
     Level* next = levelByNumber(levelNumber);
     Level* previous = currentLevel;
     if (next == nullptr || next == previous) {
-        // No such level: stay where we are and forget the request.
-        if (previous != nullptr) {
-            for (levelNumber = 1; levelByNumber(levelNumber) != previous; ++levelNumber) {
-            }
-            previous->nextLevel = levelNumber;
-        }
         return;
     }
 
     if (levelNumber == 2 && level3Visited) {
-        level2.returnFromSideTrip(level3.feedCount);
+        level2.returnFromSideTrip(level3.feedCount); // the sacks left on the wheelbarrow
     } else if (levelNumber == 3) {
         level3Visited = true;
     } else if (levelNumber == 4 && level5Visited) {
-        level4.returnFromSideTrip(1);
+        level4.returnFromSideTrip(1); // the badge from the snake pit
     } else if (levelNumber == 5 || levelNumber == 6) {
         level5Visited = true;
     }
+    // Only the first switch, from init, has nothing to detach.
     if (previous != nullptr) {
         controlNode->inputMode = 'l';
         previous->removeChild(&previous->geoBranch);
@@ -140,8 +135,13 @@ void GameManager::runFrame()
         return;
     }
     if (currentLevel->nextLevel != levelNumber) {
-        levelNumber = currentLevel->nextLevel;
-        switchLevel();
+        if (levelByNumber(currentLevel->nextLevel) != nullptr) {
+            levelNumber = currentLevel->nextLevel;
+            switchLevel();
+        } else {
+            // No such level: stay and forget the request.
+            currentLevel->nextLevel = levelNumber;
+        }
     }
     Level& level = *currentLevel;
     level.avatarPtr->frameRate = framesPerSecond;

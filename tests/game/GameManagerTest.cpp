@@ -1,3 +1,6 @@
+#include "app/AppState.h"
+#include "app/Options.h"
+#include "app/VideoPlayer.h"
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
@@ -90,6 +93,19 @@ TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameCounts)
     EXPECT_EQ(game.level2.controls, &driver.controls());
     EXPECT_EQ(driver.controls().camera, &game.level2.camera);
     EXPECT_EQ(driver.controls().inputMode, 'a');
+}
+
+TEST_F(GameManagerTest, GoingBackToTheVillageLeavesOnlyTheVillageAttached)
+{
+    GameManager& game = driver.game();
+    game.level1.nextLevel = 2;
+    driver.frames(1);
+    game.level2.nextLevel = 1;
+    driver.frames(1);
+    EXPECT_EQ(driver.levelNumber(), 1);
+    EXPECT_FALSE(hasGeoBranch(game.level2));
+    ASSERT_EQ(driver.controls().getChildren().size(), 2u);
+    EXPECT_EQ(driver.controls().getChildren()[1], &game.level1);
 }
 
 TEST_F(GameManagerTest, ANumberOutsideTheGameIsIgnored)
@@ -198,6 +214,60 @@ TEST_F(GameManagerTest, LastQuestIsTheHeroQuestOfTheInn)
     EXPECT_FALSE(driver.game().lastQuestFinished());
     driver.game().level6.heroQuest.finished = true;
     EXPECT_TRUE(driver.game().lastQuestFinished());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GameManagerTest, FinishingTheHeroQuestStartsTheOutroOnlyWhenWanted)
+{
+    driver.game().level6.heroQuest.finished = true;
+    driver.frames(2);
+    EXPECT_FALSE(appState.outroStarted); // no outro configured: the game goes on
+
+    options.playOutro = true;
+    driver.frames(1);
+    EXPECT_TRUE(appState.outroStarted);
+    EXPECT_TRUE(appState.outroPlaying);
+    closeVideo();
+    appState.outroPlaying = false;
+}
+
+// Count of near-black pixels in a band of the window, y from the top.
+int darkPixels(int x0, int x1, int yTop, int yBottom)
+{
+    int dark = 0;
+    for (int y = yTop; y < yBottom; y += 1) {
+        for (int x = x0; x < x1; x += 2) {
+            const auto p = GameDriver::pixel(x, 600 - y);
+            if (p[0] + p[1] + p[2] < 60) {
+                ++dark;
+            }
+        }
+    }
+    return dark;
+}
+
+TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRows)
+{
+    // The lights are placed while the first frame is drawn: look at a later one.
+    driver.frames(3);
+    driver.drawFrame();
+    const int promptInk = darkPixels(10, 200, 10, 32);
+    const int messageBefore = darkPixels(10, 300, 90, 112);
+    EXPECT_FALSE(driver.prompt().empty());
+    EXPECT_GT(promptInk, 40);
+
+    driver.clock().setTime(5000);
+    driver.specialKey(GLUT_KEY_F6);
+    driver.clock().setTime(6000);
+    driver.drawFrame();
+    EXPECT_GT(darkPixels(10, 300, 90, 112), messageBefore + 40);
+
+    driver.clock().setTime(7000);
+    driver.drawFrame();
+    EXPECT_LE(darkPixels(10, 300, 90, 112), messageBefore + 5);
 }
 
 } // namespace
