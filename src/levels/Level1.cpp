@@ -175,8 +175,8 @@ void Level1::thank()
     }
     if (avatar.hasChild("sheep")) {
         avatar.removeChild(&sheep);
-        // The priest is re-added after the sheep so the order below the
-        // ground stays the sheep's drop first, then the priest.
+        // The priest goes back behind the sheep: he, and with him the
+        // dialog box of his quest, is drawn last, over the sheep.
         ground.removeChild(&priest);
         ground.addChild(&sheep);
         ground.addChild(&priest);
