@@ -36,8 +36,8 @@ void follow(Steering& game, std::span<const Vector3> path)
 TEST(Level6PlayThrough, SkippedAlongTheRouteThenTheHerosTaskEndsTheGame)
 {
     ASSERT_TRUE(std::filesystem::exists(std::filesystem::path(KORVEL_RUN_DIR) / "data/video/outro.avi"));
-    GameDriver driver(KORVEL_RUN_DIR, 25);
-    Steering game(driver);
+    Steering game(25);
+    GameDriver& driver = game.driver;
     Level6& inn = driver.game().level6;
     Quest& quest = inn.heroQuest;
 
