@@ -97,10 +97,13 @@ private:
     bool finished = false;
 };
 
-std::string findWindow()
+// The window of this very process: tests that start the game may run side
+// by side on one display, and each must only ever touch its own window.
+std::string findWindow(pid_t pid)
 {
     for (int i = 0; i < 100; ++i) {
-        const std::string id = firstLine(runCommand("xdotool search --name '^Korvel$' 2>/dev/null"));
+        const std::string id = firstLine(runCommand(
+            "timeout 10 xdotool search --pid " + std::to_string(pid) + " --name '^Korvel$' 2>/dev/null"));
         if (!id.empty()) {
             return id;
         }
@@ -119,7 +122,7 @@ TEST(SmokeTest, GameGreetsOpensItsWindowDrawsAndEndsOnEscape)
     RunningGame game(KORVEL_RUN_DIR, output);
     ASSERT_GT(game.pid, 0);
 
-    const std::string window = findWindow();
+    const std::string window = findWindow(game.pid);
     ASSERT_FALSE(window.empty()) << "no window titled Korvel appeared";
     ASSERT_EQ(game.waitForExit(0ms), -1) << "the game ended by itself";
 
@@ -129,12 +132,12 @@ TEST(SmokeTest, GameGreetsOpensItsWindowDrawsAndEndsOnEscape)
     EXPECT_GT(cpuTicks(game.pid), before);
     // Raised, and sampled where the GL test windows of parallel tests (at
     // the screen's top left, 800 x 600) cannot cover it.
-    runCommand("xdotool windowraise " + window + " 2>&1");
-    const std::string pixel = runCommand("import -window " + window + " -crop 1x1+750+550 txt:- 2>/dev/null");
+    runCommand("timeout 10 xdotool windowraise " + window + " 2>&1");
+    const std::string pixel = runCommand("timeout 10 import -window " + window + " -crop 1x1+750+550 txt:- 2>/dev/null");
     EXPECT_NE(pixel.find("srgb"), std::string::npos) << pixel;
     EXPECT_EQ(pixel.find("#000000"), std::string::npos) << "the window stays black: " << pixel;
 
-    runCommand("xdotool windowfocus --sync " + window + " key Escape 2>&1");
+    runCommand("timeout 10 xdotool windowfocus --sync " + window + " key Escape 2>&1");
     EXPECT_EQ(game.waitForExit(10s), 0);
 
     std::ifstream greeting(output);
@@ -152,10 +155,10 @@ TEST(SmokeTest, DisplayWithoutGameModeGetsAWindow)
     RunningGame game(dir.path().string(), output);
     ASSERT_GT(game.pid, 0);
 
-    const std::string window = findWindow();
+    const std::string window = findWindow(game.pid);
     ASSERT_FALSE(window.empty()) << "no window titled Korvel appeared";
-    EXPECT_EQ(firstLine(runCommand("xdotool getwindowgeometry --shell " + window + " | grep WIDTH")), "WIDTH=800");
-    runCommand("xdotool windowfocus --sync " + window + " key Escape 2>&1");
+    EXPECT_EQ(firstLine(runCommand("timeout 10 xdotool getwindowgeometry --shell " + window + " | grep WIDTH")), "WIDTH=800");
+    runCommand("timeout 10 xdotool windowfocus --sync " + window + " key Escape 2>&1");
     EXPECT_EQ(game.waitForExit(10s), 0);
 
     std::ifstream lines(output);

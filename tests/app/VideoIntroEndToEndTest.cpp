@@ -78,7 +78,8 @@ private:
 std::string run(const std::string& display, const std::string& command)
 {
     std::string output;
-    if (FILE* pipe = popen(("DISPLAY=" + display + " " + command + " 2>/dev/null").c_str(), "r")) {
+    // Nothing a test asks of the X server may wait forever.
+    if (FILE* pipe = popen(("DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null").c_str(), "r")) {
         char buffer[4096];
         size_t got = 0;
         while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
