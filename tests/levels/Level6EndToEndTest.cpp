@@ -18,20 +18,21 @@ constexpr const char* farewell = "Danke, dass Sie sich fuer Korvel entschieden h
 
 // Starts the game, waits for its window, types `keys` one by one into it
 // (half a second apart), then Escape; the exit status goes to "status.txt".
-// The game is killed by its own process id should it not end.
+// No X request may wait without limit; the game is killed by its own
+// process id should it not end.
 const char* const session = R"(
 game=$1; shift
 "$game" > stdout.txt 2> stderr.txt &
 pid=$!
 for i in $(seq 300); do
-  window=$(xdotool search --name '^Korvel$' 2>/dev/null | head -n 1)
+  window=$(timeout 10 xdotool search --name '^Korvel$' 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   sleep 0.1
 done
 if [ -z "$window" ]; then kill $pid; echo 90 > status.txt; exit 0; fi
 sleep 1
 for key in "$@"; do
-  xdotool windowfocus --sync "$window" key "$key"
+  timeout 10 xdotool windowfocus --sync "$window" key "$key"
   sleep 0.5
 done
 for i in $(seq 300); do
@@ -70,7 +71,7 @@ TEST(Level6EndToEnd, SevenSkipsReachTheInnWhereSkippingSaysGoodbye)
                              "#playintro\nno\n#playoutro\nno\n");
     dir.write("session.sh", session);
     // 1 -> 2 -> 3 -> 2 -> 4 -> 5 -> 4 -> 6, then two goodbyes, then Escape.
-    const std::string command = "xvfb-run -a -s '-screen 0 1024x768x24' sh session.sh " KORVEL_RUN_DIR
+    const std::string command = "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' sh session.sh " KORVEL_RUN_DIR
                                 "/korvel l l l l l l l l l Escape > /dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
