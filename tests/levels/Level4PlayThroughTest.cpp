@@ -33,8 +33,8 @@ void follow(Steering& game, std::span<const Vector3> path)
 
 TEST(Level4PlayThrough, BadgeFetchedFromTheSnakesOpensTheBridgeToTheInn)
 {
-    GameDriver driver(KORVEL_RUN_DIR, 25);
-    Steering game(driver);
+    Steering game(25);
+    GameDriver& driver = game.driver;
     // The way here: village, settlement, chicken yard and back, skipped.
     for (int expected : {2, 3, 2, 4}) {
         game.type('l');

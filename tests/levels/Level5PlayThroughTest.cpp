@@ -119,8 +119,8 @@ private:
 
 TEST(Level5PlayThrough, SnakesCagedMotherStunnedBadgeTakenBackToTheBridge)
 {
-    GameDriver driver(KORVEL_RUN_DIR, 25);
-    Steering game(driver);
+    Steering game(25);
+    GameDriver& driver = game.driver;
     // The way here, skipped: village, settlement, chicken yard and back, bridge.
     for (int expected : {2, 3, 2, 4, 5}) {
         game.type('l');
