@@ -4,6 +4,7 @@
 #include "levels/Level4Layout.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 

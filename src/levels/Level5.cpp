@@ -4,6 +4,7 @@
 #include "levels/Level5Layout.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <span>
 
 namespace {
