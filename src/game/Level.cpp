@@ -94,7 +94,9 @@ int Level::select(std::span<const ProximityRule> rules, const char* idleText)
         const ProximityRule& rule = rules[i];
         const Vector3& p = rule.object->position;
         if (p.distanceTo(at.x, at.y, at.z) < rule.radius) {
-            prompt = rule.text;
+            if (rule.text != nullptr) {
+                prompt = rule.text;
+            }
             if (!rule.marker) {
                 rule.object->selected = true;
             }

@@ -15,7 +15,8 @@
 class ControlNode;
 
 // One proximity rule: standing closer than `radius` to `object` (strictly)
-// shows `text`. Markers only mark a place and are never flagged selected.
+// shows `text` (nullptr leaves the line as it was). Markers only mark a
+// place and are never flagged selected.
 struct ProximityRule {
     ModelNode* object;
     float radius;

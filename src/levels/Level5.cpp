@@ -1,31 +1,243 @@
 #include "levels/Level5.h"
 
+#include "app/Sound.h"
 #include "levels/Level5Layout.h"
+
+#include <cstring>
+#include <initializer_list>
+#include <span>
+
+namespace {
+
+const LevelLayout& layout = level5::layout;
+
+const char* promptFor(const char* name)
+{
+    static constexpr struct {
+        const char* name;
+        const char* prompt;
+    } prompts[] = {
+        {"kaefig", "Ding anschauen (v = view)"},
+        {"baum1", "Baum anschauen (v = view)"},
+        {"baum2", "Baum anschauen (v = view)"},
+        {"baum3", "Baum anschauen (v = view)"},
+        {"baum4", "Baum anschauen (v = view)"},
+        {"baum5", "Baum anschauen (v = view)"},
+        {"exit", "Ohne Plakete mag ich hier nicht weg!"},
+        {"sign", "Schild anschauen (v = view)"},
+    };
+    for (const auto& p : prompts) {
+        if (std::strcmp(p.name, name) == 0) {
+            return p.prompt;
+        }
+    }
+    return nullptr;
+}
+
+constexpr const char* idleText = "Hier gibt's nix zu sehn";
+
+constexpr int crawling = 0;
+constexpr int attacking = 1;
+constexpr int stunned = 2;
+constexpr int avatarWhistling = 2;
+
+float distance(const ModelNode& a, const ModelNode& b)
+{
+    return a.position.distanceTo(b.position.x, b.position.y, b.position.z);
+}
+
+} // namespace
 
 Level5::Level5()
 {
     trees = {&baum1, &baum2, &baum3, &baum4, &baum5};
-    listObstacles(level5::layout, bindings());
-    exitTarget = exitMarker(level5::layout, "exit")->target;
+    const std::vector<NodeBinding> nodes = bindings();
+    listObstacles(layout, nodes);
+    lookOrder = {&baum1, &kaefig, &baum2, &baum3, &baum4, &baum5, &sign};
+    selectable = lookOrder;
+    exitTarget = exitMarker(layout, "exit")->target;
+    for (std::size_t i = 0; i < rules.size() && i < layout.selections.size(); ++i) {
+        const SelectionRule& row = layout.selections[i];
+        ModelNode* object = boundNode(nodes, row.node);
+        rules[i] = ProximityRule{object, row.radius, promptFor(row.node), object == &exitPoint};
+    }
 }
 
 std::vector<NodeBinding> Level5::bindings()
 {
     std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {{"baum1", &baum1}, {"baum2", &baum2}, {"baum3", &baum3}, {"baum4", &baum4}, {"baum5", &baum5}});
+    nodes.insert(nodes.end(), {
+        {"mob1", &mob1}, {"mob2", &mob2}, {"mob3", &mob3}, {"mob4", &mob4}, {"mob5", &mob5},
+        {"mob6", &mob6}, {"kaefig", &kaefig}, {"baum1", &baum1}, {"baum2", &baum2},
+        {"baum3", &baum3}, {"baum4", &baum4}, {"baum5", &baum5}, {"exit", &exitPoint},
+        {"heavenBase", &heavenBase}, {"sign", &sign},
+    });
     return nodes;
 }
 
 void Level5::setup()
 {
     Level::setup();
-    placeAll(level5::layout, bindings());
-    linkScenery();
+    load();
+    attach();
     describe();
+}
+
+void Level5::load()
+{
+    placeAll(layout, bindings());
+    exitPoint.position = exitMarker(layout, "exit")->position;
+    Actor* snakes[] = {&mob1, &mob2, &mob3, &mob4, &mob5, &mob6};
+    for (std::size_t i = 0; i < homes.size(); ++i) {
+        homes[i] = snakes[i]->position;
+        snakes[i]->setAnimation(crawling);
+        snakes[i]->animationIndex = crawling;
+    }
+    avatar.setAnimation(0);
+    heavenBase.sheet.loadTexture();
+}
+
+void Level5::attach()
+{
+    for (SceneNode* n : std::initializer_list<SceneNode*>{&sky, &heavenBase, avatarPtr, &ground, &light, &light2}) {
+        geoBranch.addChild(n);
+    }
+    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &baum1, &baum2, &baum3, &baum4,
+                         &baum5}) {
+        ground.addChild(n);
+    }
+    for (Actor* snake : {&mob1, &mob2, &mob3, &mob4, &mob5, &mob6}) {
+        ground.addChild(snake);
+    }
+    ground.addChild(&kaefig);
+    ground.addChild(&sign);
+}
+
+void Level5::describe()
+{
+    baum1.descriptionLines.push_back("Baum");
+    baum2.descriptionLines.push_back("Baum");
+    baum3.descriptionLines.push_back("kleiner Wald");
+    baum4.descriptionLines.push_back("gruen");
+    baum5.descriptionLines.push_back("Apfel!");
+    sign.descriptionLines = {"Zurueck zum Zoellner", "(nur mit der Plakette)"};
+    kaefig.descriptionLines = {"Ein Kaefig ?!", "Was wohl passieren mag,", "wenn ich alle Babyschlangen hineintreibe ?!"};
 }
 
 void Level5::frame()
 {
+    heavenBase.sheet.viewer = camera.position;
     drawScene();
     paceAnimations();
+    // The cage's rule counts only while the avatar does not carry a "kaefig".
+    const std::size_t first = avatar.hasChild("kaefig") ? 1 : 0;
+    const int matched = select(std::span<const ProximityRule>(rules).subspan(first), idleText);
+    if (matched >= 0 && rules[first + static_cast<std::size_t>(matched)].object == &exitPoint) {
+        leave();
+    }
+    shutCage();
+    flee();
+    flagCage();
+    catchSnakes();
+    guardBadge();
+}
+
+void Level5::command(int key)
+{
+    if (key == 'm' && mob6.animationIndex == stunned && badgeCount < 1) {
+        ++badgeCount;
+        playSound("data/sound/plakette.wav", SoundMode::Once);
+    }
+    Level::command(key);
+}
+
+void Level5::leave()
+{
+    leaveWhen(badgeCount >= 1, exitTarget);
+}
+
+void Level5::shutCage()
+{
+    if (caughtCount < 5 || cageClosed) {
+        return;
+    }
+    kaefig.load(level5::shutCage);
+    mob6.hidden = false;
+    mob6.castsShadow = true;
+    cageClosed = true;
+}
+
+void Level5::flee()
+{
+    for (std::size_t i = 0; i < babies.size(); ++i) {
+        Actor& snake = *babies[i];
+        if (distance(avatar, snake) >= level5::flightRadius || kaefig.hasChild(snake.getName())) {
+            continue;
+        }
+        Vector3 d = avatar.position;
+        d.add(-snake.position.x, -snake.position.y, -snake.position.z);
+        snake.heading = d.headingTo(snake.direction);
+        snake.move(level5::flightSpeeds[i] / avatar.frameRate, Vector3(-d.x, d.y, -d.z));
+        const Vector3& p = snake.position;
+        if (p.x < 0.0f || p.x > 200.0f || p.z < 0.0f || p.z > 200.0f) {
+            snake.position = homes[i];
+        }
+    }
+}
+
+void Level5::flagCage()
+{
+    if (distance(avatar, kaefig) < level5::cagePromptRadius) {
+        kaefig.selected = true;
+    }
+}
+
+void Level5::catchSnakes()
+{
+    for (Actor* snake : babies) {
+        if (distance(*snake, kaefig) < level5::cageCatchRadius && !kaefig.hasChild(snake->getName())) {
+            prompt = "SCHLANGE GEFANGEN";
+            ++caughtCount;
+            // It stays below the ground as well; below the cage it counts as caught.
+            kaefig.addChild(snake);
+        }
+    }
+}
+
+void Level5::switchBigSnake(int index)
+{
+    mob6.setAnimation(index);
+    mob6.animationIndex = index;
+}
+
+void Level5::guardBadge()
+{
+    if (distance(mob6, avatar) >= level5::bigSnakeRadius || mob6.hidden) {
+        if (mob6.animationIndex != crawling) {
+            switchBigSnake(crawling);
+            // The silent sound ends the looped hissing.
+            playSound("data/sound/leer.wav", SoundMode::Once);
+        }
+        return;
+    }
+    prompt = badgeCount >= 1 ? "Das hab ich gut gemacht"
+                             : "Oh sie hat die Plakette vor sich liegen, irgendwie muss ich sie ablenken.";
+    Vector3 d = avatar.position;
+    d.add(-mob6.position.x, -mob6.position.y, -mob6.position.z);
+    mob6.heading = Vector3(-d.x, d.y, -d.z).headingTo(mob6.direction);
+    if (mob6.animationIndex != attacking && mob6.animationIndex != stunned) {
+        switchBigSnake(attacking);
+        playSound("data/sound/zischeln.wav", SoundMode::Looped);
+    }
+    if (mob6.animationIndex != stunned && avatar.animationIndex == avatarWhistling) {
+        switchBigSnake(stunned);
+    }
+    if (mob6.animationIndex == stunned) {
+        prompt = badgeCount >= 1 ? "Ich hab die Plakette, nix wie weg."
+                                 : "Die Plakette! Da ist sie! (m = Plakette mitnehmen)";
+    }
+    // The stun lasts only while the avatar whistles.
+    if (mob6.animationIndex != attacking && avatar.animationIndex != avatarWhistling) {
+        switchBigSnake(attacking);
+    }
 }
