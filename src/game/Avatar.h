@@ -15,7 +15,7 @@ public:
 
     void setCamera(Camera* camera) { cameraPtr = camera; }
 
-    // Moves the model, then lets carried objects follow with this frame's motion.
+    // Draws the figure, then lets carried objects follow with this frame's steps.
     void draw(Matrix4 parent) override;
     // Nothing hangs the avatar on anything.
     void drawAttached(Matrix4, float) override {}

@@ -104,11 +104,11 @@ void GameManager::switchLevel()
     }
 
     if (levelNumber == 2 && level3Visited) {
-        level2.returnFromSideTrip(level3.feedCount);
+        level2.returnFromSideTrip(level3.feedCount); // the sacks left on the wheelbarrow
     } else if (levelNumber == 3) {
         level3Visited = true;
     } else if (levelNumber == 4 && level5Visited) {
-        level4.returnFromSideTrip(1);
+        level4.returnFromSideTrip(1); // the badge from the snake pit
     } else if (levelNumber == 5 || levelNumber == 6) {
         level5Visited = true;
     }

@@ -125,16 +125,6 @@ ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
     return nullptr;
 }
 
-float selectionRadius(const LevelLayout& layout, const char* name)
-{
-    for (const SelectionRule& rule : layout.selections) {
-        if (std::strcmp(rule.node, name) == 0) {
-            return rule.radius;
-        }
-    }
-    return 0.0f;
-}
-
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
 {
     for (const ExitMarker& marker : layout.exits) {

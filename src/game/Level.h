@@ -137,7 +137,5 @@ private:
 
 // The member bound to `name`, or nullptr.
 ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
-// Radius of the table's selection rule for `name`; 0 (never inside) if none.
-float selectionRadius(const LevelLayout& layout, const char* name);
 // The table's exit marker labelled `label`, or nullptr.
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);

@@ -54,25 +54,29 @@ Level1::Level1()
                  &priest, &sheep, &sign, &wald1, &wald2, &wald3, &wald4};
     selectable = {&haus1, &haus2, &haus3, &haus4, &wald1, &wald2, &wald3, &wald4,
                   &kirche, &brunnen, &priest, &frau, &sheep, &sign};
-    exitTarget = layout.exits[0].target;
+    const ExitMarker* gate = ::exitMarker(layout, "exit");
+    exitTarget = gate->target;
+    exitMarker.position = gate->position;
 
-    exitMarker.position = layout.exits[0].position;
-    for (std::size_t i = 0; i < rules.size() && i < layout.selections.size(); ++i) {
-        const SelectionRule& row = layout.selections[i];
+    for (const SelectionRule& row : layout.selections) {
         ModelNode* object = boundNode(nodes, row.node);
-        if (object == nullptr) {
-            rules[i] = ProximityRule{&exitMarker, row.radius, promptFor(row.node), true};
-            actions[i] = &Level1::leave;
+        void (Level1::*action)() = nullptr;
+        if (object == &priest) {
+            action = &Level1::thank;
+        } else if (object == &sheep) {
+            action = &Level1::pickUpSheep;
+        } else if (object == &frau) {
+            action = &Level1::handOverRing;
+        }
+        if (object != nullptr) {
+            rules.push_back({object, row.radius, promptFor(row.node)});
+        } else if (std::strcmp(row.node, "exit") == 0) {
+            rules.push_back({&exitMarker, row.radius, promptFor(row.node), true});
+            action = &Level1::leave;
+        } else {
             continue;
         }
-        rules[i] = ProximityRule{object, row.radius, promptFor(row.node)};
-        if (object == &priest) {
-            actions[i] = &Level1::thank;
-        } else if (object == &sheep) {
-            actions[i] = &Level1::pickUpSheep;
-        } else if (object == &frau) {
-            actions[i] = &Level1::handOverRing;
-        }
+        actions.push_back(action);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "game/Quest.h"
 #include "scene/Actor.h"
 
-#include <array>
+#include <vector>
 
 // Level 1: the village. The priest has lost his black sheep; bringing it
 // back earns a ring, and the old woman at the village gate lets the player
@@ -44,6 +44,6 @@ private:
 
     // The proximity rules in the order they are tried, and the script that
     // runs when each one matches (none for the scenery).
-    std::array<ProximityRule, 15> rules;
-    std::array<void (Level1::*)(), 15> actions{};
+    std::vector<ProximityRule> rules;
+    std::vector<void (Level1::*)()> actions;
 };

@@ -4,6 +4,7 @@
 #include "app/GameObjects.h"
 #include "app/Host.h"
 #include "app/Options.h"
+#include "scene/Camera.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
 
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,24 +37,24 @@ protected:
         Host::install(&host);
         options = Options{};
         appState = AppState{};
-        unlinkGame();
-        controlNode = ControlNode{};
+        remakeGame();
         controlNode.addChild(&recorder);
         gameManager.controlNode = &controlNode;
     }
 
     void TearDown() override
     {
-        unlinkGame();
-        controlNode = ControlNode{};
+        remakeGame();
         Host::install(nullptr);
     }
 
-    // Undoes the links a previous build made, so the game can be built again.
-    static void unlinkGame()
+    // A game that has never been built: the globals are made anew.
+    static void remakeGame()
     {
-        gameManager.root.removeChild(&controlNode);
-        controlNode.removeChild(&gameManager);
+        std::destroy_at(&gameManager);
+        std::construct_at(&gameManager);
+        std::destroy_at(&controlNode);
+        std::construct_at(&controlNode);
     }
 
     static std::array<float, 16> projection()
@@ -70,6 +72,17 @@ protected:
         const float clipZ = m[2] * x + m[6] * y + m[10] * z + m[14];
         const float clipW = m[3] * x + m[7] * y + m[11] * z + m[15];
         return clipW > 0.0f && clipZ >= -clipW && clipZ <= clipW;
+    }
+
+    // A point 200 units ahead of the current level's camera, twice as far
+    // as the video's far plane.
+    static bool seesFarAhead()
+    {
+        const Camera& camera = *controlNode.camera;
+        Vector3 view = camera.getViewDirection();
+        view.normalize();
+        return withinDepthRange(camera.position.x + 200.0f * view.x, camera.position.y + 200.0f * view.y,
+                                camera.position.z + 200.0f * view.z);
     }
 
     int framesDrawn() const { return gameManager.frameCount; }

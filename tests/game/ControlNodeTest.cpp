@@ -204,3 +204,13 @@ TEST_F(ControlNodeTest, FunctionKeysReachEveryChildInEveryMode)
     EXPECT_EQ(manager.keys, expected);
     EXPECT_EQ(level.keys, expected);
 }
+
+TEST(ControlNodeEscapeTest, EscapeEndsTheProgramInEveryMode)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (char mode : {'a', 'g', 'l', '\0'}) {
+        ControlNode node;
+        node.inputMode = mode;
+        EXPECT_EXIT(node.keyDown(27, 0, 0), ::testing::ExitedWithCode(0), "") << int(mode);
+    }
+}

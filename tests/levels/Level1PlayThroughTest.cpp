@@ -42,8 +42,8 @@ float groundDistance(const Vector3& a, const Vector3& b)
 
 TEST(Level1PlayThrough, SheepBackToThePriestRingPastTheWomanOutOfTheGate)
 {
-    GameDriver driver(KORVEL_RUN_DIR, 25);
-    Steering game(driver);
+    Steering game(25);
+    GameDriver& driver = game.driver;
     Level1& village = driver.game().level1;
     Quest& priestQuest = village.priestQuest;
     ASSERT_EQ(driver.levelNumber(), 1);

@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <initializer_list>
+
 namespace {
 
 // A spot well away from every object of the village.
@@ -206,4 +208,46 @@ TEST_F(VillageTest, LookKeyPrintsTheSelectedDescription)
     };
     EXPECT_EQ(lookFrom(nowhere), 0);
     EXPECT_GT(lookFrom({100, 0, 102}), 20); // at the well
+}
+
+TEST_F(VillageTest, WomanAskedFirstThanksForTheRingAndTakesIt)
+{
+    Level1& v = *village;
+    const Vector3 atWoman{110, 0, 12};
+    const Vector3 atPriest{125, 0, 111};
+    auto talk = [&](std::initializer_list<int> keys) {
+        for (int key : keys) {
+            v.command(key);
+        }
+    };
+    standAt(atWoman);
+    talk({'e', '1', '1', 'q'});
+    ASSERT_TRUE(v.womanQuest.accepted);
+    standAt(nowhere);
+    standAt(atPriest);
+    talk({'e', '1', '1', 'q'});
+    ASSERT_TRUE(v.priestQuest.accepted);
+    standAt(nowhere);
+    standAt({21, 0, 180});
+    standAt(nowhere);
+    standAt(atPriest);
+    talk({'e', 'q'});
+    ASSERT_TRUE(v.priestQuest.rewarded);
+    standAt(atPriest);
+    EXPECT_TRUE(v.avatar.hasChild("ring"));
+    EXPECT_GE(v.womanQuest.collected, 1);
+    EXPECT_FALSE(v.womanQuest.finished);
+
+    // The gate stays shut until she has thanked.
+    standAt({104, 0, 5});
+    EXPECT_EQ(v.nextLevel, 1);
+    standAt(nowhere);
+    standAt(atWoman);
+    talk({'e'});
+    EXPECT_TRUE(v.womanQuest.finished);
+    talk({'q'});
+    standAt(atWoman);
+    EXPECT_FALSE(v.avatar.hasChild("ring"));
+    standAt({104, 0, 5});
+    EXPECT_EQ(v.nextLevel, 2);
 }

@@ -15,7 +15,7 @@ constexpr float degrees = 57.29578f;
 
 } // namespace
 
-Steering::Steering(GameDriver& driver) : driver(driver)
+Steering::Steering(int fps) : driver(KORVEL_RUN_DIR, fps), frameMs(1000 / fps)
 {
     driver.clock().advance(frameMs);
     driver.mouseMove(mouseX, mouseY);
@@ -77,18 +77,18 @@ bool Steering::face(Vector3 target)
     return false;
 }
 
-Avatar& Steering::avatar() const
+Avatar& Steering::avatar()
 {
     return driver.level().avatar;
 }
 
-float Steering::distanceTo(Vector3 p) const
+float Steering::distanceTo(Vector3 p)
 {
     const Vector3& a = avatar().position;
     return std::hypot(p.x - a.x, p.z - a.z);
 }
 
-float Steering::bearing(Vector3 p) const
+float Steering::bearing(Vector3 p)
 {
     // The avatar walks against its direction.
     const Vector3& d = avatar().direction;

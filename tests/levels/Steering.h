@@ -13,9 +13,10 @@ class Avatar;
 // Every input event takes one frame's time on the driver's clock.
 class Steering {
 public:
-    // Takes the pointer to the middle of the window first: its first
-    // movement is measured from the origin and turns the view once.
-    explicit Steering(GameDriver& driver);
+    // A fresh game from the build's run directory at `fps` frames per
+    // second. The pointer is taken to the middle of the window first: its
+    // first movement is measured from the origin and turns the view once.
+    explicit Steering(int fps);
 
     void frame();
     void press(unsigned char key);
@@ -40,18 +41,19 @@ public:
     }
 
     // The current level's avatar and how far it is from p in the ground plane.
-    Avatar& avatar() const;
-    float distanceTo(Vector3 p) const;
+    Avatar& avatar();
+    float distanceTo(Vector3 p);
     // Signed angle in degrees from the walking direction to p (positive: left).
-    float bearing(Vector3 p) const;
+    float bearing(Vector3 p);
 
     // Grabs the screen as PNG into $KORVEL_SNAPSHOT_DIR/<name>.png when that
     // variable is set (for looking at the game while the test plays it).
     void snapshot(const std::string& name) const;
 
+    GameDriver driver;
+
 private:
-    static constexpr int frameMs = 40;
-    GameDriver& driver;
+    int frameMs;
     int mouseX = 400;
 };
 
