@@ -57,6 +57,9 @@ Level3::Level3()
         } else {
             rules[i] = ProximityRule{boundNode(nodes, row.node), row.radius, promptFor(row.node)};
         }
+        if (std::strcmp(row.node, wheelbarrowName) == 0) {
+            wheelbarrowRadius = row.radius;
+        }
     }
 }
 
@@ -164,7 +167,7 @@ void Level3::frame()
     paceAnimations();
     // The wheelbarrow's rule applies only while it stands on the ground; a
     // radius of 0 never matches.
-    rules[0].radius = avatar.hasChild(wheelbarrowName) ? 0.0f : selectionRadius(layout, wheelbarrowName);
+    rules[0].radius = avatar.hasChild(wheelbarrowName) ? 0.0f : wheelbarrowRadius;
     const int matched = select(rules, idleText);
     if (matched >= 0 && rules[matched].object == &exitPoint) {
         leave();

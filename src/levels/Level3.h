@@ -58,4 +58,6 @@ private:
 
     // The proximity rules in the order they are tried.
     std::array<ProximityRule, 9 + chickenCount> rules;
+    // The wheelbarrow's rule is the first; its radius while on the ground.
+    float wheelbarrowRadius = 0.0f;
 };

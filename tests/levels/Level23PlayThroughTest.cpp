@@ -44,8 +44,8 @@ void follow(Steering& game, std::span<const Vector3> path)
 
 TEST(Level23PlayThrough, FeedFromTheChickenYardMendsTheMangerAndOpensTheEast)
 {
-    GameDriver driver(KORVEL_RUN_DIR, 25);
-    Steering game(driver);
+    Steering game(25);
+    GameDriver& driver = game.driver;
     GameManager& manager = driver.game();
     Level2& settlement = manager.level2;
     Level3& yard = manager.level3;
