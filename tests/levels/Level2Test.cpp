@@ -5,6 +5,8 @@
 #include "levels/Level2.h"
 #include "model/Model.h"
 
+#include <GL/gl.h>
+
 using Names = std::vector<std::string>;
 
 namespace {
@@ -237,4 +239,32 @@ TEST_F(SettlementTest, DeliveryMendsTheMangerOnce)
     EXPECT_TRUE(l.avatar.getChildren().empty());
     l.command('l');
     EXPECT_EQ(l.nextLevel, 4);
+}
+
+TEST_F(SettlementTest, LookKeyPrintsEveryLineOfTheSelectedWood)
+{
+    // Yellow pixels in the row of the fourth description line (0.3 H + 60
+    // from the top, right of 0.56 W), counted on a black picture.
+    auto yellowInFourthRow = [] {
+        int n = 0;
+        for (int y = 600 - 180 - 60 - 14; y < 600 - 180 - 60 + 4; ++y) {
+            for (int x = 440; x < 800; ++x) {
+                const auto p = GlTestWindow::pixel(x, y);
+                n += (p[0] > 150 && p[1] > 150 && p[2] < 80) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    auto lookFrom = [&](Vector3 at) {
+        standAt(at);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        level->command('v');
+        return yellowInFourthRow();
+    };
+    EXPECT_EQ(lookFrom(nowhere), 0);
+    // The hermit has one line, the fifth wood four.
+    EXPECT_EQ(lookFrom({180, 0, 88}), 0);
+    standAt(nowhere);
+    EXPECT_GT(lookFrom({170, 5, 70}), 20);
 }
