@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgl1-mesa-dev libgl1-mesa-dri libglu1-mesa-dev freeglut3-dev
-  libdevil-dev libsdl2-mixer-dev
+  libx11-dev libdevil-dev libsdl2-mixer-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool imagemagick

@@ -3,11 +3,30 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
+
+// Last: Xlib's macros (None, Bool, ...) would break the headers above.
+#include <X11/Xlib.h>
 
 namespace {
 int window = 0;
 void drawNothing() {}
+
+// GLUT ends the process when it cannot reach the display. A busy X server
+// can refuse a connection for a moment, so wait until it accepts one.
+bool displayAnswers()
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            XCloseDisplay(display);
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
 }
 
 void GlTestWindow::ensure()
@@ -18,6 +37,9 @@ void GlTestWindow::ensure()
     }
     if (std::getenv("DISPLAY") == nullptr) {
         FAIL() << "GL tests need an X server: run them through scripts/test.sh";
+    }
+    if (!displayAnswers()) {
+        FAIL() << "the X server " << std::getenv("DISPLAY") << " does not accept connections";
     }
     int argc = 1;
     char name[] = "korvel-test";
