@@ -236,20 +236,22 @@ std::vector<NodeBinding> Level::commonBindings()
     };
 }
 
-void Level::linkScenery()
+void Level::linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar)
 {
     geoBranch.addChild(&sky);
+    geoBranch.addChild(&heavenBase);
+    for (SceneNode* n : beforeAvatar) {
+        geoBranch.addChild(n);
+    }
     geoBranch.addChild(avatarPtr);
     geoBranch.addChild(&ground);
     geoBranch.addChild(&light);
     geoBranch.addChild(&light2);
-    for (ModelNode* tree : trees) {
-        ground.addChild(tree);
-    }
-    for (ModelNode* forest : forests) {
-        ground.addChild(forest);
-    }
-    for (ModelNode* wall : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill}) {
-        ground.addChild(wall);
+}
+
+void Level::addToGround(std::initializer_list<ModelNode*> nodes)
+{
+    for (ModelNode* n : nodes) {
+        ground.addChild(n);
     }
 }

@@ -111,17 +111,10 @@ void Level1::load()
 
 void Level1::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&haus1, &haus2, &haus3, &haus4, &kirche, &brunnen, &wald1, &wald2, &wald3,
-                         &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &priest,
-                         &sign, &frau}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&haus1, &haus2, &haus3, &haus4, &kirche, &brunnen, &wald1, &wald2, &wald3,
+                 &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &priest,
+                 &sign, &frau});
     ground.addChild(&sheep);
     priest.addChild(&priestQuest);
     frau.addChild(&womanQuest);

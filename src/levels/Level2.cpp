@@ -104,17 +104,10 @@ void Level2::load()
 
 void Level2::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &haus, &wald1, &wald2,
-                         &wald3, &wald4, &wald5, &sign1, &sign2, &baum1, &baum2, &baum3, &baum4, &baum5,
-                         &krippe, &particleBase, &einsiedler}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &haus, &wald1, &wald2,
+                 &wald3, &wald4, &wald5, &sign1, &sign2, &baum1, &baum2, &baum3, &baum4, &baum5,
+                 &krippe, &particleBase, &einsiedler});
     einsiedler.addChild(&hermitQuest);
     // Hidden until the return from the chicken yard; then pushed ahead.
     avatar.addChild(&schubkarre);

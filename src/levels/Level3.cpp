@@ -103,16 +103,9 @@ void Level3::load()
 
 void Level3::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
-                         &baum1, &baum2, &baum3, &baum4, &baum5}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
+                 &baum1, &baum2, &baum3, &baum4, &baum5});
     for (Actor& mob : mobs) {
         ground.addChild(&mob);
     }

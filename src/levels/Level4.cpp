@@ -4,7 +4,6 @@
 #include "levels/Level4Layout.h"
 
 #include <cstring>
-#include <initializer_list>
 
 namespace {
 
@@ -102,14 +101,9 @@ void Level4::load()
 
 void Level4::attach()
 {
-    for (SceneNode* n : std::initializer_list<SceneNode*>{&sky, &heavenBase, &wasser, &hill, avatarPtr, &ground,
-                                                          &light, &light2}) {
-        geoBranch.addChild(n);
-    }
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &wald1, &wald2, &wald3, &sign1, &sign2,
-                         &baum1, &baum2, &bruecke, &zaun1, &zaun2, &zaun3, &zaun4, &cBox1, &cBox2, &zoellner}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase, {&wasser, &hill});
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &wald1, &wald2, &wald3, &sign1, &sign2,
+                 &baum1, &baum2, &bruecke, &zaun1, &zaun2, &zaun3, &zaun4, &cBox1, &cBox2, &zoellner});
     zoellner.addChild(&officerQuest);
 }
 

@@ -99,13 +99,9 @@ void Level5::load()
 
 void Level5::attach()
 {
-    for (SceneNode* n : std::initializer_list<SceneNode*>{&sky, &heavenBase, avatarPtr, &ground, &light, &light2}) {
-        geoBranch.addChild(n);
-    }
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &baum1, &baum2, &baum3, &baum4,
-                         &baum5}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &baum1, &baum2, &baum3, &baum4,
+                 &baum5});
     for (Actor* snake : {&mob1, &mob2, &mob3, &mob4, &mob5, &mob6}) {
         ground.addChild(snake);
     }

@@ -86,16 +86,9 @@ void Level6::load()
 
 void Level6::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &wald1, &wald2, &wald3, &wald4,
-                         &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &held}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &wald1, &wald2, &wald3, &wald4,
+                 &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &held});
     held.addChild(&heroQuest);
 }
 
