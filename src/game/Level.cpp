@@ -127,6 +127,26 @@ ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
     return nullptr;
 }
 
+const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise)
+{
+    for (const PromptRow& row : rows) {
+        if (std::strcmp(row.name, name) == 0) {
+            return row.prompt;
+        }
+    }
+    return otherwise;
+}
+
+const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise)
+{
+    for (const PromptRow& row : rows) {
+        if (std::strncmp(row.name, name, std::strlen(row.name)) == 0) {
+            return row.prompt;
+        }
+    }
+    return otherwise;
+}
+
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
 {
     for (const ExitMarker& marker : layout.exits) {

@@ -25,6 +25,12 @@ struct ProximityRule {
     bool marker = false;
 };
 
+// The line a level shows near the object or exit of a given name.
+struct PromptRow {
+    const char* name;
+    const char* prompt;
+};
+
 // Ties a node name of a placement table to the level member it places.
 struct NodeBinding {
     const char* name;
@@ -140,5 +146,9 @@ private:
 
 // The member bound to `name`, or nullptr.
 ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
+// The prompt of the first row named exactly `name`, or `otherwise`.
+const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise);
+// The prompt of the first row whose name `name` starts with, or `otherwise`.
+const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise);
 // The table's exit marker labelled `label`, or nullptr.
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);

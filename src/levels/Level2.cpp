@@ -10,27 +10,20 @@ namespace {
 const LevelLayout& layout = level2::layout;
 
 // The line each rule shows, by the name of its object or exit.
+constexpr PromptRow prompts[] = {
+    {"einsiedler", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
+    {"haus", "Haus anschauen (v = view)"},
+    {"wald", "Wald anschauen (v = view)"},
+    {"baum", "Baum anschauen (v = view)"},
+    {"krippe", "Ding anschauen (v = view)"},
+    {"sign", "Schild anschauen (v = view)"},
+    {"northExit", "Da siehts gefaehrlich aus"},
+    {"eastExit", "Diese Krippe versperrt den Weg"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* prefix;
-        const char* prompt;
-    } prompts[] = {
-        {"einsiedler", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
-        {"haus", "Haus anschauen (v = view)"},
-        {"wald", "Wald anschauen (v = view)"},
-        {"baum", "Baum anschauen (v = view)"},
-        {"krippe", "Ding anschauen (v = view)"},
-        {"sign", "Schild anschauen (v = view)"},
-        {"northExit", "Da siehts gefaehrlich aus"},
-        {"eastExit", "Diese Krippe versperrt den Weg"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strncmp(p.prefix, name, std::strlen(p.prefix)) == 0) {
-            return p.prompt;
-        }
-    }
-    return "";
+    return promptByPrefix(prompts, name, "");
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";

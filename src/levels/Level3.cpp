@@ -11,25 +11,18 @@ namespace {
 const LevelLayout& layout = level3::layout;
 
 // The line each rule shows, by the name of its object or exit.
+constexpr PromptRow prompts[] = {
+    {"schubkarre", "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"},
+    {"baum", "Baum anschauen (v = view)"},
+    {"futter", "Zeug anschauen (v = view)"},
+    {"exit", "Ich soll doch Futter holen!"},
+    {"sign", "Schild anschauen (v = view)"},
+    {"mob", "Huhn anschauen (v = view)"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* prefix;
-        const char* prompt;
-    } prompts[] = {
-        {"schubkarre", "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"},
-        {"baum", "Baum anschauen (v = view)"},
-        {"futter", "Zeug anschauen (v = view)"},
-        {"exit", "Ich soll doch Futter holen!"},
-        {"sign", "Schild anschauen (v = view)"},
-        {"mob", "Huhn anschauen (v = view)"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strncmp(p.prefix, name, std::strlen(p.prefix)) == 0) {
-            return p.prompt;
-        }
-    }
-    return "";
+    return promptByPrefix(prompts, name, "");
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";
