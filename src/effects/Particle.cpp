@@ -1,6 +1,24 @@
 #include "effects/Particle.h"
 
+#include "app/Random.h"
+
 #include <GL/gl.h>
+
+void startParticles(std::span<Particle> particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
+                    const Vector3& acceleration)
+{
+    for (Particle& p : particles) {
+        p.active = true;
+        p.life = 0.0f;
+        p.fadeRate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
+        p.colour[0] = colour[0];
+        p.colour[1] = colour[1];
+        p.colour[2] = colour[2];
+        p.offset.set(0.0f, 0.0f, 0.0f);
+        p.velocity.set(-260.0f, -250.0f, -250.0f);
+        p.acceleration = acceleration;
+    }
+}
 
 void beginParticleState()
 {

@@ -2,6 +2,8 @@
 
 #include "scene/Vector3.h"
 
+#include <span>
+
 // One glowing square of a particle system. Its life doubles as the alpha of
 // its colour, so a particle fades out as it ages.
 struct Particle {
@@ -16,6 +18,13 @@ struct Particle {
 
 // How many particles every system simulates.
 inline constexpr int particleCount = 1000;
+
+// Every particle active, at the origin with life 0 (so the first step hands
+// it to the system's rebirth), a fade rate of (random % fadeModulus) /
+// fadeDivisor, the system's colour, the common start velocity and the given
+// acceleration.
+void startParticles(std::span<Particle> particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
+                    const Vector3& acceleration);
 
 // GL state shared by both systems: unlit, additive, no depth writes.
 void beginParticleState();

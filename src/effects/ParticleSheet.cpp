@@ -7,17 +7,7 @@
 
 ParticleSheet::ParticleSheet()
 {
-    for (Particle& p : particles) {
-        p.active = true;
-        p.life = 0.0f;
-        p.fadeRate = static_cast<float>(nextRandom() % 100) / fadeDivisor;
-        p.colour[0] = colour[0];
-        p.colour[1] = colour[1];
-        p.colour[2] = colour[2];
-        p.offset.set(0.0f, 0.0f, 0.0f);
-        p.velocity.set(-260.0f, -250.0f, -250.0f);
-        p.acceleration.set(0.0f, 0.0f, 0.0f);
-    }
+    startParticles(particles, 100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
 }
 
 void ParticleSheet::loadTexture()

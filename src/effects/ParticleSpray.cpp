@@ -7,17 +7,7 @@
 
 ParticleSpray::ParticleSpray()
 {
-    for (Particle& p : particles) {
-        p.active = true;
-        p.life = 0.0f;
-        p.fadeRate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
-        p.colour[0] = colour[0];
-        p.colour[1] = colour[1];
-        p.colour[2] = colour[2];
-        p.offset.set(0.0f, 0.0f, 0.0f);
-        p.velocity.set(-260.0f, -250.0f, -250.0f);
-        p.acceleration.set(0.0f, 0.981f, 0.0f);
-    }
+    startParticles(particles, fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
 }
 
 void ParticleSpray::loadTexture()

@@ -127,6 +127,26 @@ ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
     return nullptr;
 }
 
+const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise)
+{
+    for (const PromptRow& row : rows) {
+        if (std::strcmp(row.name, name) == 0) {
+            return row.prompt;
+        }
+    }
+    return otherwise;
+}
+
+const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise)
+{
+    for (const PromptRow& row : rows) {
+        if (std::strncmp(row.name, name, std::strlen(row.name)) == 0) {
+            return row.prompt;
+        }
+    }
+    return otherwise;
+}
+
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
 {
     for (const ExitMarker& marker : layout.exits) {
@@ -236,20 +256,22 @@ std::vector<NodeBinding> Level::commonBindings()
     };
 }
 
-void Level::linkScenery()
+void Level::linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar)
 {
     geoBranch.addChild(&sky);
+    geoBranch.addChild(&heavenBase);
+    for (SceneNode* n : beforeAvatar) {
+        geoBranch.addChild(n);
+    }
     geoBranch.addChild(avatarPtr);
     geoBranch.addChild(&ground);
     geoBranch.addChild(&light);
     geoBranch.addChild(&light2);
-    for (ModelNode* tree : trees) {
-        ground.addChild(tree);
-    }
-    for (ModelNode* forest : forests) {
-        ground.addChild(forest);
-    }
-    for (ModelNode* wall : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill}) {
-        ground.addChild(wall);
+}
+
+void Level::addToGround(std::initializer_list<ModelNode*> nodes)
+{
+    for (ModelNode* n : nodes) {
+        ground.addChild(n);
     }
 }

@@ -8,6 +8,7 @@
 #include "scene/LightNode.h"
 #include "scene/SceneNode.h"
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,6 +23,12 @@ struct ProximityRule {
     float radius;
     const char* text;
     bool marker = false;
+};
+
+// The line a level shows near the object or exit of a given name.
+struct PromptRow {
+    const char* name;
+    const char* prompt;
 };
 
 // Ties a node name of a placement table to the level member it places.
@@ -98,10 +105,11 @@ protected:
     // Puts the avatar and the camera where a return from a side trip starts,
     // moves `closedExit` out of reach and sets the new exit target.
     void applyReturn(const ReturnSetup& setup, ModelNode& closedExit);
-    // Links sky, avatar, ground and the two lights below geoBranch, and the
-    // trees, forests, walls and hill below the ground: the scenery of a
-    // level that has no tree of its own yet.
-    void linkScenery();
+    // Links sky, heavenBase, `beforeAvatar`, the avatar, the ground and the
+    // two lights below geoBranch, in that order, which is the drawing order.
+    void linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar = {});
+    // Hangs `nodes` below the ground, in order.
+    void addToGround(std::initializer_list<ModelNode*> nodes);
     // The members every level has, under each name the tables give them.
     std::vector<NodeBinding> commonBindings();
     // Re-derives the steps per keyframe of every paced animation from fps.
@@ -138,5 +146,9 @@ private:
 
 // The member bound to `name`, or nullptr.
 ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
+// The prompt of the first row named exactly `name`, or `otherwise`.
+const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise);
+// The prompt of the first row whose name `name` starts with, or `otherwise`.
+const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise);
 // The table's exit marker labelled `label`, or nullptr.
 const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);

@@ -10,34 +10,27 @@ namespace {
 const LevelLayout& layout = level1::layout;
 
 // The line each rule shows, by the name of its object.
+constexpr PromptRow prompts[] = {
+    {"haus1", "Haus anschauen (v = view)"},
+    {"haus2", "Haus anschauen (v = view)"},
+    {"haus3", "Haus anschauen (v = view)"},
+    {"haus4", "Haus anschauen (v = view)"},
+    {"kirche", "Kirche anschauen (v = view)"},
+    {"brunnen", "Brunnen anschauen (v = view)"},
+    {"sign", "Schild anschauen (v = view)"},
+    {"wald1", "Wald anschauen (v = view)"},
+    {"wald2", "Wald anschauen (v = view)"},
+    {"wald3", "Wald anschauen (v = view)"},
+    {"wald4", "Wald anschauen (v = view)"},
+    {"priest", "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)"},
+    {"sheep", "maehaehaehaeh"},
+    {"frau", "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* name;
-        const char* prompt;
-    } prompts[] = {
-        {"haus1", "Haus anschauen (v = view)"},
-        {"haus2", "Haus anschauen (v = view)"},
-        {"haus3", "Haus anschauen (v = view)"},
-        {"haus4", "Haus anschauen (v = view)"},
-        {"kirche", "Kirche anschauen (v = view)"},
-        {"brunnen", "Brunnen anschauen (v = view)"},
-        {"sign", "Schild anschauen (v = view)"},
-        {"wald1", "Wald anschauen (v = view)"},
-        {"wald2", "Wald anschauen (v = view)"},
-        {"wald3", "Wald anschauen (v = view)"},
-        {"wald4", "Wald anschauen (v = view)"},
-        {"priest", "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)"},
-        {"sheep", "maehaehaehaeh"},
-        {"frau", "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strcmp(p.name, name) == 0) {
-            return p.prompt;
-        }
-    }
     // The exit marker: the old woman stands in the way until her quest is done.
-    return "Diese alte Frau laesst mich nicht vorbei....";
+    return promptNamed(prompts, name, "Diese alte Frau laesst mich nicht vorbei....");
 }
 
 constexpr const char* idleText = "Leider nichts zum anschauen";
@@ -111,17 +104,10 @@ void Level1::load()
 
 void Level1::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&haus1, &haus2, &haus3, &haus4, &kirche, &brunnen, &wald1, &wald2, &wald3,
-                         &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &priest,
-                         &sign, &frau}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&haus1, &haus2, &haus3, &haus4, &kirche, &brunnen, &wald1, &wald2, &wald3,
+                 &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &priest,
+                 &sign, &frau});
     ground.addChild(&sheep);
     priest.addChild(&priestQuest);
     frau.addChild(&womanQuest);

@@ -10,27 +10,20 @@ namespace {
 const LevelLayout& layout = level2::layout;
 
 // The line each rule shows, by the name of its object or exit.
+constexpr PromptRow prompts[] = {
+    {"einsiedler", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
+    {"haus", "Haus anschauen (v = view)"},
+    {"wald", "Wald anschauen (v = view)"},
+    {"baum", "Baum anschauen (v = view)"},
+    {"krippe", "Ding anschauen (v = view)"},
+    {"sign", "Schild anschauen (v = view)"},
+    {"northExit", "Da siehts gefaehrlich aus"},
+    {"eastExit", "Diese Krippe versperrt den Weg"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* prefix;
-        const char* prompt;
-    } prompts[] = {
-        {"einsiedler", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
-        {"haus", "Haus anschauen (v = view)"},
-        {"wald", "Wald anschauen (v = view)"},
-        {"baum", "Baum anschauen (v = view)"},
-        {"krippe", "Ding anschauen (v = view)"},
-        {"sign", "Schild anschauen (v = view)"},
-        {"northExit", "Da siehts gefaehrlich aus"},
-        {"eastExit", "Diese Krippe versperrt den Weg"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strncmp(p.prefix, name, std::strlen(p.prefix)) == 0) {
-            return p.prompt;
-        }
-    }
-    return "";
+    return promptByPrefix(prompts, name, "");
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";
@@ -104,17 +97,10 @@ void Level2::load()
 
 void Level2::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &haus, &wald1, &wald2,
-                         &wald3, &wald4, &wald5, &sign1, &sign2, &baum1, &baum2, &baum3, &baum4, &baum5,
-                         &krippe, &particleBase, &einsiedler}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &haus, &wald1, &wald2,
+                 &wald3, &wald4, &wald5, &sign1, &sign2, &baum1, &baum2, &baum3, &baum4, &baum5,
+                 &krippe, &particleBase, &einsiedler});
     einsiedler.addChild(&hermitQuest);
     // Hidden until the return from the chicken yard; then pushed ahead.
     avatar.addChild(&schubkarre);

@@ -11,25 +11,18 @@ namespace {
 const LevelLayout& layout = level3::layout;
 
 // The line each rule shows, by the name of its object or exit.
+constexpr PromptRow prompts[] = {
+    {"schubkarre", "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"},
+    {"baum", "Baum anschauen (v = view)"},
+    {"futter", "Zeug anschauen (v = view)"},
+    {"exit", "Ich soll doch Futter holen!"},
+    {"sign", "Schild anschauen (v = view)"},
+    {"mob", "Huhn anschauen (v = view)"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* prefix;
-        const char* prompt;
-    } prompts[] = {
-        {"schubkarre", "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"},
-        {"baum", "Baum anschauen (v = view)"},
-        {"futter", "Zeug anschauen (v = view)"},
-        {"exit", "Ich soll doch Futter holen!"},
-        {"sign", "Schild anschauen (v = view)"},
-        {"mob", "Huhn anschauen (v = view)"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strncmp(p.prefix, name, std::strlen(p.prefix)) == 0) {
-            return p.prompt;
-        }
-    }
-    return "";
+    return promptByPrefix(prompts, name, "");
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";
@@ -103,16 +96,9 @@ void Level3::load()
 
 void Level3::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
-                         &baum1, &baum2, &baum3, &baum4, &baum5}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
+                 &baum1, &baum2, &baum3, &baum4, &baum5});
     for (Actor& mob : mobs) {
         ground.addChild(&mob);
     }

@@ -3,38 +3,29 @@
 #include "app/Sound.h"
 #include "levels/Level4Layout.h"
 
-#include <cstring>
-#include <initializer_list>
 
 namespace {
 
 const LevelLayout& layout = level4::layout;
 
+constexpr PromptRow prompts[] = {
+    {"zoellner", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
+    {"wald1", "Wald anschauen (v = view)"},
+    {"wald2", "Wald anschauen (v = view)"},
+    {"wald3", "Wald anschauen (v = view)"},
+    {"baum1", "Baum anschauen (v = view)"},
+    {"baum2", "Baum anschauen (v = view)"},
+    {"bruecke", "Bruecke anschauen (v = view)"},
+    {"sign1", "Schild anschauen (v = view)"},
+    {"sign2", "Schild anschauen (v = view)"},
+    {"northExit", "Da siehts gefaehrlich aus"},
+    // Standing at the far bank's exit leaves the line as it was.
+    {"eastExit", nullptr},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* name;
-        const char* prompt;
-    } prompts[] = {
-        {"zoellner", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
-        {"wald1", "Wald anschauen (v = view)"},
-        {"wald2", "Wald anschauen (v = view)"},
-        {"wald3", "Wald anschauen (v = view)"},
-        {"baum1", "Baum anschauen (v = view)"},
-        {"baum2", "Baum anschauen (v = view)"},
-        {"bruecke", "Bruecke anschauen (v = view)"},
-        {"sign1", "Schild anschauen (v = view)"},
-        {"sign2", "Schild anschauen (v = view)"},
-        {"northExit", "Da siehts gefaehrlich aus"},
-        // Standing at the far bank's exit leaves the line as it was.
-        {"eastExit", nullptr},
-    };
-    for (const auto& p : prompts) {
-        if (std::strcmp(p.name, name) == 0) {
-            return p.prompt;
-        }
-    }
-    return nullptr;
+    return promptNamed(prompts, name, nullptr);
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";
@@ -102,14 +93,9 @@ void Level4::load()
 
 void Level4::attach()
 {
-    for (SceneNode* n : std::initializer_list<SceneNode*>{&sky, &heavenBase, &wasser, &hill, avatarPtr, &ground,
-                                                          &light, &light2}) {
-        geoBranch.addChild(n);
-    }
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &wald1, &wald2, &wald3, &sign1, &sign2,
-                         &baum1, &baum2, &bruecke, &zaun1, &zaun2, &zaun3, &zaun4, &cBox1, &cBox2, &zoellner}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase, {&wasser, &hill});
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &wald1, &wald2, &wald3, &sign1, &sign2,
+                 &baum1, &baum2, &bruecke, &zaun1, &zaun2, &zaun3, &zaun4, &cBox1, &cBox2, &zoellner});
     zoellner.addChild(&officerQuest);
 }
 

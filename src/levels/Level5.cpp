@@ -3,7 +3,6 @@
 #include "app/Sound.h"
 #include "levels/Level5Layout.h"
 
-#include <cstring>
 #include <initializer_list>
 #include <span>
 
@@ -11,27 +10,20 @@ namespace {
 
 const LevelLayout& layout = level5::layout;
 
+constexpr PromptRow prompts[] = {
+    {"kaefig", "Ding anschauen (v = view)"},
+    {"baum1", "Baum anschauen (v = view)"},
+    {"baum2", "Baum anschauen (v = view)"},
+    {"baum3", "Baum anschauen (v = view)"},
+    {"baum4", "Baum anschauen (v = view)"},
+    {"baum5", "Baum anschauen (v = view)"},
+    {"exit", "Ohne Plakete mag ich hier nicht weg!"},
+    {"sign", "Schild anschauen (v = view)"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* name;
-        const char* prompt;
-    } prompts[] = {
-        {"kaefig", "Ding anschauen (v = view)"},
-        {"baum1", "Baum anschauen (v = view)"},
-        {"baum2", "Baum anschauen (v = view)"},
-        {"baum3", "Baum anschauen (v = view)"},
-        {"baum4", "Baum anschauen (v = view)"},
-        {"baum5", "Baum anschauen (v = view)"},
-        {"exit", "Ohne Plakete mag ich hier nicht weg!"},
-        {"sign", "Schild anschauen (v = view)"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strcmp(p.name, name) == 0) {
-            return p.prompt;
-        }
-    }
-    return nullptr;
+    return promptNamed(prompts, name, nullptr);
 }
 
 constexpr const char* idleText = "Hier gibt's nix zu sehn";
@@ -99,13 +91,9 @@ void Level5::load()
 
 void Level5::attach()
 {
-    for (SceneNode* n : std::initializer_list<SceneNode*>{&sky, &heavenBase, avatarPtr, &ground, &light, &light2}) {
-        geoBranch.addChild(n);
-    }
-    for (ModelNode* n : {&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &baum1, &baum2, &baum3, &baum4,
-                         &baum5}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &baum1, &baum2, &baum3, &baum4,
+                 &baum5});
     for (Actor* snake : {&mob1, &mob2, &mob3, &mob4, &mob5, &mob6}) {
         ground.addChild(snake);
     }

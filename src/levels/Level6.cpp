@@ -3,7 +3,6 @@
 #include "levels/Level6Layout.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -12,30 +11,23 @@ const LevelLayout& layout = level6::layout;
 constexpr const char* idleText = "Leider nichts zum anschauen";
 
 // The line each rule shows, by the name of its object.
+constexpr PromptRow prompts[] = {
+    {"haus1", "Haus anschauen (v = view)"},
+    {"haus2", "Haus anschauen (v = view)"},
+    {"haus3", "Haus anschauen (v = view)"},
+    {"haus4", "Haus anschauen (v = view)"},
+    {"wirtshaus", "Wirtshaus anschauen (v = view)"},
+    {"brunnen", "Brunnen anschauen (v = view)"},
+    {"held", "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)"},
+    {"wald1", "Wald anschauen (v = view)"},
+    {"wald2", "Wald anschauen (v = view)"},
+    {"wald3", "Wald anschauen (v = view)"},
+    {"wald4", "Wald anschauen (v = view)"},
+};
+
 const char* promptFor(const char* name)
 {
-    static constexpr struct {
-        const char* name;
-        const char* prompt;
-    } prompts[] = {
-        {"haus1", "Haus anschauen (v = view)"},
-        {"haus2", "Haus anschauen (v = view)"},
-        {"haus3", "Haus anschauen (v = view)"},
-        {"haus4", "Haus anschauen (v = view)"},
-        {"wirtshaus", "Wirtshaus anschauen (v = view)"},
-        {"brunnen", "Brunnen anschauen (v = view)"},
-        {"held", "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)"},
-        {"wald1", "Wald anschauen (v = view)"},
-        {"wald2", "Wald anschauen (v = view)"},
-        {"wald3", "Wald anschauen (v = view)"},
-        {"wald4", "Wald anschauen (v = view)"},
-    };
-    for (const auto& p : prompts) {
-        if (std::strcmp(p.name, name) == 0) {
-            return p.prompt;
-        }
-    }
-    return idleText;
+    return promptNamed(prompts, name, idleText);
 }
 
 } // namespace
@@ -86,16 +78,9 @@ void Level6::load()
 
 void Level6::attach()
 {
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-    for (ModelNode* n : {&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &wald1, &wald2, &wald3, &wald4,
-                         &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &held}) {
-        ground.addChild(n);
-    }
+    linkSceneTop(heavenBase);
+    addToGround({&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &wald1, &wald2, &wald3, &wald4,
+                 &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &held});
     held.addChild(&heroQuest);
 }
 

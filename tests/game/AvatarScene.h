@@ -7,10 +7,10 @@
 #include "scene/Camera.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
+#include "support/SilentWav.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,39 +22,6 @@ public:
     void command(int key) override { keys += static_cast<char>(key); }
     std::string keys;
 };
-
-inline void put16(std::string& out, std::uint16_t v)
-{
-    out += static_cast<char>(v & 0xff);
-    out += static_cast<char>(v >> 8);
-}
-
-inline void put32(std::string& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-// A silent 16-bit mono PCM WAV file.
-inline std::string silentWav(int milliseconds)
-{
-    const std::uint32_t rate = 22050;
-    const std::uint32_t bytes = rate * 2 * static_cast<std::uint32_t>(milliseconds) / 1000;
-    std::string out = "RIFF";
-    put32(out, 36 + bytes);
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, rate);
-    put32(out, rate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out += "data";
-    put32(out, bytes);
-    out.append(bytes, '\0');
-    return out;
-}
 
 // An MS3D file whose only content is the eight corners of the box from
 // (x0, 0, z0) to (x1, 2, z1): what a bounding-box file holds.

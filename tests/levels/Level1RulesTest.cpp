@@ -3,8 +3,6 @@
 
 #include "app/Sound.h"
 
-#include <GL/gl.h>
-
 #include <initializer_list>
 
 namespace {
@@ -23,7 +21,7 @@ TEST_F(VillageTest, SceneryPromptsInsideTheirRadius)
         float radius;
         const char* prompt;
     };
-    Level1& v = *village;
+    Level1& v = *level;
     const Case cases[] = {
         {&v.haus1, 10, "Haus anschauen (v = view)"},   {&v.haus2, 10, "Haus anschauen (v = view)"},
         {&v.haus3, 10, "Haus anschauen (v = view)"},   {&v.haus4, 10, "Haus anschauen (v = view)"},
@@ -47,18 +45,18 @@ TEST_F(VillageTest, SceneryPromptsInsideTheirRadius)
 
 TEST_F(VillageTest, WalkingAwayClearsEveryFlag)
 {
-    standAt(village->haus1.position);
+    standAt(level->haus1.position);
     // The earlier rule wins while inside both radii (church 7, priest 3).
     standAt({121, 0, 110});
-    EXPECT_EQ(village->prompt, "Kirche anschauen (v = view)");
-    EXPECT_TRUE(village->kirche.selected);
-    EXPECT_FALSE(village->priest.selected);
+    EXPECT_EQ(level->prompt, "Kirche anschauen (v = view)");
+    EXPECT_TRUE(level->kirche.selected);
+    EXPECT_FALSE(level->priest.selected);
     standAt({124.5f, 0, 110});
-    EXPECT_EQ(village->prompt, "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)");
-    EXPECT_TRUE(village->haus1.selected && village->kirche.selected && village->priest.selected);
+    EXPECT_EQ(level->prompt, "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)");
+    EXPECT_TRUE(level->haus1.selected && level->kirche.selected && level->priest.selected);
     standAt(nowhere);
-    EXPECT_EQ(village->prompt, idle);
-    for (ModelNode* n : {&village->haus1, &village->kirche, &village->priest}) {
+    EXPECT_EQ(level->prompt, idle);
+    for (ModelNode* n : {&level->haus1, &level->kirche, &level->priest}) {
         EXPECT_FALSE(n->selected) << n->getName();
     }
 }
@@ -66,37 +64,37 @@ TEST_F(VillageTest, WalkingAwayClearsEveryFlag)
 TEST_F(VillageTest, SheepOnlyBleatsBeforeThePriestAsks)
 {
     standAt({21, 0, 180});
-    EXPECT_EQ(village->prompt, "maehaehaehaeh");
-    EXPECT_TRUE(village->sheep.selected);
-    EXPECT_EQ(count(village->ground, &village->sheep), 1);
-    EXPECT_FALSE(village->avatar.hasChild("sheep"));
-    EXPECT_EQ(village->priestQuest.collected, 0);
+    EXPECT_EQ(level->prompt, "maehaehaehaeh");
+    EXPECT_TRUE(level->sheep.selected);
+    EXPECT_EQ(count(level->ground, &level->sheep), 1);
+    EXPECT_FALSE(level->avatar.hasChild("sheep"));
+    EXPECT_EQ(level->priestQuest.collected, 0);
 }
 
 TEST_F(VillageTest, AcceptedQuestLetsTheSheepFollowOnce)
 {
-    village->priestQuest.accepted = true;
+    level->priestQuest.accepted = true;
     standAt({21, 0, 180});
-    EXPECT_TRUE(village->avatar.hasChild("sheep"));
-    EXPECT_EQ(count(village->ground, &village->sheep), 0);
-    EXPECT_FLOAT_EQ(village->sheep.followDistance, 4.0f);
-    EXPECT_EQ(village->priestQuest.collected, 1);
+    EXPECT_TRUE(level->avatar.hasChild("sheep"));
+    EXPECT_EQ(count(level->ground, &level->sheep), 0);
+    EXPECT_FLOAT_EQ(level->sheep.followDistance, 4.0f);
+    EXPECT_EQ(level->priestQuest.collected, 1);
     EXPECT_EQ(soundStatus().lastPath, "data/sound/boeoeoeoe.wav");
     EXPECT_EQ(soundStatus().lastMode, SoundMode::Looped);
 
     // Drawn 4 behind the avatar (along its direction, which points back).
-    village->avatar.direction = {1, 0, 0};
+    level->avatar.direction = {1, 0, 0};
     standAt({30, 0, 170});
-    EXPECT_NEAR(village->sheep.position.x, 34.0f, 1e-4f);
-    EXPECT_NEAR(village->sheep.position.z, 170.0f, 1e-4f);
+    EXPECT_NEAR(level->sheep.position.x, 34.0f, 1e-4f);
+    EXPECT_NEAR(level->sheep.position.z, 170.0f, 1e-4f);
     standAt({30, 0, 170});
-    EXPECT_EQ(count(village->avatar, &village->sheep), 1);
-    EXPECT_EQ(village->priestQuest.collected, 1);
+    EXPECT_EQ(count(level->avatar, &level->sheep), 1);
+    EXPECT_EQ(level->priestQuest.collected, 1);
 }
 
 TEST_F(VillageTest, ThanksPutTheSheepDownAndHandOverTheRing)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     v.priestQuest.accepted = true;
     standAt({21, 0, 180});
     v.priestQuest.accepted = false;
@@ -131,7 +129,7 @@ TEST_F(VillageTest, ThanksPutTheSheepDownAndHandOverTheRing)
 
 TEST_F(VillageTest, RingCountsForTheWomanWhoAsked)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     v.womanQuest.accepted = true;
     v.priestQuest.rewarded = v.priestQuest.finished = true;
     standAt({125, 0, 111});
@@ -150,69 +148,50 @@ TEST_F(VillageTest, ExitOpensOnlyWhenTheWomanIsDone)
 {
     const Vector3 gate{104, 0, 5};
     standAt(gate);
-    EXPECT_EQ(village->prompt, barrier);
-    EXPECT_EQ(village->nextLevel, 1);
-    village->womanQuest.finished = true;
+    EXPECT_EQ(level->prompt, barrier);
+    EXPECT_EQ(level->nextLevel, 1);
+    level->womanQuest.finished = true;
     standAt(gate);
-    EXPECT_EQ(village->prompt, barrier);
-    EXPECT_EQ(village->nextLevel, 2);
+    EXPECT_EQ(level->prompt, barrier);
+    EXPECT_EQ(level->nextLevel, 2);
 }
 
 TEST_F(VillageTest, TalkKeyOnlyAtThePriestOrTheWoman)
 {
     standAt(nowhere);
-    village->command('e');
+    level->command('e');
     EXPECT_EQ(controls.inputMode, 'a');
     standAt({123, 0, 112.5f});
-    village->command('e');
+    level->command('e');
     EXPECT_EQ(controls.inputMode, 'g');
-    EXPECT_FALSE(village->priestQuest.dialog.hidden);
-    village->command('q');
+    EXPECT_FALSE(level->priestQuest.dialog.hidden);
+    level->command('q');
     EXPECT_EQ(controls.inputMode, 'a');
-    EXPECT_TRUE(village->priestQuest.dialog.hidden);
+    EXPECT_TRUE(level->priestQuest.dialog.hidden);
 
     standAt(nowhere);
     standAt({110, 0, 12});
-    village->command('e');
+    level->command('e');
     EXPECT_EQ(controls.inputMode, 'g');
-    EXPECT_FALSE(village->womanQuest.dialog.hidden);
-    EXPECT_TRUE(village->priestQuest.dialog.hidden);
+    EXPECT_FALSE(level->womanQuest.dialog.hidden);
+    EXPECT_TRUE(level->priestQuest.dialog.hidden);
 }
 
 TEST_F(VillageTest, SkipKeyLeadsToLevelTwo)
 {
-    village->command('l');
-    EXPECT_EQ(village->nextLevel, 2);
+    level->command('l');
+    EXPECT_EQ(level->nextLevel, 2);
 }
 
 TEST_F(VillageTest, LookKeyPrintsTheSelectedDescription)
 {
-    // Yellow pixels in the band where descriptions stand (x from 0.56 W,
-    // y from 0.3 H down), counted on a black picture.
-    auto yellowInBand = [] {
-        int n = 0;
-        for (int y = 600 - 200; y < 600 - 160; ++y) {
-            for (int x = 440; x < 700; ++x) {
-                const auto p = GlTestWindow::pixel(x, y);
-                n += (p[0] > 150 && p[1] > 150 && p[2] < 80) ? 1 : 0;
-            }
-        }
-        return n;
-    };
-    auto lookFrom = [&](Vector3 at) {
-        standAt(at);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        village->command('v');
-        return yellowInBand();
-    };
-    EXPECT_EQ(lookFrom(nowhere), 0);
-    EXPECT_GT(lookFrom({100, 0, 102}), 20); // at the well
+    EXPECT_EQ(describedFrom(nowhere), 0);
+    EXPECT_GT(describedFrom({100, 0, 102}), 20); // at the well
 }
 
 TEST_F(VillageTest, WomanAskedFirstThanksForTheRingAndTakesIt)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     const Vector3 atWoman{110, 0, 12};
     const Vector3 atPriest{125, 0, 111};
     auto talk = [&](std::initializer_list<int> keys) {

@@ -5,35 +5,28 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-void expectAt(const Vector3& v, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(v.x, x);
-    EXPECT_FLOAT_EQ(v.y, y);
-    EXPECT_FLOAT_EQ(v.z, z);
-}
-
 } // namespace
 
 TEST_F(VillageTest, SceneTreeBelowGeobranchAndGround)
 {
-    EXPECT_EQ(village->geoBranch.getName(), "Geobranch");
-    EXPECT_EQ(names(village->geoBranch), (Names{"Himmel", "heavenBase", "Avatar", "boden", "Licht", "Licht2"}));
-    EXPECT_EQ(names(village->ground),
+    EXPECT_EQ(level->geoBranch.getName(), "Geobranch");
+    EXPECT_EQ(names(level->geoBranch), (Names{"Himmel", "heavenBase", "Avatar", "boden", "Licht", "Licht2"}));
+    EXPECT_EQ(names(level->ground),
               (Names{"haus1", "haus2", "haus3", "haus4", "kirche", "brunnen", "wald1", "wald2", "wald3", "wald4",
                      "lvlbdryN", "lvlbdryS", "lvlbdryW", "lvlbdryE", "huegel", "priest", "sign", "frau", "sheep"}));
-    ASSERT_EQ(village->priest.getChildren().size(), 1u);
-    EXPECT_EQ(village->priest.getChildren()[0], &village->priestQuest);
-    ASSERT_EQ(village->frau.getChildren().size(), 1u);
-    EXPECT_EQ(village->frau.getChildren()[0], &village->womanQuest);
+    ASSERT_EQ(level->priest.getChildren().size(), 1u);
+    EXPECT_EQ(level->priest.getChildren()[0], &level->priestQuest);
+    ASSERT_EQ(level->frau.getChildren().size(), 1u);
+    EXPECT_EQ(level->frau.getChildren()[0], &level->womanQuest);
     // The ring and the exit point are nowhere in the tree at first.
-    EXPECT_TRUE(village->avatar.getChildren().empty());
-    EXPECT_EQ(count(village->ground, &village->ring), 0);
-    EXPECT_EQ(count(village->geoBranch, &village->exitMarker), 0);
+    EXPECT_TRUE(level->avatar.getChildren().empty());
+    EXPECT_EQ(count(level->ground, &level->ring), 0);
+    EXPECT_EQ(count(level->geoBranch, &level->exitMarker), 0);
 }
 
 TEST_F(VillageTest, ObjectsStandWhereTheVillageIsBuilt)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     expectAt(v.avatar.position, 75, 0, 112);
     EXPECT_FLOAT_EQ(v.avatar.heading, 90.0f);
     expectAt(v.camera.position, 60, 5, 112);
@@ -59,7 +52,7 @@ TEST_F(VillageTest, ObjectsStandWhereTheVillageIsBuilt)
 
 TEST_F(VillageTest, ShadowsFallFromTheFirstLight)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     for (ModelNode* n : {&v.heavenBase, &v.haus1, &v.haus4, &v.sign, &v.kirche, &v.brunnen,
                          static_cast<ModelNode*>(&v.avatar), &v.priest, &v.frau,
                          static_cast<ModelNode*>(&v.sheep), &v.wald1, &v.wald4}) {
@@ -74,7 +67,7 @@ TEST_F(VillageTest, ShadowsFallFromTheFirstLight)
 
 TEST_F(VillageTest, ModelsBoxesAnimationsAndTheGlowingSheet)
 {
-    Level1& v = *village;
+    Level1& v = *level;
     for (ModelNode* n : {&v.haus1, &v.kirche, &v.priest, &v.frau, static_cast<ModelNode*>(&v.sheep),
                          static_cast<ModelNode*>(&v.ring), &v.wald2, &v.sign, &v.sky, &v.ground}) {
         SCOPED_TRACE(n->getName());
@@ -105,14 +98,14 @@ TEST_F(VillageTest, ModelsBoxesAnimationsAndTheGlowingSheet)
 
 TEST_F(VillageTest, FirstFramePacesAnimationsByFrameRate)
 {
-    village->fps = 50.0f;
+    level->fps = 50.0f;
     standAt({60, 0, 140});
-    EXPECT_EQ(village->avatar.animations[0].stepsPerKeyframe, 20);
-    EXPECT_EQ(village->avatar.animations[1].stepsPerKeyframe, 8);
-    EXPECT_EQ(village->avatar.animations[2].stepsPerKeyframe, 32);
-    EXPECT_EQ(village->priest.animations[0].stepsPerKeyframe, 20);
-    EXPECT_EQ(village->sheep.animations[0].stepsPerKeyframe, 38);
-    EXPECT_EQ(village->sheep.animations[1].stepsPerKeyframe, 8);
+    EXPECT_EQ(level->avatar.animations[0].stepsPerKeyframe, 20);
+    EXPECT_EQ(level->avatar.animations[1].stepsPerKeyframe, 8);
+    EXPECT_EQ(level->avatar.animations[2].stepsPerKeyframe, 32);
+    EXPECT_EQ(level->priest.animations[0].stepsPerKeyframe, 20);
+    EXPECT_EQ(level->sheep.animations[0].stepsPerKeyframe, 38);
+    EXPECT_EQ(level->sheep.animations[1].stepsPerKeyframe, 8);
 }
 
 TEST_F(VillageTest, ObstaclesInCollisionOrder)
@@ -120,24 +113,24 @@ TEST_F(VillageTest, ObstaclesInCollisionOrder)
     Names expected{"haus1", "haus2", "haus3", "haus4", "kirche", "brunnen", "priest", "frau",
                    "wald1", "wald2", "wald3", "wald4", "lvlbdryN", "lvlbdryS", "lvlbdryW", "lvlbdryE"};
     Names actual;
-    for (const ModelNode* n : village->obstacles) {
+    for (const ModelNode* n : level->obstacles) {
         actual.push_back(n->getName());
     }
     EXPECT_EQ(actual, expected);
-    EXPECT_EQ(village->avatar.obstacles, &village->obstacles);
+    EXPECT_EQ(level->avatar.obstacles, &level->obstacles);
 }
 
 TEST_F(VillageTest, QuestsOfThePriestAndTheOldWoman)
 {
-    const Quest& priest = village->priestQuest;
+    const Quest& priest = level->priestQuest;
     EXPECT_EQ(priest.title, "Das verlorene Schaf");
     EXPECT_EQ(priest.partnerName, "priester");
-    EXPECT_EQ(priest.giver, &village->priest);
+    EXPECT_EQ(priest.giver, &level->priest);
     EXPECT_EQ(priest.required, 1);
-    const Quest& woman = village->womanQuest;
+    const Quest& woman = level->womanQuest;
     EXPECT_EQ(woman.title, "Halleluja");
     EXPECT_EQ(woman.partnerName, "altefrau");
-    EXPECT_EQ(woman.giver, &village->frau);
+    EXPECT_EQ(woman.giver, &level->frau);
     EXPECT_EQ(woman.required, 1);
     EXPECT_FALSE(priest.accepted || woman.accepted || priest.finished || woman.finished);
 }
@@ -145,20 +138,20 @@ TEST_F(VillageTest, QuestsOfThePriestAndTheOldWoman)
 TEST_F(VillageTest, OneDescriptionLinePerObject)
 {
     const std::pair<ModelNode*, const char*> lines[] = {
-        {&village->haus1, "Dies ist ein Haus"},
-        {&village->haus2, "Noch ein Haus, toll!"},
-        {&village->haus3, "Ein Haus"},
-        {&village->haus4, "Ein schoenes Haus"},
-        {&village->kirche, "Das ist eine Kirche"},
-        {&village->brunnen, "Ein tiefer Brunnen"},
-        {&village->priest, "Bruder Friedbert"},
-        {&village->sheep, "Das ist ein schwarzes Schaf"},
-        {&village->frau, "Eine alte Frau"},
-        {&village->sign, "Hier geht's in die weite Welt hinaus"},
-        {&village->wald1, "Ein Wald!"},
-        {&village->wald2, "Wald!"},
-        {&village->wald3, "Wohl ein Wald!"},
-        {&village->wald4, "Baeume!"},
+        {&level->haus1, "Dies ist ein Haus"},
+        {&level->haus2, "Noch ein Haus, toll!"},
+        {&level->haus3, "Ein Haus"},
+        {&level->haus4, "Ein schoenes Haus"},
+        {&level->kirche, "Das ist eine Kirche"},
+        {&level->brunnen, "Ein tiefer Brunnen"},
+        {&level->priest, "Bruder Friedbert"},
+        {&level->sheep, "Das ist ein schwarzes Schaf"},
+        {&level->frau, "Eine alte Frau"},
+        {&level->sign, "Hier geht's in die weite Welt hinaus"},
+        {&level->wald1, "Ein Wald!"},
+        {&level->wald2, "Wald!"},
+        {&level->wald3, "Wohl ein Wald!"},
+        {&level->wald4, "Baeume!"},
     };
     for (const auto& [node, line] : lines) {
         SCOPED_TRACE(node->getName());

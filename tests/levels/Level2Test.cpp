@@ -1,11 +1,9 @@
 // The hermit's settlement: set-up, proximity rules, keys, the return from
 // the chicken yard and the delivery of the feed.
-#include "Level23Fixture.h"
+#include "LevelFixture.h"
 
 #include "levels/Level2.h"
 #include "model/Model.h"
-
-#include <GL/gl.h>
 
 using Names = std::vector<std::string>;
 
@@ -17,13 +15,6 @@ constexpr const char* idle = "Hier gibt's nix zu sehn";
 constexpr const char* atHermit = "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)";
 // Clear of every radius of the settlement.
 constexpr Vector3 nowhere{60, 0, 100};
-
-void expectAt(const Vector3& v, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(v.x, x);
-    EXPECT_FLOAT_EQ(v.y, y);
-    EXPECT_FLOAT_EQ(v.z, z);
-}
 
 } // namespace
 
@@ -245,22 +236,9 @@ TEST_F(SettlementTest, LookKeyPrintsEveryLineOfTheSelectedWood)
 {
     // Yellow pixels in the row of the fourth description line (0.3 H + 60
     // from the top, right of 0.56 W), counted on a black picture.
-    auto yellowInFourthRow = [] {
-        int n = 0;
-        for (int y = 600 - 180 - 60 - 14; y < 600 - 180 - 60 + 4; ++y) {
-            for (int x = 440; x < 800; ++x) {
-                const auto p = GlTestWindow::pixel(x, y);
-                n += (p[0] > 150 && p[1] > 150 && p[2] < 80) ? 1 : 0;
-            }
-        }
-        return n;
-    };
     auto lookFrom = [&](Vector3 at) {
-        standAt(at);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        level->command('v');
-        return yellowInFourthRow();
+        lookOnBlackFrom(at);
+        return yellowPixels(440, 800, 600 - 180 - 60 - 14, 600 - 180 - 60 + 4);
     };
     EXPECT_EQ(lookFrom(nowhere), 0);
     // The hermit has one line, the fifth wood four.

@@ -1,6 +1,6 @@
 // The chicken yard: set-up, proximity rules, the wheelbarrow and the feed,
 // the chase and the chickens eating the sacks.
-#include "Level23Fixture.h"
+#include "LevelFixture.h"
 
 #include "levels/Level3.h"
 
@@ -16,13 +16,6 @@ constexpr const char* idle = "Hier gibt's nix zu sehn";
 constexpr const char* barrier = "Ich soll doch Futter holen!";
 constexpr const char* atWheelbarrow = "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)";
 constexpr Vector3 atPile{172, 0, 172};
-
-void expectAt(const Vector3& v, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(v.x, x);
-    EXPECT_FLOAT_EQ(v.y, y);
-    EXPECT_FLOAT_EQ(v.z, z);
-}
 
 float groundDistance(const Vector3& a, const Vector3& b)
 {

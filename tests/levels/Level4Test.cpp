@@ -1,19 +1,12 @@
 // The bridge level set up from the generated data: its tree, placements,
 // obstacles and texts, every proximity rule, the barrier, the keys and the
 // return from the snakes.
-#include "app/Host.h"
+#include "LevelFixture.h"
+
 #include "app/Sound.h"
-#include "game/ControlNode.h"
 #include "levels/Level4.h"
-#include "support/GlTestWindow.h"
-
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,67 +17,13 @@ constexpr const char* atOfficer = "Mit Mensch sprechen (e = etwas sagen) oder Me
 constexpr const char* danger = "Da siehts gefaehrlich aus";
 constexpr Vector3 nowhere{20, 0, 20};
 
-std::vector<std::string> names(const SceneNode& node)
-{
-    std::vector<std::string> result;
-    for (const SceneNode* child : node.getChildren()) {
-        result.push_back(child->getName());
-    }
-    return result;
-}
-
-void expectAt(const Vector3& p, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(p.x, x);
-    EXPECT_FLOAT_EQ(p.y, y);
-    EXPECT_FLOAT_EQ(p.z, z);
-}
-
 } // namespace
 
-class BridgeTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        GlTestWindow::ensure();
-        Host::install(&host);
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(KORVEL_RUN_DIR);
-    }
-
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(previous);
-        Host::install(nullptr);
-    }
-
-    void SetUp() override
-    {
-        bridge = std::make_unique<Level4>();
-        bridge->setup();
-        bridge->addChild(&bridge->geoBranch);
-        bridge->controls = &controls;
-        bridge->nextLevel = 4;
-        bridge->fps = 40.0f;
-        controls.inputMode = 'a';
-        bridge->camera.apply();
-    }
-
-    void standAt(Vector3 p)
-    {
-        bridge->avatar.position = p;
-        bridge->frame();
-    }
-
-    static inline ManualHost host;
-    static inline std::filesystem::path previous;
-    ControlNode controls;
-    std::unique_ptr<Level4> bridge;
-};
+using BridgeTest = LevelTest<Level4, 4>;
 
 TEST_F(BridgeTest, SceneTreeObstaclesAndQuest)
 {
-    Level4& b = *bridge;
+    Level4& b = *level;
     EXPECT_EQ(names(b.geoBranch), (std::vector<std::string>{"himmel", "heavenBase", "wasser", "huegel", "avatar",
                                                             "boden", "Licht", "Licht2"}));
     EXPECT_EQ(names(b.ground),
@@ -112,7 +51,7 @@ TEST_F(BridgeTest, SceneTreeObstaclesAndQuest)
 
 TEST_F(BridgeTest, PlacesFromTheTableAndLoadsEveryModel)
 {
-    Level4& b = *bridge;
+    Level4& b = *level;
     expectAt(b.zoellner.position, 142, 0, 58);
     expectAt(b.bruecke.position, 168, 0, 57.5f);
     expectAt(b.bruecke.scale, 1, 1, 1.2f);
@@ -146,7 +85,7 @@ TEST_F(BridgeTest, PlacesFromTheTableAndLoadsEveryModel)
 
 TEST_F(BridgeTest, DescriptionsOneLineEach)
 {
-    const Level4& b = *bridge;
+    const Level4& b = *level;
     const std::pair<const ModelNode*, std::string> lines[] = {
         {&b.zoellner, "Scheint ein Zoellner zu sein!"}, {&b.wald1, "Ein Wald"}, {&b.wald2, "Ein paar Baeume!"},
         {&b.wald3, "W A L D"}, {&b.baum1, "Baum"}, {&b.baum2, "Baeumchen"}, {&b.bruecke, "Eine Bruecke"},
@@ -165,7 +104,7 @@ TEST_F(BridgeTest, SceneryPromptsInsideTheirRadius)
         const char* prompt;
         Vector3 away{0, 1, 0}; // the side the radius is measured towards
     };
-    Level4& b = *bridge;
+    Level4& b = *level;
     const Case cases[] = {
         {&b.zoellner, 3, atOfficer},
         {&b.wald1, 10, "Wald anschauen (v = view)"},   {&b.wald2, 10, "Wald anschauen (v = view)"},
@@ -194,25 +133,25 @@ TEST_F(BridgeTest, SceneryPromptsInsideTheirRadius)
 TEST_F(BridgeTest, NorthExitOpensOnlyOnceTheTaskIsAccepted)
 {
     standAt({87, 0, 195});
-    EXPECT_EQ(bridge->prompt, danger);
-    EXPECT_EQ(bridge->nextLevel, 4);
-    bridge->officerQuest.accepted = true;
+    EXPECT_EQ(level->prompt, danger);
+    EXPECT_EQ(level->nextLevel, 4);
+    level->officerQuest.accepted = true;
     standAt({87, 0, 195});
-    EXPECT_EQ(bridge->prompt, danger);
-    EXPECT_EQ(bridge->nextLevel, 5);
+    EXPECT_EQ(level->prompt, danger);
+    EXPECT_EQ(level->nextLevel, 5);
 }
 
 TEST_F(BridgeTest, EastExitLeavesThePromptAndLeadsToTheInn)
 {
-    standAt(bridge->sign2.position);
+    standAt(level->sign2.position);
     standAt({195, 0, 90});
-    EXPECT_EQ(bridge->prompt, "Schild anschauen (v = view)");
-    EXPECT_EQ(bridge->nextLevel, 6);
+    EXPECT_EQ(level->prompt, "Schild anschauen (v = view)");
+    EXPECT_EQ(level->nextLevel, 6);
 }
 
 TEST_F(BridgeTest, ThanksOpenTheBarrierOnce)
 {
-    Level4& b = *bridge;
+    Level4& b = *level;
     const float closedNorth = b.cBox2.box.corner[0].z;
     standAt({142, 0, 56});
     EXPECT_FALSE(b.barrierOpened);
@@ -242,7 +181,7 @@ TEST_F(BridgeTest, ThanksOpenTheBarrierOnce)
 
 TEST_F(BridgeTest, KeysTalkSkipAndLook)
 {
-    Level4& b = *bridge;
+    Level4& b = *level;
     standAt(nowhere);
     b.command('e');
     EXPECT_EQ(controls.inputMode, 'a');
@@ -260,30 +199,13 @@ TEST_F(BridgeTest, KeysTalkSkipAndLook)
     b.command('l');
     EXPECT_EQ(b.nextLevel, 5);
 
-    auto yellowInBand = [] {
-        int n = 0;
-        for (int y = 600 - 200; y < 600 - 160; ++y) {
-            for (int x = 440; x < 700; ++x) {
-                const auto p = GlTestWindow::pixel(x, y);
-                n += (p[0] > 150 && p[1] > 150 && p[2] < 80) ? 1 : 0;
-            }
-        }
-        return n;
-    };
-    auto lookFrom = [&](Vector3 at) {
-        standAt(at);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        b.command('v');
-        return yellowInBand();
-    };
-    EXPECT_EQ(lookFrom(nowhere), 0);
-    EXPECT_GT(lookFrom({168, 0, 50}), 20); // at the bridge
+    EXPECT_EQ(describedFrom(nowhere), 0);
+    EXPECT_GT(describedFrom({168, 0, 50}), 20); // at the bridge
 }
 
 TEST_F(BridgeTest, BackFromTheSnakesWithTheBadge)
 {
-    Level4& b = *bridge;
+    Level4& b = *level;
     b.officerQuest.accepted = true;
     b.returnFromSideTrip(1);
     EXPECT_EQ(b.officerQuest.collected, 1);

@@ -1,16 +1,11 @@
 // The snake pit set up from the generated data: its tree, placements and
 // texts, the proximity rules, the fleeing and catching of the baby snakes,
 // the cage, the big snake and the badge.
-#include "app/Host.h"
+#include "LevelFixture.h"
+
 #include "app/Sound.h"
-#include "game/ControlNode.h"
 #include "levels/Level5.h"
-#include "support/GlTestWindow.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,22 +20,6 @@ constexpr Vector3 nowhere{60, 0, 175};
 // 17 south of the big snake, clear of every rule.
 constexpr Vector3 beforeTheBigSnake{83, 0, 100};
 
-std::vector<std::string> names(const SceneNode& node)
-{
-    std::vector<std::string> result;
-    for (const SceneNode* child : node.getChildren()) {
-        result.push_back(child->getName());
-    }
-    return result;
-}
-
-void expectAt(const Vector3& p, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(p.x, x);
-    EXPECT_FLOAT_EQ(p.y, y);
-    EXPECT_FLOAT_EQ(p.z, z);
-}
-
 float vertexSum(const Model& m)
 {
     float sum = 0.0f;
@@ -52,58 +31,20 @@ float vertexSum(const Model& m)
 
 } // namespace
 
-class SnakePitTest : public ::testing::Test {
+class SnakePitTest : public LevelTest<Level5, 5> {
 protected:
-    static void SetUpTestSuite()
-    {
-        GlTestWindow::ensure();
-        Host::install(&host);
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(KORVEL_RUN_DIR);
-    }
-
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(previous);
-        Host::install(nullptr);
-    }
-
-    void SetUp() override
-    {
-        pit = std::make_unique<Level5>();
-        pit->setup();
-        pit->addChild(&pit->geoBranch);
-        pit->controls = &controls;
-        pit->nextLevel = 5;
-        pit->fps = 40.0f;
-        pit->avatar.frameRate = 40.0f;
-        controls.inputMode = 'a';
-        pit->camera.apply();
-    }
-
-    void standAt(Vector3 p)
-    {
-        pit->avatar.position = p;
-        pit->frame();
-    }
-
     // Puts the snake right beside the cage, with the avatar far away.
     void driveIn(Actor& snake)
     {
-        snake.position = pit->kaefig.position;
+        snake.position = level->kaefig.position;
         snake.position.add(1.0f, 0.0f, 0.5f);
         standAt(nowhere);
     }
-
-    static inline ManualHost host;
-    static inline std::filesystem::path previous;
-    ControlNode controls;
-    std::unique_ptr<Level5> pit;
 };
 
 TEST_F(SnakePitTest, SceneTreeObstaclesAndStart)
 {
-    Level5& p = *pit;
+    Level5& p = *level;
     EXPECT_EQ(names(p.geoBranch),
               (std::vector<std::string>{"himmel", "heavenBase", "avatar", "boden", "Licht", "Licht2"}));
     EXPECT_EQ(names(p.ground), (std::vector<std::string>{"lvlbdryN", "lvlbdryS", "lvlbdryW", "lvlbdryE", "huegel",
@@ -154,7 +95,7 @@ TEST_F(SnakePitTest, SceneTreeObstaclesAndStart)
 
 TEST_F(SnakePitTest, Descriptions)
 {
-    const Level5& p = *pit;
+    const Level5& p = *level;
     const std::pair<const ModelNode*, std::vector<std::string>> lines[] = {
         {&p.baum1, {"Baum"}},
         {&p.baum2, {"Baum"}},
@@ -177,7 +118,7 @@ TEST_F(SnakePitTest, PromptsInsideTheirRadius)
         float radius;
         const char* prompt;
     };
-    Level5& p = *pit;
+    Level5& p = *level;
     const Case cases[] = {
         {&p.baum1, 2, "Baum anschauen (v = view)"}, {&p.baum2, 4, "Baum anschauen (v = view)"},
         {&p.baum3, 4, "Baum anschauen (v = view)"}, {&p.baum4, 4, "Baum anschauen (v = view)"},
@@ -214,17 +155,17 @@ TEST_F(SnakePitTest, PromptsInsideTheirRadius)
 TEST_F(SnakePitTest, ExitOnlyWithTheBadge)
 {
     standAt({100, 0, 3});
-    EXPECT_EQ(pit->prompt, noBadge);
-    EXPECT_EQ(pit->nextLevel, 5);
-    pit->badgeCount = 1;
+    EXPECT_EQ(level->prompt, noBadge);
+    EXPECT_EQ(level->nextLevel, 5);
+    level->badgeCount = 1;
     standAt({100, 0, 3});
-    EXPECT_EQ(pit->prompt, noBadge);
-    EXPECT_EQ(pit->nextLevel, 4);
+    EXPECT_EQ(level->prompt, noBadge);
+    EXPECT_EQ(level->nextLevel, 4);
 }
 
 TEST_F(SnakePitTest, BabySnakesFleeAndComeHomeFromTheEdge)
 {
-    Level5& p = *pit;
+    Level5& p = *level;
     standAt({181, 0, 47});
     // Five to the north: 21 units a second at 40 frames, straight south.
     EXPECT_FLOAT_EQ(p.mob1.position.x, 181.0f);
@@ -248,7 +189,7 @@ TEST_F(SnakePitTest, BabySnakesFleeAndComeHomeFromTheEdge)
 
 TEST_F(SnakePitTest, FifthSnakeShutsTheCageOnce)
 {
-    Level5& p = *pit;
+    Level5& p = *level;
     const float openCage = vertexSum(p.kaefig.model);
     Actor* babies[] = {&p.mob1, &p.mob2, &p.mob3, &p.mob4, &p.mob5};
     for (int i = 0; i < 5; ++i) {
@@ -276,7 +217,7 @@ TEST_F(SnakePitTest, FifthSnakeShutsTheCageOnce)
 
 TEST_F(SnakePitTest, BigSnakeAttacksIsStunnedByWhistlingAndGivesUpTheBadge)
 {
-    Level5& p = *pit;
+    Level5& p = *level;
     p.mob6.hidden = false;
     standAt(beforeTheBigSnake);
     p.command('m');
@@ -319,6 +260,6 @@ TEST_F(SnakePitTest, BigSnakeAttacksIsStunnedByWhistlingAndGivesUpTheBadge)
 TEST_F(SnakePitTest, HiddenBigSnakeDoesNothing)
 {
     standAt(beforeTheBigSnake);
-    EXPECT_EQ(pit->prompt, idle);
-    EXPECT_EQ(pit->mob6.animationIndex, 0);
+    EXPECT_EQ(level->prompt, idle);
+    EXPECT_EQ(level->mob6.animationIndex, 0);
 }

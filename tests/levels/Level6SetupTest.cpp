@@ -7,13 +7,6 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-void expectAt(const Vector3& v, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(v.x, x);
-    EXPECT_FLOAT_EQ(v.y, y);
-    EXPECT_FLOAT_EQ(v.z, z);
-}
-
 // Degrees about +Y that turn the model's front (0, 0, -1) to face (x, 0, z).
 float headingFor(float x, float z)
 {
@@ -25,27 +18,27 @@ float headingFor(float x, float z)
 
 TEST_F(InnVillageTest, SceneTreeBelowGeobranchAndGroundWithTheHeroLast)
 {
-    EXPECT_EQ(inn->geoBranch.getName(), "Geobranch");
-    EXPECT_EQ(names(inn->geoBranch), (Names{"Himmel", "heavenBase", "Avatar", "boden", "Licht", "Licht2"}));
-    EXPECT_EQ(names(inn->ground),
+    EXPECT_EQ(level->geoBranch.getName(), "Geobranch");
+    EXPECT_EQ(names(level->geoBranch), (Names{"Himmel", "heavenBase", "Avatar", "boden", "Licht", "Licht2"}));
+    EXPECT_EQ(names(level->ground),
               (Names{"haus1", "haus2", "haus3", "haus4", "wirtshaus", "brunnen", "wald1", "wald2", "wald3", "wald4",
                      "lvlbdryN", "lvlbdryS", "lvlbdryW", "lvlbdryE", "huegel", "held"}));
     // The hero carries his quest, which keeps the name it gives itself.
-    ASSERT_EQ(inn->held.getChildren().size(), 1u);
-    EXPECT_EQ(inn->held.getChildren()[0], &inn->heroQuest);
-    EXPECT_EQ(inn->heroQuest.getName(), "dia");
-    ASSERT_EQ(inn->heroQuest.getChildren().size(), 1u);
-    EXPECT_EQ(inn->heroQuest.getChildren()[0], &inn->heroQuest.dialog);
-    EXPECT_TRUE(inn->heroQuest.dialog.hidden);
-    EXPECT_TRUE(inn->avatar.getChildren().empty());
-    for (const ModelNode* n : {&inn->haus1, &inn->wirtshaus, &inn->brunnen, &inn->wald4}) {
+    ASSERT_EQ(level->held.getChildren().size(), 1u);
+    EXPECT_EQ(level->held.getChildren()[0], &level->heroQuest);
+    EXPECT_EQ(level->heroQuest.getName(), "dia");
+    ASSERT_EQ(level->heroQuest.getChildren().size(), 1u);
+    EXPECT_EQ(level->heroQuest.getChildren()[0], &level->heroQuest.dialog);
+    EXPECT_TRUE(level->heroQuest.dialog.hidden);
+    EXPECT_TRUE(level->avatar.getChildren().empty());
+    for (const ModelNode* n : {&level->haus1, &level->wirtshaus, &level->brunnen, &level->wald4}) {
         EXPECT_TRUE(n->getChildren().empty()) << n->getName();
     }
 }
 
 TEST_F(InnVillageTest, ObjectsStandWhereTheInnVillageIsBuilt)
 {
-    Level6& v = *inn;
+    Level6& v = *level;
     expectAt(v.avatar.position, 104, 0, 13);
     expectAt(v.avatar.direction, 0, 0, -1);
     EXPECT_FLOAT_EQ(v.avatar.heading, 0.0f);
@@ -80,7 +73,7 @@ TEST_F(InnVillageTest, ObjectsStandWhereTheInnVillageIsBuilt)
 
 TEST_F(InnVillageTest, ShadowsFallFromTheFirstLight)
 {
-    Level6& v = *inn;
+    Level6& v = *level;
     for (ModelNode* n : {&v.heavenBase, &v.haus1, &v.haus2, &v.haus3, &v.haus4, &v.wirtshaus, &v.brunnen,
                          static_cast<ModelNode*>(&v.avatar), &v.held, &v.wald1, &v.wald4}) {
         SCOPED_TRACE(n->getName());
@@ -94,7 +87,7 @@ TEST_F(InnVillageTest, ShadowsFallFromTheFirstLight)
 
 TEST_F(InnVillageTest, ModelsBoxesAnimationsAndTheGlowingSheet)
 {
-    Level6& v = *inn;
+    Level6& v = *level;
     for (ModelNode* n : {&v.haus1, &v.haus4, &v.wirtshaus, &v.brunnen, &v.held, &v.wald3, &v.sky, &v.ground,
                          &v.hill, &v.boundaryS, static_cast<ModelNode*>(&v.avatar)}) {
         SCOPED_TRACE(n->getName());
@@ -132,18 +125,18 @@ TEST_F(InnVillageTest, ModelsBoxesAnimationsAndTheGlowingSheet)
 
 TEST_F(InnVillageTest, FramesPaceAnimationsByFrameRate)
 {
-    inn->fps = 50.0f;
+    level->fps = 50.0f;
     standAt({60, 0, 140});
-    EXPECT_EQ(inn->avatar.animations[0].stepsPerKeyframe, 20);
-    EXPECT_EQ(inn->avatar.animations[1].stepsPerKeyframe, 8);
-    EXPECT_EQ(inn->avatar.animations[2].stepsPerKeyframe, 32);
-    EXPECT_EQ(inn->wirtshaus.animations[0].stepsPerKeyframe, 20);
-    EXPECT_EQ(inn->held.animations[0].stepsPerKeyframe, 8);
+    EXPECT_EQ(level->avatar.animations[0].stepsPerKeyframe, 20);
+    EXPECT_EQ(level->avatar.animations[1].stepsPerKeyframe, 8);
+    EXPECT_EQ(level->avatar.animations[2].stepsPerKeyframe, 32);
+    EXPECT_EQ(level->wirtshaus.animations[0].stepsPerKeyframe, 20);
+    EXPECT_EQ(level->held.animations[0].stepsPerKeyframe, 8);
     // Truncated toward zero: 400 / 30 is 13.3.
-    inn->fps = 30.0f;
+    level->fps = 30.0f;
     standAt({60, 0, 140});
-    EXPECT_EQ(inn->held.animations[0].stepsPerKeyframe, 13);
-    EXPECT_EQ(inn->wirtshaus.animations[0].stepsPerKeyframe, 33);
+    EXPECT_EQ(level->held.animations[0].stepsPerKeyframe, 13);
+    EXPECT_EQ(level->wirtshaus.animations[0].stepsPerKeyframe, 33);
 }
 
 TEST_F(InnVillageTest, ObstaclesInCollisionOrder)
@@ -151,21 +144,21 @@ TEST_F(InnVillageTest, ObstaclesInCollisionOrder)
     Names expected{"haus1", "haus2", "haus3", "haus4", "wirtshaus", "brunnen", "held",
                    "wald1", "wald2", "wald3", "wald4", "lvlbdryN", "lvlbdryS", "lvlbdryW", "lvlbdryE"};
     Names actual;
-    for (const ModelNode* n : inn->obstacles) {
+    for (const ModelNode* n : level->obstacles) {
         actual.push_back(n->getName());
     }
     EXPECT_EQ(actual, expected);
-    EXPECT_EQ(inn->avatar.obstacles, &inn->obstacles);
-    EXPECT_EQ(inn->forests, (std::vector<ModelNode*>{&inn->wald1, &inn->wald2, &inn->wald3, &inn->wald4}));
-    EXPECT_TRUE(inn->trees.empty());
+    EXPECT_EQ(level->avatar.obstacles, &level->obstacles);
+    EXPECT_EQ(level->forests, (std::vector<ModelNode*>{&level->wald1, &level->wald2, &level->wald3, &level->wald4}));
+    EXPECT_TRUE(level->trees.empty());
 }
 
 TEST_F(InnVillageTest, TheHerosQuest)
 {
-    const Quest& quest = inn->heroQuest;
+    const Quest& quest = level->heroQuest;
     EXPECT_EQ(quest.title, "Das verlorene Schaf");
     EXPECT_EQ(quest.partnerName, "held");
-    EXPECT_EQ(quest.giver, &inn->held);
+    EXPECT_EQ(quest.giver, &level->held);
     EXPECT_EQ(quest.required, 1);
     EXPECT_EQ(quest.stage, 1);
     EXPECT_EQ(quest.collected, 0);
@@ -175,24 +168,24 @@ TEST_F(InnVillageTest, TheHerosQuest)
 TEST_F(InnVillageTest, OneDescriptionLinePerObject)
 {
     const std::pair<ModelNode*, const char*> lines[] = {
-        {&inn->haus1, "Dies ist ein Haus"},
-        {&inn->haus2, "Noch ein Haus, toll!"},
-        {&inn->haus3, "Ein Haus"},
-        {&inn->haus4, "Ein schoenes Haus"},
-        {&inn->wirtshaus, "Das ist eine Wirtshaus"},
-        {&inn->brunnen, "Noch ein tiefer Brunnen"},
-        {&inn->held, "Ein vermummter Held"},
-        {&inn->wald1, "Ein Wald!"},
-        {&inn->wald2, "Wald!"},
-        {&inn->wald3, "Wohl ein Wald!"},
-        {&inn->wald4, "Baeume!"},
+        {&level->haus1, "Dies ist ein Haus"},
+        {&level->haus2, "Noch ein Haus, toll!"},
+        {&level->haus3, "Ein Haus"},
+        {&level->haus4, "Ein schoenes Haus"},
+        {&level->wirtshaus, "Das ist eine Wirtshaus"},
+        {&level->brunnen, "Noch ein tiefer Brunnen"},
+        {&level->held, "Ein vermummter Held"},
+        {&level->wald1, "Ein Wald!"},
+        {&level->wald2, "Wald!"},
+        {&level->wald3, "Wohl ein Wald!"},
+        {&level->wald4, "Baeume!"},
     };
     for (const auto& [node, line] : lines) {
         SCOPED_TRACE(node->getName());
         ASSERT_EQ(node->descriptionLines.size(), 1u);
         EXPECT_STREQ(node->descriptionLines[0], line);
     }
-    for (const ModelNode* n : {&inn->ground, &inn->sky, &inn->hill, &inn->boundaryN}) {
+    for (const ModelNode* n : {&level->ground, &level->sky, &level->hill, &level->boundaryN}) {
         EXPECT_TRUE(n->descriptionLines.empty()) << n->getName();
     }
 }

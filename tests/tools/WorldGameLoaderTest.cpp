@@ -7,30 +7,15 @@
 #include "model/ModelNode.h"
 #include "model/TextureLoader.h"
 #include "support/GlTestWindow.h"
+#include "support/RunDirTest.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <sys/wait.h>
 
 namespace {
-
-// The game resolves every file against its working directory.
-class InRunDirectory : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        GlTestWindow::ensure();
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(KORVEL_RUN_DIR);
-    }
-    void TearDown() override { std::filesystem::current_path(previous); }
-
-private:
-    std::filesystem::path previous;
-};
 
 // Every file the game loads for the placed models: models, boxes, poses.
 std::vector<std::string> everyModelFileTheGameLoads()
@@ -57,7 +42,7 @@ std::vector<std::string> everyModelFileTheGameLoads()
 
 } // namespace
 
-using WorldGameLoader = InRunDirectory;
+using WorldGameLoader = RunDirTest;
 
 TEST_F(WorldGameLoader, LoadsEveryModelPoseAndBoxWithTexturesBound)
 {

@@ -7,13 +7,12 @@
 #include "model/ModelNode.h"
 #include "scene/Actor.h"
 #include "scene/Matrix4.h"
-#include "support/GlTestWindow.h"
+#include "support/RunDirTest.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <deque>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -126,21 +125,7 @@ private:
     std::vector<ModelNode*> obstacles;
 };
 
-// The game resolves data files against the working directory, and the
-// model node loads textures, which needs an OpenGL context.
-class WorldLayout : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        GlTestWindow::ensure();
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(KORVEL_RUN_DIR);
-    }
-    void TearDown() override { std::filesystem::current_path(previous); }
-
-private:
-    std::filesystem::path previous;
-};
+using WorldLayout = RunDirTest;
 
 // Every position the avatar can walk to from its start, on a 0.5 grid,
 // keeping its heading: a step is allowed when the box at the new place
