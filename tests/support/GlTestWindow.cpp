@@ -14,13 +14,14 @@ namespace {
 int window = 0;
 void drawNothing() {}
 
-// GLUT ends the process when it cannot reach the display. A busy X server
-// can refuse a connection for a moment, so wait until it accepts one.
+// GLUT ends the process when it cannot reach the display. An X server
+// resets when its last client leaves and refuses connections meanwhile, so
+// wait until it accepts one, and keep that connection open for the life of
+// the process: our own leaving can then never start a reset under GLUT.
 bool displayAnswers()
 {
     for (int attempt = 0; attempt < 50; ++attempt) {
-        if (Display* display = XOpenDisplay(nullptr)) {
-            XCloseDisplay(display);
+        if (XOpenDisplay(nullptr) != nullptr) {
             return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
