@@ -21,13 +21,13 @@ struct BuiltModel {
     Poser pose; // empty for models without animations
 };
 
-struct ModelSpec {
+struct ModelRecipe {
     const char* name; // file is data/<name>.ms3d
     BuiltModel (*build)();
 };
 
 // Every model the levels and the dialog box load.
-const std::vector<ModelSpec>& modelCatalogue();
+const std::vector<ModelRecipe>& modelCatalogue();
 
 // Texture path as the game's loader resolves it below data/.
 inline std::string texturePath(const char* file) { return std::string("./texture/") + file; }

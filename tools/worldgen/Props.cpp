@@ -232,9 +232,9 @@ BuiltModel buildDialogPanel()
     return finish(b);
 }
 
-const std::vector<ModelSpec>& modelCatalogue()
+const std::vector<ModelRecipe>& modelCatalogue()
 {
-    static const std::vector<ModelSpec> catalogue = {
+    static const std::vector<ModelRecipe> catalogue = {
         {"avatarfinal", buildAvatar},
         {"priest", buildPriest},
         {"altefrau", buildOldWoman},

@@ -327,9 +327,9 @@ Image glohBig() { return glow(1.6f, {0.9f, 0.8f, 0.6f}); }
 
 } // namespace
 
-const std::vector<TextureSpec>& textureCatalogue()
+const std::vector<TextureRecipe>& textureCatalogue()
 {
-    static const std::vector<TextureSpec> catalogue = {
+    static const std::vector<TextureRecipe> catalogue = {
         {"holz.jpg", wood},         {"putz.jpg", plaster},     {"dach.jpg", roofTiles},
         {"wiese.jpg", grass},       {"rinde.jpg", bark},       {"blaetter.jpg", leaves},
         {"stein.jpg", stone},       {"stoff.jpg", cloth},      {"wolle.jpg", wool},

@@ -10,13 +10,13 @@ struct Image {
     std::vector<unsigned char> rgb;
 };
 
-struct TextureSpec {
+struct TextureRecipe {
     const char* file; // below data/texture/
     Image (*make)();
 };
 
 // Every texture the game reads, by file name below data/texture/.
-const std::vector<TextureSpec>& textureCatalogue();
+const std::vector<TextureRecipe>& textureCatalogue();
 
 // Half-size copy, used for the "LOW" quality variants.
 Image halfSize(const Image& image);

@@ -97,14 +97,14 @@ bool writePoses(const std::filesystem::path& data, const std::map<std::string, B
 bool writeTextures(const std::filesystem::path& data, const std::map<std::string, BuiltModel>& models)
 {
     std::set<std::string> available;
-    for (const TextureSpec& spec : textureCatalogue()) {
-        const Image image = spec.make();
+    for (const TextureRecipe& recipe : textureCatalogue()) {
+        const Image image = recipe.make();
         const std::filesystem::path dir = data / "texture";
-        if (!saveImage((dir / spec.file).string(), image) ||
-            !saveImage((dir / lowQualityName(spec.file)).string(), halfSize(image))) {
-            return fail(std::string("cannot write texture ") + spec.file);
+        if (!saveImage((dir / recipe.file).string(), image) ||
+            !saveImage((dir / lowQualityName(recipe.file)).string(), halfSize(image))) {
+            return fail(std::string("cannot write texture ") + recipe.file);
         }
-        available.insert(texturePath(spec.file));
+        available.insert(texturePath(recipe.file));
     }
     for (const auto& [name, built] : models) {
         for (const GenMaterial& material : built.model.materials) {
@@ -144,10 +144,10 @@ int main(int argc, char** argv)
         return 1;
     }
     std::map<std::string, BuiltModel> models;
-    for (const ModelSpec& spec : modelCatalogue()) {
-        BuiltModel built = spec.build();
+    for (const ModelRecipe& recipe : modelCatalogue()) {
+        BuiltModel built = recipe.build();
         pruneUnusedMaterials(built.model);
-        models.emplace(spec.name, std::move(built));
+        models.emplace(recipe.name, std::move(built));
     }
     int poses = 0;
     if (!everyPlacedModelBuilt(models) || !writeModels(data, models) || !writePoses(data, models, poses) ||
