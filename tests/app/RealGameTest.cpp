@@ -1,0 +1,113 @@
+// The real program, started and played as a player would: through its
+// window, by keys, on an X server of its own.
+#include "support/RealGame.h"
+#include "support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::vector<std::pair<std::string, std::string>> plainOptions{
+    {"fullscreen", "no"}, {"windowwidth", "800"}, {"windowheight", "600"}, {"playintro", "no"}, {"playoutro", "no"}};
+
+int occurrences(const std::string& text, const std::string& part)
+{
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+TEST(RealGame, GreetsDrawsWithoutInputAndEndsOnEscape)
+{
+    RealGame game(KORVEL_RUN_DIR);
+    ASSERT_TRUE(game.waitForWindow()) << game.errors();
+
+    // Frames keep coming without any input: the idle loop keeps drawing.
+    const long before = game.cpuTicks();
+    std::this_thread::sleep_for(1500ms);
+    EXPECT_GT(game.cpuTicks(), before);
+    const Screenshot shot = game.screenshot();
+    ASSERT_EQ(shot.width, 800);
+    EXPECT_LT(shot.count([](int r, int g, int b) { return r + g + b == 0; }), 800 * 600 / 2) << "the window stays black";
+
+    game.type({"Escape"}, 0ms);
+    EXPECT_EQ(game.waitForExit(10s), 0);
+    EXPECT_EQ(game.output().rfind("Viel Spass mit Korvel ....\n", 0), 0u) << game.output();
+}
+
+TEST(RealGame, DisplayWithoutTheGameModeGetsAWindow)
+{
+    ScratchDir dir;
+    prepareRunDir(dir.path(), {{"fullscreen", "yes"}, {"glutGameModeString", "9999x9999:32@60"}});
+    RealGame game(dir.path());
+    ASSERT_TRUE(game.waitForWindow()) << game.errors();
+    EXPECT_EQ(game.screenshot().width, 800);
+    game.type({"Escape"}, 0ms);
+    EXPECT_EQ(game.waitForExit(10s), 0);
+    EXPECT_EQ(game.output().rfind("Viel Spass mit Korvel ....\nUnable to enter game mode, playing in a window\n", 0), 0u)
+        << game.output();
+}
+
+TEST(RealGame, IntroIgnoresEscapeAndGivesWayToTheGameWhenWIsReleased)
+{
+    ScratchDir dir;
+    auto options = plainOptions;
+    options[3].second = "yes";
+    prepareRunDir(dir.path(), options);
+    RealGame game(dir.path());
+    ASSERT_TRUE(game.waitForWindow()) << game.errors();
+
+    // The intro's title is golden on a night sky.
+    const auto golden = [](const Screenshot& shot) {
+        return shot.count([](int r, int g, int b) { return r > 180 && g > 120 && b < 120; });
+    };
+    constexpr int titlePixels = 10000;
+    const Screenshot intro = game.screenshotWhen(20s, [&](const Screenshot& s) { return golden(s) > titlePixels; });
+    ASSERT_GT(golden(intro), titlePixels) << "the title is missing";
+    EXPECT_GT(intro.at(60, 40)[2], intro.at(60, 40)[0] + 20) << "no night sky in the top left corner";
+
+    game.type({"Escape"}, 1000ms);
+    ASSERT_EQ(game.waitForExit(0ms), -1) << "Escape ended the intro";
+    EXPECT_LT(game.screenshot().differenceFrom(intro), 8.0) << "Escape changed the picture";
+
+    // Only the release of 'w' leaves the intro; the game is built then.
+    game.keyDown("w");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_GT(golden(game.screenshot()), titlePixels) << "pressing w left the intro";
+    game.keyUp("w");
+    const Screenshot play = game.screenshotWhen(60s, [&](const Screenshot& s) { return s.differenceFrom(intro) > 20.0; });
+    ASSERT_EQ(game.waitForExit(0ms), -1) << "the game ended after the intro";
+    EXPECT_GT(play.differenceFrom(intro), 20.0) << "the intro stays on screen";
+
+    game.type({"Escape"}, 0ms);
+    EXPECT_EQ(game.waitForExit(30s), 0);
+    EXPECT_EQ(game.errors().find("Error"), std::string::npos) << game.errors();
+}
+
+TEST(RealGame, SkippingThroughToTheInnSaysGoodbyeThere)
+{
+    ScratchDir dir;
+    prepareRunDir(dir.path(), plainOptions);
+    RealGame game(dir.path());
+    ASSERT_TRUE(game.waitForWindow()) << game.errors();
+    std::this_thread::sleep_for(1s);
+    // 1 -> 2 -> 3 -> 2 -> 4 -> 5 -> 4 -> 6, then two goodbyes.
+    game.type({"l", "l", "l", "l", "l", "l", "l", "l", "l", "Escape"});
+    EXPECT_EQ(game.waitForExit(30s), 0) << game.errors();
+
+    constexpr const char* farewell =
+        "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....";
+    const std::string out = game.output();
+    EXPECT_EQ(occurrences(out, farewell), 2) << out;
+    // The second goodbye follows the first directly: no line end after it.
+    EXPECT_NE(out.find(std::string(farewell) + farewell), std::string::npos) << out;
+}

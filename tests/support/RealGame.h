@@ -1,0 +1,94 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// What a window showed: RGB rows from the top, 3 bytes a pixel.
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+
+    const unsigned char* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
+    // Pixels whose colour satisfies `wanted(r, g, b)`.
+    template <typename Wanted>
+    int count(Wanted wanted) const
+    {
+        int n = 0;
+        for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
+            n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]) ? 1 : 0;
+        }
+        return n;
+    }
+    // Mean difference per channel from another picture of the same size, 0 to 255.
+    double differenceFrom(const Screenshot& other) const;
+};
+
+// The real program as a player starts it: on an X server of its own (a
+// private Xvfb, so no other test's window can cover it or catch its keys),
+// in a working directory of the test's choosing, with standard output and
+// error caught in files. Nothing asked of X waits without a limit, and the
+// game is killed should it outlive the test.
+class RealGame {
+public:
+    // Starts `program` (the built game when empty) with `args` in `workingDir`.
+    explicit RealGame(const std::filesystem::path& workingDir, const std::vector<std::string>& args = {},
+                      const std::string& program = "");
+    ~RealGame();
+    RealGame(const RealGame&) = delete;
+    RealGame& operator=(const RealGame&) = delete;
+
+    // Waits for the window titled "Korvel"; false when none appeared in 30 s.
+    bool waitForWindow();
+    // Types xdotool key names ("Escape", "l", "F1") into the window, `pause` apart.
+    void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500));
+    void keyDown(const std::string& key);
+    void keyUp(const std::string& key);
+    Screenshot screenshot() const;
+    // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
+    template <typename Wanted>
+    Screenshot screenshotWhen(std::chrono::seconds limit, Wanted wanted) const
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        Screenshot shot = screenshot();
+        while (!(shot.width > 0 && wanted(shot)) && std::chrono::steady_clock::now() < end) {
+            pauseBriefly();
+            shot = screenshot();
+        }
+        return shot;
+    }
+    // Runs an X client command (xdotool, import, ...) against the game's display; its output.
+    std::string onDisplay(const std::string& command) const;
+
+    // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
+    int waitForExit(std::chrono::milliseconds limit);
+    void signal(int number) const;
+    // CPU time the game has used so far, in clock ticks.
+    long cpuTicks() const;
+    std::string output() const;
+    std::string errors() const;
+
+    const std::string& window() const { return windowId; }
+
+private:
+    static void pauseBriefly();
+
+    std::filesystem::path outFile;
+    std::filesystem::path errFile;
+    std::string display;
+    pid_t server = -1;
+    int serverPipe = -1;
+    pid_t game = -1;
+    int status = -1;
+    std::string windowId;
+};
+
+// Makes `dir` a run directory for the game: the build's data linked in and
+// an options file with `options` (key, value pairs as in options.txt).
+void prepareRunDir(const std::filesystem::path& dir,
+                   const std::vector<std::pair<std::string, std::string>>& options);
+
+std::string readText(const std::filesystem::path& file);
