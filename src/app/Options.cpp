@@ -36,7 +36,7 @@ void readSize(const char* key, int& size)
 
 std::string readOption(const std::string& key)
 {
-    std::ifstream file("options.txt");
+    std::ifstream file(optionsFile);
     if (!file) {
         std::printf("Unable to open options file!\n");
         std::fflush(stdout);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // The settings from "options.txt". Filled once at start-up by loadOptions;
@@ -15,8 +16,12 @@ struct Options {
 
 inline Options options;
 
+// The file readOption reads: "options.txt" in the working directory, unless
+// start-up chose another (see GameFiles.h).
+inline std::filesystem::path optionsFile = "options.txt";
+
 // The line after the first line that reads exactly "#" + key in
-// "options.txt", opened afresh on every call. Returns "" when the file
+// `optionsFile`, opened afresh on every call. Returns "" when the file
 // cannot be opened (saying so on standard output), when no line matches,
 // or when the key line is the last line.
 std::string readOption(const std::string& key);

@@ -1,4 +1,5 @@
 #include "app/FrameLoop.h"
+#include "app/GameFiles.h"
 #include "app/GameObjects.h"
 #include "app/InputCallbacks.h"
 #include "app/MainWindow.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     std::printf("Viel Spass mit Korvel ....\n");
     std::fflush(stdout);
+    useGameFiles();
     loadOptions();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

@@ -1,0 +1,76 @@
+#include "app/GameFiles.h"
+
+#include "app/Options.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isRunDirectory(const fs::path& dir)
+{
+    std::error_code error;
+    return fs::is_regular_file(dir / "options.txt", error) && fs::is_directory(dir / "data", error);
+}
+
+// The player's options file by the XDG rule: $XDG_CONFIG_HOME when it is an
+// absolute path, else ~/.config. Empty when neither is known.
+fs::path playerOptionsFile(const StartPlaces& places)
+{
+    if (fs::path(places.configHome).is_absolute()) {
+        return fs::path(places.configHome) / "korvel" / "options.txt";
+    }
+    if (!places.home.empty()) {
+        return fs::path(places.home) / ".config" / "korvel" / "options.txt";
+    }
+    return {};
+}
+
+bool ensureCopy(const fs::path& from, const fs::path& to)
+{
+    std::error_code error;
+    if (fs::exists(to, error)) {
+        return true;
+    }
+    fs::create_directories(to.parent_path(), error);
+    return !error && fs::copy_file(from, to, error);
+}
+
+} // namespace
+
+GameFiles findGameFiles(const StartPlaces& places)
+{
+    for (const fs::path& dir : {places.workingDir, places.programDir}) {
+        if (isRunDirectory(dir)) {
+            return {dir, "options.txt"};
+        }
+    }
+    const fs::path installed = (places.programDir / places.installedData).lexically_normal();
+    std::error_code error;
+    if (!fs::is_directory(installed / "data", error)) {
+        // Nothing found: the working directory, as if it were a run directory.
+        return {places.workingDir, "options.txt"};
+    }
+    const fs::path defaults = installed / "options.txt";
+    const fs::path player = playerOptionsFile(places);
+    if (player.empty() || !ensureCopy(defaults, player)) {
+        std::printf("Unable to create the options file %s, using the default settings\n", player.c_str());
+        std::fflush(stdout);
+        return {installed, defaults};
+    }
+    return {installed, player};
+}
+
+void useGameFiles()
+{
+    std::error_code error;
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const StartPlaces places{fs::current_path(error), fs::read_symlink("/proc/self/exe", error).parent_path(),
+                             KORVEL_INSTALLED_DATA, configHome ? configHome : "", home ? home : ""};
+    const GameFiles files = findGameFiles(places);
+    fs::current_path(files.directory, error);
+    optionsFile = files.optionsFile;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Where the game finds its files. A run directory holds "options.txt" and
+// "data/" side by side, as the build's build/run does: the working directory
+// when it is one, else the program's own directory. Otherwise the game is
+// installed: its data lie at a fixed place relative to the program (such as
+// ../share/korvel beside bin/), which keeps relocated trees working, and
+// each player keeps their own options file in the XDG config directory.
+struct GameFiles {
+    std::filesystem::path directory;   // the game reads data/ from here
+    std::filesystem::path optionsFile; // relative to `directory` or absolute
+};
+
+struct StartPlaces {
+    std::filesystem::path workingDir;
+    std::filesystem::path programDir;
+    std::filesystem::path installedData; // relative to programDir
+    std::string configHome;              // $XDG_CONFIG_HOME
+    std::string home;                    // $HOME
+};
+
+// Finds the game's files. An installed game's player without an options
+// file gets a copy of the installed default on the first start; should
+// that fail the default itself is read.
+GameFiles findGameFiles(const StartPlaces& places);
+
+// Finds the game's files from this process's place and environment, changes
+// into their directory and points readOption at the options file.
+void useGameFiles();
