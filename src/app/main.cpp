@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/FrameLoop.h"
 #include "app/GameFiles.h"
 #include "app/GameObjects.h"
@@ -8,14 +9,30 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
+    // --help, --version and mistakes are answered before GLUT wants a display.
+    const CommandLine command = parseCommandLine(argc, argv);
+    if (const auto status = answerWithoutPlaying(command)) {
+        return *status;
+    }
     std::printf("Viel Spass mit Korvel ....\n");
     std::fflush(stdout);
     useGameFiles();
     loadOptions();
-    glutInit(&argc, argv);
+    applyCommandLine(command, options);
+    std::vector<std::string> glutArgs{argv[0]};
+    glutArgs.insert(glutArgs.end(), command.glutArgs.begin(), command.glutArgs.end());
+    std::vector<char*> glutArgv;
+    for (std::string& arg : glutArgs) {
+        glutArgv.push_back(arg.data());
+    }
+    int glutArgc = static_cast<int>(glutArgv.size());
+    glutArgv.push_back(nullptr);
+    glutInit(&glutArgc, glutArgv.data());
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     createMainWindow(options.windowWidth, options.windowHeight);
     gameManager.controlNode = &controlNode;
