@@ -325,6 +325,49 @@ Image particleSmoke() { return glow(1.5f, {0.85f, 0.85f, 0.85f}); }
 Image glohSmall() { return glow(3.0f, {1.0f, 0.95f, 0.8f}); }
 Image glohBig() { return glow(1.6f, {0.9f, 0.8f, 0.6f}); }
 
+
+// The game's icon: a house and a church tower on a green hill under a
+// daytime sky, the village the game starts in. u, v run 0..1 from the top left.
+Rgb iconScene(float u, float v)
+{
+    const auto inTriangle = [u, v](float left, float right, float base, float apexU, float apexV) {
+        if (v > base || v < apexV) {
+            return false;
+        }
+        const float t = (v - apexV) / (base - apexV);
+        return u >= apexU + (left - apexU) * t && u <= apexU + (right - apexU) * t;
+    };
+    const auto inBox = [u, v](float left, float right, float top, float bottom) {
+        return u >= left && u <= right && v >= top && v <= bottom;
+    };
+    if (inBox(0.31f, 0.39f, 0.62f, 0.80f) || inBox(0.63f, 0.69f, 0.60f, 0.80f)) {
+        return {0.30f, 0.18f, 0.10f}; // doors
+    }
+    if (inBox(0.42f, 0.48f, 0.56f, 0.63f) || inBox(0.645f, 0.675f, 0.38f, 0.46f)) {
+        return {0.95f, 0.85f, 0.45f}; // lit windows
+    }
+    if (inBox(0.17f, 0.53f, 0.47f, 0.80f)) {
+        return {0.93f, 0.88f, 0.76f}; // plastered wall
+    }
+    if (inTriangle(0.11f, 0.59f, 0.48f, 0.35f, 0.26f)) {
+        return mix({0.55f, 0.16f, 0.09f}, {0.82f, 0.33f, 0.18f}, (v - 0.26f) / 0.22f); // roof
+    }
+    if (inBox(0.60f, 0.72f, 0.30f, 0.80f)) {
+        return {0.78f, 0.76f, 0.72f}; // tower
+    }
+    if (inTriangle(0.58f, 0.74f, 0.31f, 0.66f, 0.08f)) {
+        return {0.35f, 0.38f, 0.45f}; // spire
+    }
+    const float du = u - 0.82f, dv = v - 0.20f;
+    if (du * du + dv * dv < 0.08f * 0.08f) {
+        return {1.0f, 0.86f, 0.35f}; // sun
+    }
+    if (v > 0.74f + 0.05f * std::sin(u * 2.0f * kPi)) {
+        return mix({0.36f, 0.62f, 0.22f}, {0.20f, 0.42f, 0.14f}, (v - 0.7f) / 0.3f); // hill
+    }
+    return mix({0.20f, 0.38f, 0.75f}, {0.68f, 0.84f, 0.96f}, v / 0.8f); // sky
+}
+
 } // namespace
 
 const std::vector<TextureRecipe>& textureCatalogue()
@@ -341,6 +384,23 @@ const std::vector<TextureRecipe>& textureCatalogue()
         {"streaks.jpg", streaks},
     };
     return catalogue;
+}
+
+Image gameIcon(int pixels)
+{
+    // 4 x 4 samples a pixel keep the edges smooth at small sizes.
+    constexpr int samples = 4;
+    return paint(pixels, [pixels](int x, int y) {
+        Rgb sum{0, 0, 0};
+        for (int i = 0; i < samples * samples; ++i) {
+            const float u = (static_cast<float>(x) + (static_cast<float>(i % samples) + 0.5f) / samples) / pixels;
+            const float v = (static_cast<float>(y) + (static_cast<float>(i / samples) + 0.5f) / samples) / pixels;
+            const Rgb c = iconScene(u, v);
+            sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+        }
+        constexpr float n = samples * samples;
+        return Rgb{sum.r / n, sum.g / n, sum.b / n};
+    });
 }
 
 Image halfSize(const Image& image)

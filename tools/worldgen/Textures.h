@@ -18,6 +18,9 @@ struct TextureRecipe {
 // Every texture the game reads, by file name below data/texture/.
 const std::vector<TextureRecipe>& textureCatalogue();
 
+// The game's icon for desktop menus, `pixels` square.
+Image gameIcon(int pixels);
+
 // Half-size copy, used for the "LOW" quality variants.
 Image halfSize(const Image& image);
 

@@ -1,5 +1,5 @@
 // Writes every model, keyframe pose, bounding box and texture of the game
-// below <run-dir>/data/. Deterministic: the same files on every run.
+// below <run-dir>/data/, and the game's icons below <run-dir>/icons/. Deterministic: the same files on every run.
 #include "BoxModel.h"
 #include "Models.h"
 #include "Ms3dWriter.h"
@@ -116,6 +116,21 @@ bool writeTextures(const std::filesystem::path& data, const std::map<std::string
     return true;
 }
 
+// Desktop icons, laid out as below share/icons/ so the install copies them as they are.
+bool writeIcons(const std::filesystem::path& runDir)
+{
+    for (const int pixels : {64, 128}) {
+        const std::string size = std::to_string(pixels) + "x" + std::to_string(pixels);
+        const std::filesystem::path dir = runDir / "icons" / "hicolor" / size / "apps";
+        std::error_code error;
+        std::filesystem::create_directories(dir, error);
+        if (error || !saveImage((dir / "korvel.png").string(), gameIcon(pixels))) {
+            return fail("cannot write the " + size + " icon");
+        }
+    }
+    return true;
+}
+
 bool everyPlacedModelBuilt(const std::map<std::string, BuiltModel>& models)
 {
     for (int level = 1; level <= 6; ++level) {
@@ -151,7 +166,7 @@ int main(int argc, char** argv)
     }
     int poses = 0;
     if (!everyPlacedModelBuilt(models) || !writeModels(data, models) || !writePoses(data, models, poses) ||
-        !writeTextures(data, models)) {
+        !writeTextures(data, models) || !writeIcons(argv[1])) {
         return 1;
     }
     std::printf("korvel-worldgen: %zu models, %zu boxes, %d poses, %zu textures\n", models.size(), models.size(),
