@@ -10,6 +10,7 @@ packages=(
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool imagemagick
+  dpkg-dev desktop-file-utils
 )
 
 missing=()
