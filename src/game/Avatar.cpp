@@ -160,17 +160,20 @@ void Avatar::turn(float degrees)
 void Avatar::toggleWhistle()
 {
     whistling = !whistling;
+    playWhistleSound();
+    const int animation = whistling ? whistleAnimation : idleAnimation;
+    if (animationIndex != animation) {
+        switchAnimation(animation);
+    }
+}
+
+void Avatar::playWhistleSound() const
+{
     if (whistling) {
         playSound("data/sound/pfeifen.wav", SoundMode::Looped);
-        if (animationIndex != whistleAnimation) {
-            switchAnimation(whistleAnimation);
-        }
     } else {
-        // Starting the silent sound ends the looping whistle.
+        // Starting the silent sound ends whatever loop is playing.
         playSound("data/sound/leer.wav", SoundMode::Once);
-        if (animationIndex != idleAnimation) {
-            switchAnimation(idleAnimation);
-        }
     }
 }
 

@@ -117,6 +117,11 @@ void GameManager::switchLevel()
         controlNode->inputMode = 'l';
         previous->removeChild(&previous->geoBranch);
         controlNode->removeChild(previous);
+        // A looped sound belongs to the level that started it: it ends
+        // here, unless the avatar of the level entered still whistles.
+        if (next->avatarPtr->whistling || soundStatus().lastMode == SoundMode::Looped) {
+            next->avatarPtr->playWhistleSound();
+        }
     }
 
     next->addChild(&next->geoBranch);
