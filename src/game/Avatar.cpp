@@ -73,34 +73,14 @@ void Avatar::tryMove(int key, float amount)
         animations[walkAnimation].stepsPerKeyframe = static_cast<int>(frames / frameRate);
     }
 
-    Vector3 savedCorners[4];
-    Vector3 savedDirs[4];
-    for (int i = 0; i < 4; ++i) {
-        savedCorners[i] = box.corner[i];
-        savedDirs[i] = box.cornerDir[i];
-    }
-    if (key == 'w' || key == 's') {
-        probeBack(amount);
-    } else if (key == 'a' || key == 'd') {
-        probeRight(amount);
-    } else {
-        rotateBox(amount);
-    }
-
-    if (collides()) {
-        for (int i = 0; i < 4; ++i) {
-            box.corner[i] = savedCorners[i];
-            box.cornerDir[i] = savedDirs[i];
-        }
-        updateBoxPoints();
+    const Probe probe = key == 'w' || key == 's' ? Probe::Back : key == 'a' || key == 'd' ? Probe::Right : Probe::Turn;
+    if (!pathIsFree(probe, amount)) {
         return;
     }
-    if (key == 'w' || key == 's') {
-        walk(amount);
-    } else if (key == 'a' || key == 'd') {
-        strafe(amount);
-    } else {
-        turn(amount);
+    switch (probe) {
+    case Probe::Back: walk(amount); break;
+    case Probe::Right: strafe(amount); break;
+    case Probe::Turn: turn(amount); break;
     }
 }
 
