@@ -9,27 +9,20 @@
 
 #include <string>
 
-namespace {
-
-std::string loopSounding()
-{
-    const SoundStatus sound = soundStatus();
-    return sound.lastMode == SoundMode::Looped && sound.playing ? sound.lastPath : "";
-}
-
-} // namespace
-
 TEST(LevelSoundTest, ALoopedSoundEndsWithItsLevel)
 {
-    GameDriver driver(KORVEL_RUN_DIR);
+    const auto loopSounding = [] {
+        const SoundStatus sound = soundStatus();
+        return sound.lastMode == SoundMode::Looped && sound.playing ? sound.lastPath : "";
+    };
     const std::string whistle = "data/sound/pfeifen.wav";
     struct Step {
-        bool whistle;     // click the left button before leaving
+        bool whistle;     // the left button starts the whistle before leaving
         int to;           // the level entered
         std::string loop; // what sounds there
     };
-    const Step steps[] = {{true, 2, ""}, {true, 3, ""}, {false, 2, whistle}, {false, 4, ""}};
-    for (const Step& step : steps) {
+    GameDriver driver(KORVEL_RUN_DIR);
+    for (const Step& step : {Step{true, 2, ""}, Step{true, 3, ""}, Step{false, 2, whistle}, Step{false, 4, ""}}) {
         SCOPED_TRACE(step.to);
         if (step.whistle) {
             driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
