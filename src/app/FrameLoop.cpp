@@ -94,8 +94,10 @@ void startOutroIfDue(bool lastQuestFinished)
     }
     appState.outroStarted = true;
     if (!openVideo(outroFile)) {
+        // As without an outro: the player stays in the last level and leaves
+        // with Escape.
         options.playOutro = false;
-        endProgram();
+        return;
     }
     appState.outroPlaying = true;
     if (options.fullscreen) {

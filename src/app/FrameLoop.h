@@ -14,8 +14,8 @@ void startIntroOrGame();
 // Builds the game unless it has been built already.
 void buildGameOnce();
 // Starts the outro, once, when the last quest is finished and the outro is
-// wanted. An outro that cannot be played ends the program as the finished
-// outro would.
+// wanted. An outro that cannot be played is skipped: the game goes on as
+// when no outro is wanted.
 void startOutroIfDue(bool lastQuestFinished);
 // Leaves the running video, as the release of 'w' does.
 void endVideo();

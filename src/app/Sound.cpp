@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -43,6 +45,10 @@ void closeDevice()
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+// ALSA reports every device it fails to find on standard error; the game
+// says once that it plays silently instead.
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
 // Opened on the first sound. A machine without a usable sound card gets
 // SDL's silent driver, so playback state behaves the same everywhere.
 void initialiseOnce()
@@ -51,8 +57,13 @@ void initialiseOnce()
         return;
     }
     layer.initialised = true;
+    // Ctrl-C and kill keep ending the game: SDL would otherwise catch them
+    // and wait for an event loop the game does not run.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    snd_lib_error_set_handler(ignoreAlsaMessage);
     layer.deviceOpen = openDevice();
     if (!layer.deviceOpen) {
+        std::fprintf(stderr, "no sound device: playing silently\n");
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         layer.deviceOpen = openDevice();
     }

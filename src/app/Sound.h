@@ -10,7 +10,7 @@ enum class SoundMode { Once, Looped };
 
 void playSound(const char* path, SoundMode mode);
 
-// What the sound layer is doing, for diagnostics and tests.
+// What the sound layer is doing: the sound started last and whether it sounds.
 struct SoundStatus {
     bool deviceOpen = false;  // an audio device (real or silent stand-in) is open
     std::string driver;       // SDL's audio driver in use, empty without a device

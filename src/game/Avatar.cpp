@@ -73,34 +73,14 @@ void Avatar::tryMove(int key, float amount)
         animations[walkAnimation].stepsPerKeyframe = static_cast<int>(frames / frameRate);
     }
 
-    Vector3 savedCorners[4];
-    Vector3 savedDirs[4];
-    for (int i = 0; i < 4; ++i) {
-        savedCorners[i] = box.corner[i];
-        savedDirs[i] = box.cornerDir[i];
-    }
-    if (key == 'w' || key == 's') {
-        probeBack(amount);
-    } else if (key == 'a' || key == 'd') {
-        probeRight(amount);
-    } else {
-        rotateBox(amount);
-    }
-
-    if (collides()) {
-        for (int i = 0; i < 4; ++i) {
-            box.corner[i] = savedCorners[i];
-            box.cornerDir[i] = savedDirs[i];
-        }
-        updateBoxPoints();
+    const Probe probe = key == 'w' || key == 's' ? Probe::Back : key == 'a' || key == 'd' ? Probe::Right : Probe::Turn;
+    if (!pathIsFree(probe, amount)) {
         return;
     }
-    if (key == 'w' || key == 's') {
-        walk(amount);
-    } else if (key == 'a' || key == 'd') {
-        strafe(amount);
-    } else {
-        turn(amount);
+    switch (probe) {
+    case Probe::Back: walk(amount); break;
+    case Probe::Right: strafe(amount); break;
+    case Probe::Turn: turn(amount); break;
     }
 }
 
@@ -160,17 +140,20 @@ void Avatar::turn(float degrees)
 void Avatar::toggleWhistle()
 {
     whistling = !whistling;
+    playWhistleSound();
+    const int animation = whistling ? whistleAnimation : idleAnimation;
+    if (animationIndex != animation) {
+        switchAnimation(animation);
+    }
+}
+
+void Avatar::playWhistleSound() const
+{
     if (whistling) {
         playSound("data/sound/pfeifen.wav", SoundMode::Looped);
-        if (animationIndex != whistleAnimation) {
-            switchAnimation(whistleAnimation);
-        }
     } else {
-        // Starting the silent sound ends the looping whistle.
+        // Starting the silent sound ends whatever loop is playing.
         playSound("data/sound/leer.wav", SoundMode::Once);
-        if (animationIndex != idleAnimation) {
-            switchAnimation(idleAnimation);
-        }
     }
 }
 

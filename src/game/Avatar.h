@@ -30,6 +30,9 @@ public:
     void strafe(float d);
     // Looped whistle and its animation on, or silence and idle.
     void toggleWhistle();
+    // The looped whistle while whistling; otherwise the silent sound, which
+    // ends any looped sound.
+    void playWhistleSound() const;
 
     Camera* cameraPtr = nullptr;
     float frameRate = 80.0f;

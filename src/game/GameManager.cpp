@@ -67,6 +67,9 @@ void GameManager::init()
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glShadeModel(GL_SMOOTH);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    // Models are scaled as they are placed; lighting needs their normals at
+    // unit length again, or a small model is lit many times too brightly.
+    glEnable(GL_NORMALIZE);
 
     for (int number = 1; number <= 6; ++number) {
         levelByNumber(number)->setup();
@@ -117,6 +120,11 @@ void GameManager::switchLevel()
         controlNode->inputMode = 'l';
         previous->removeChild(&previous->geoBranch);
         controlNode->removeChild(previous);
+        // A looped sound belongs to the level that started it: it ends
+        // here, unless the avatar of the level entered still whistles.
+        if (next->avatarPtr->whistling || soundStatus().lastMode == SoundMode::Looped) {
+            next->avatarPtr->playWhistleSound();
+        }
     }
 
     next->addChild(&next->geoBranch);

@@ -218,7 +218,10 @@ void Level3::chaseWith(Actor& chicken, float speed)
         return;
     }
     chicken.heading = d.headingTo(chicken.direction);
-    chicken.move(speed / avatar.frameRate, d);
+    // However slow the frame, the chicken runs no further than the player:
+    // jumping past it, it could miss the player frame after frame.
+    const float reach = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    chicken.move(std::fmin(speed / avatar.frameRate, reach), d);
 }
 
 void Level3::promptAtFeedPile()

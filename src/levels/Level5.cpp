@@ -3,6 +3,7 @@
 #include "app/Sound.h"
 #include "levels/Level5Layout.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <span>
 
@@ -36,6 +37,19 @@ constexpr int avatarWhistling = 2;
 float distance(const ModelNode& a, const ModelNode& b)
 {
     return a.position.distanceTo(b.position.x, b.position.y, b.position.z);
+}
+
+// The closest that the straight way from a to b comes to c.
+float closestApproach(const Vector3& a, const Vector3& b, const Vector3& c)
+{
+    const Vector3 ab(b.x - a.x, b.y - a.y, b.z - a.z);
+    const float lengthSquared = ab.x * ab.x + ab.y * ab.y + ab.z * ab.z;
+    float t = 0.0f;
+    if (lengthSquared > 0.0f) {
+        t = ((c.x - a.x) * ab.x + (c.y - a.y) * ab.y + (c.z - a.z) * ab.z) / lengthSquared;
+        t = std::fmin(std::fmax(t, 0.0f), 1.0f);
+    }
+    return c.distanceTo(a.x + ab.x * t, a.y + ab.y * t, a.z + ab.z * t);
 }
 
 } // namespace
@@ -159,6 +173,7 @@ void Level5::flee()
 {
     for (std::size_t i = 0; i < babies.size(); ++i) {
         Actor& snake = *babies[i];
+        fledFrom[i] = snake.position;
         if (distance(avatar, snake) >= level5::flightRadius || kaefig.hasChild(snake.getName())) {
             continue;
         }
@@ -169,6 +184,7 @@ void Level5::flee()
         const Vector3& p = snake.position;
         if (p.x < 0.0f || p.x > 200.0f || p.z < 0.0f || p.z > 200.0f) {
             snake.position = homes[i];
+            fledFrom[i] = homes[i];
         }
     }
 }
@@ -182,8 +198,12 @@ void Level5::flagCage()
 
 void Level5::catchSnakes()
 {
-    for (Actor* snake : babies) {
-        if (distance(*snake, kaefig) < level5::cageCatchRadius && !kaefig.hasChild(snake->getName())) {
+    for (std::size_t i = 0; i < babies.size(); ++i) {
+        Actor* snake = babies[i];
+        // Caught anywhere on this frame's way: a slow frame's long step could
+        // otherwise carry a snake past the cage.
+        const float closest = closestApproach(fledFrom[i], snake->position, kaefig.position);
+        if (closest < level5::cageCatchRadius && !kaefig.hasChild(snake->getName())) {
             prompt = "SCHLANGE GEFANGEN";
             ++caughtCount;
             // It stays below the ground as well; below the cage it counts as caught.

@@ -48,5 +48,7 @@ private:
     void switchBigSnake(int index);
 
     std::array<Actor*, 5> babies{&mob1, &mob2, &mob3, &mob4, &mob5};
+    // Where each baby snake stood before this frame's flight.
+    std::array<Vector3, 5> fledFrom{};
     std::array<ProximityRule, 8> rules;
 };

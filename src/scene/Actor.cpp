@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -110,6 +111,63 @@ bool Actor::collides() const
         }
     }
     return false;
+}
+
+bool Actor::pathIsFree(Probe kind, float amount)
+{
+    Vector3 savedCorners[4];
+    Vector3 savedDirs[4];
+    float reach = 0.0f; // how far a corner can be from the actor's position
+    for (int i = 0; i < 4; ++i) {
+        savedCorners[i] = box.corner[i];
+        savedDirs[i] = box.cornerDir[i];
+        reach = std::fmax(reach, box.cornerDist[i]);
+    }
+    constexpr float radiansPerDegree = 3.14159265f / 180.0f;
+    const float travel = std::fabs(amount) * (kind == Probe::Turn ? reach * radiansPerDegree : 1.0f);
+    const float safeStep = longestSafeStep();
+    const int steps = safeStep > 0.0f ? std::max(1, static_cast<int>(std::ceil(travel / safeStep))) : 1;
+    const auto restore = [&] {
+        for (int i = 0; i < 4; ++i) {
+            box.corner[i] = savedCorners[i];
+            box.cornerDir[i] = savedDirs[i];
+        }
+    };
+    for (int k = 1; k <= steps; ++k) {
+        // Each probe starts from the saved box; the last one probes the
+        // whole amount exactly as a single step would.
+        restore();
+        const float part = k == steps ? amount : amount * static_cast<float>(k) / static_cast<float>(steps);
+        switch (kind) {
+        case Probe::Back: probeBack(part); break;
+        case Probe::Right: probeRight(part); break;
+        case Probe::Turn: rotateBox(part); break;
+        }
+        if (collides()) {
+            restore();
+            updateBoxPoints();
+            return false;
+        }
+    }
+    return true;
+}
+
+float Actor::longestSafeStep() const
+{
+    float thinnest = 0.0f;
+    if (obstacles != nullptr) {
+        for (const ModelNode* o : *obstacles) {
+            const Vector3* q = o->box.points;
+            for (int side : {1, 3}) {
+                const float length = std::hypot(q[side].x - q[0].x, q[side].z - q[0].z);
+                // A box without extent stops nothing.
+                if (length > 0.0f && (thinnest == 0.0f || length < thinnest)) {
+                    thinnest = length;
+                }
+            }
+        }
+    }
+    return thinnest / 2.0f;
 }
 
 bool Actor::insideBox(const ModelNode& o, float x, float z)

@@ -26,6 +26,15 @@ public:
     void probeBack(float d);
     // True when the bottom outline touches any obstacle's outline.
     bool collides() const;
+
+    // How a move is probed: the box moved backwards, to the right, or turned.
+    enum class Probe { Back, Right, Turn };
+    // Whether the box can go the whole `amount` (units, or degrees for a
+    // turn) without touching an obstacle. A long move is probed in steps no
+    // longer than half the thinnest obstacle, so that a slow frame cannot
+    // carry the box across one. The box is left probed at `amount` when the
+    // way is free, and as it was when not.
+    bool pathIsFree(Probe probe, float amount);
     void resetMotion();
 
     // Whether (x, z) lies strictly inside the outline of o, for boxes turned
@@ -40,4 +49,7 @@ public:
 
 private:
     void probe(float d, Vector3 v);
+    // Half the shorter side of the narrowest obstacle outline, or 0 when no
+    // obstacle has an outline.
+    float longestSafeStep() const;
 };

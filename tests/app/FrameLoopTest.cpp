@@ -185,10 +185,3 @@ TEST_F(ShellTest, RunningGameWithoutFinishedQuestNeverStartsTheOutro)
     renderFrame();
     EXPECT_FALSE(appState.outroStarted);
 }
-
-TEST_F(ShellTest, UnplayableOutroEndsTheProgramLikeTheEndOfTheOutro)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    options.playOutro = true;
-    EXPECT_EXIT(startOutroIfDue(true), ::testing::ExitedWithCode(0), "");
-}

@@ -21,15 +21,17 @@ float hash01(int a, int b, int seed)
 }
 
 // Trees and forests are drawn from shared display lists that hold meshes 0
-// and 1 only: trunks first, foliage second, and nothing else.
+// and 1 only: trunks first, foliage second, and nothing else. The lists draw
+// without textures, so the materials carry the colour and the light, neutral
+// textures only the grain: switching the lists on keeps the trees' look.
 struct TreeMaterials {
     int bark, leaves;
 };
 
 TreeMaterials treeMaterials(ModelBuilder& b)
 {
-    TreeMaterials m{b.material("rinde", texturePath("rinde.jpg"), {0.9f, 0.85f, 0.8f}),
-                    b.material("blaetter", texturePath("blaetter.jpg"), {0.85f, 1.0f, 0.8f})};
+    TreeMaterials m{b.material("rinde", texturePath("rinde.jpg"), {0.37f, 0.26f, 0.16f}),
+                    b.material("blaetter", texturePath("blaetter.jpg"), {0.21f, 0.52f, 0.11f})};
     b.use(m.bark);
     b.use(m.leaves);
     return m;

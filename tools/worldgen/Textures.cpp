@@ -133,7 +133,8 @@ Image bark()
     return paint(size, [](int x, int y) {
         const float n = fractal(x * 4, y, size, 4, 3, 51);
         const float furrow = 0.5f + 0.5f * std::sin(static_cast<float>(x) * 0.5f + n * 6.0f);
-        return mix({0.20f, 0.13f, 0.08f}, {0.46f, 0.35f, 0.24f}, furrow * 0.8f + 0.2f * lattice(x, y, 52));
+        const float v = 0.6f + 0.4f * (furrow * 0.8f + 0.2f * lattice(x, y, 52));
+        return Rgb{v, v, v};
     });
 }
 
@@ -142,7 +143,8 @@ Image leaves()
     return paint(size, [](int x, int y) {
         const float n = fractal(x, y, size, 16, 3, 61);
         const float spots = lattice(x / 3, y / 3, 62);
-        return mix({0.08f, 0.28f, 0.06f}, {0.35f, 0.62f, 0.18f}, 0.5f * n + 0.5f * spots);
+        const float v = 0.7f + 0.3f * (0.5f * n + 0.5f * spots);
+        return Rgb{v, v, v};
     });
 }
 
