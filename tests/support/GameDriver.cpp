@@ -13,12 +13,13 @@
 #include <chrono>
 #include <memory>
 
-GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond)
+GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond, int width, int height)
     : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
       previousDir(std::filesystem::current_path())
 {
     GlTestWindow::ensure();
     std::filesystem::current_path(runDir);
+    host.setWindowSize(width, height);
     Host::install(&host);
     resetRandom();
 
@@ -32,19 +33,30 @@ GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond)
     options.playIntro = false;
     options.playOutro = false;
     options.fullscreen = false;
-    options.windowWidth = GlTestWindow::width;
-    options.windowHeight = GlTestWindow::height;
+    options.windowWidth = width;
+    options.windowHeight = height;
+    resizeWindow(width, height);
 
     const auto start = std::chrono::steady_clock::now();
     buildGameOnce();
     initMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    reshapeWindow(GlTestWindow::width, GlTestWindow::height);
+    reshapeWindow(width, height);
 }
 
 GameDriver::~GameDriver()
 {
+    resizeWindow(GlTestWindow::width, GlTestWindow::height);
+    glViewport(0, 0, GlTestWindow::width, GlTestWindow::height);
     Host::install(nullptr);
     std::filesystem::current_path(previousDir);
+}
+
+void GameDriver::resizeWindow(int width, int height)
+{
+    if (glutGet(GLUT_WINDOW_WIDTH) != width || glutGet(GLUT_WINDOW_HEIGHT) != height) {
+        glutReshapeWindow(width, height);
+        glutMainLoopEvent();
+    }
 }
 
 void GameDriver::tick()

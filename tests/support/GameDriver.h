@@ -14,10 +14,12 @@ class Level;
 // rate: a manual clock advances by 1000 / fps ms per frame, and input goes
 // through the same callbacks GLUT calls. Each driver builds a fresh game
 // from the data in `runDir` (the global game manager and control node are
-// made anew), so tests do not see each other's moves. One at a time.
+// made anew), so tests do not see each other's moves. One at a time. A
+// smaller window than the test window's 800 x 600 costs less per frame; the
+// test window gets its size back afterwards.
 class GameDriver {
 public:
-    explicit GameDriver(const std::filesystem::path& runDir, int fps = 40);
+    explicit GameDriver(const std::filesystem::path& runDir, int fps = 40, int width = 800, int height = 600);
     ~GameDriver();
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
@@ -51,6 +53,7 @@ public:
     double initMs = 0.0;
 
 private:
+    static void resizeWindow(int width, int height);
     void tick();
 
     ManualHost host;
