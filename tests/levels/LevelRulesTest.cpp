@@ -1,0 +1,224 @@
+// What the levels' scripts do on the paths the walkthrough does not take:
+// the other order of the village's tasks, the chickens' chase, a second
+// thanks at the barrier, snakes at the edge and in the cage, the hero's
+// conversation closed early.
+#include "LevelFixture.h"
+
+#include "app/Sound.h"
+#include "levels/Level1.h"
+#include "levels/Level2.h"
+#include "levels/Level3.h"
+#include "levels/Level4.h"
+#include "levels/Level5.h"
+#include "levels/Level6.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+namespace {
+
+float groundDistance(const Vector3& a, const Vector3& b)
+{
+    return std::hypot(a.x - b.x, a.z - b.z);
+}
+
+int shown(std::span<const Actor> things)
+{
+    return static_cast<int>(std::count_if(things.begin(), things.end(), [](const Actor& a) { return !a.hidden; }));
+}
+
+int copies(const SceneNode& parent, const SceneNode& child)
+{
+    return static_cast<int>(std::count(parent.getChildren().begin(), parent.getChildren().end(), &child));
+}
+
+using Village = LevelTest<Level1, 1>;
+using Settlement = LevelTest<Level2, 2>;
+using Yard = LevelTest<Level3, 3>;
+using Bridge = LevelTest<Level4, 4>;
+using SnakePit = LevelTest<Level5, 5>;
+using Inn = LevelTest<Level6, 6>;
+
+TEST_F(Village, SheepFollowsOnlyOnceThePriestHasAsked)
+{
+    const Vector3 atSheep{21, 0, 180};
+    standAt(atSheep);
+    EXPECT_FALSE(level->avatar.hasChild("sheep"));
+    level->priestQuest.accepted = true;
+    standAt(atSheep);
+    standAt(atSheep);
+    EXPECT_EQ(copies(level->avatar, level->sheep), 1);
+    EXPECT_EQ(level->priestQuest.collected, 1);
+}
+
+TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
+{
+    Level1& v = *level;
+    const Vector3 nowhere{60, 0, 140};
+    const Vector3 atWoman{110, 0, 12};
+    const Vector3 atPriest{125, 0, 111};
+    const Vector3 gate{104, 0, 5};
+    standAt(atWoman);
+    keys("e11q");
+    standAt(nowhere);
+    standAt(atPriest);
+    keys("e11q");
+    standAt(nowhere);
+    standAt({21, 0, 180});
+    standAt(nowhere);
+    standAt(atPriest);
+    keys("eq");
+    standAt(atPriest);
+    // Standing on hands over neither the sheep nor the ring twice; a lost
+    // ring is handed over again.
+    EXPECT_EQ(copies(v.ground, v.sheep), 1);
+    v.avatar.removeChild(&v.ring);
+    standAt(atPriest);
+    EXPECT_EQ(copies(v.avatar, v.ring), 1);
+    EXPECT_GE(v.womanQuest.collected, 1);
+    EXPECT_FALSE(v.womanQuest.finished);
+
+    standAt(gate);
+    EXPECT_EQ(v.nextLevel, 1);
+    standAt(nowhere);
+    standAt(atWoman);
+    keys("eq");
+    EXPECT_TRUE(v.womanQuest.finished);
+    standAt(atWoman);
+    EXPECT_FALSE(v.avatar.hasChild("ring"));
+    standAt(gate);
+    EXPECT_EQ(v.nextLevel, 2);
+}
+
+TEST_F(Settlement, EveryReturnFromTheYardShowsTheSacksBroughtBack)
+{
+    level->returnFromSideTrip(3);
+    EXPECT_EQ(shown(level->sacks), 3);
+    level->returnFromSideTrip(1);
+    EXPECT_EQ(shown(level->sacks), 4);
+    EXPECT_EQ(level->hermitQuest.collected, 2);
+}
+
+TEST_F(Yard, ChickensChaseOnlyTheFeedAndTheFirstRunsTwice)
+{
+    Level3& y = *level;
+    const Vector3 me{40, 0, 62};
+    const Vector3 first = y.mobs[0].position;
+    const Vector3 second = y.mobs[1].position;
+    standAt(me);
+    EXPECT_EQ(groundDistance(y.mobs[0].position, first), 0.0f);
+    y.feedCount = 1;
+    y.sacks[0].hidden = false;
+    standAt(me);
+    EXPECT_NEAR(groundDistance(y.mobs[0].position, first), 2 * 23.0f / 40.0f, 1e-4f);
+    EXPECT_NEAR(groundDistance(y.mobs[1].position, second), 25.0f / 40.0f, 1e-4f);
+    EXPECT_EQ(y.mobs[0].animationIndex, 1);
+    // No feed left: they stop and idle.
+    y.feedCount = 0;
+    const Vector3 stopped = y.mobs[0].position;
+    standAt(me);
+    EXPECT_EQ(groundDistance(y.mobs[0].position, stopped), 0.0f);
+    EXPECT_EQ(y.mobs[0].animationIndex, 0);
+}
+
+TEST_F(Yard, ACatchCostsTheLastSackShownAndSendsTheChickenHome)
+{
+    Level3& y = *level;
+    const Vector3 atMob14{81, 0, 175};
+    // No wheelbarrow, no feed.
+    standAt({172, 0, 172});
+    keys("m");
+    EXPECT_EQ(y.feedCount, 0);
+    y.feedCount = 5;
+    for (Actor& sack : y.sacks) {
+        sack.hidden = false;
+    }
+    standAt(atMob14);
+    EXPECT_EQ(y.feedCount, 4);
+    EXPECT_TRUE(y.sacks[4].hidden);
+    EXPECT_EQ(groundDistance(y.mobs[13].position, y.homes[13]), 0.0f);
+    // With no sack to be seen a chicken at the player only keeps chasing.
+    for (Actor& sack : y.sacks) {
+        sack.hidden = true;
+    }
+    y.mobs[13].position = {80.5f, 0, 175};
+    standAt(atMob14);
+    EXPECT_EQ(y.feedCount, 4);
+    EXPECT_LT(groundDistance(y.mobs[13].position, atMob14), 2.0f);
+}
+
+TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
+{
+    Level4& b = *level;
+    const Vector3 atOfficer{142, 0, 56};
+    b.officerQuest.rewarded = true;
+    standAt(atOfficer);
+    EXPECT_EQ(b.cBox2.position.z, 160.0f);
+    EXPECT_EQ(soundStatus().lastPath, "data/sound/dankefenno.wav");
+    // Standing on neither moves the wall again nor thanks again.
+    playSound("data/sound/leer.wav", SoundMode::Once);
+    b.cBox2.position.z = 154.0f;
+    standAt(atOfficer);
+    EXPECT_EQ(b.cBox2.position.z, 154.0f);
+    EXPECT_EQ(soundStatus().lastPath, "data/sound/leer.wav");
+
+    b.officerQuest.accepted = true;
+    b.returnFromSideTrip(1);
+    standAt({87, 0, 195});
+    EXPECT_EQ(b.nextLevel, 4);
+}
+
+TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
+{
+    Level5& p = *level;
+    p.mob3.position = {0.2f, 0, 30};
+    standAt({5, 0, 30});
+    EXPECT_EQ(groundDistance(p.mob3.position, p.homes[2]), 0.0f);
+    p.mob2.position = {p.kaefig.position.x + 1, 0, p.kaefig.position.z};
+    standAt({60, 0, 175});
+    ASSERT_TRUE(p.kaefig.hasChild("mob2"));
+    const Vector3 caught = p.mob2.position;
+    standAt({caught.x + 3, 0, caught.z});
+    EXPECT_EQ(groundDistance(p.mob2.position, caught), 0.0f);
+}
+
+TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
+{
+    Level5& p = *level;
+    const Vector3 nowhere{60, 0, 175};
+    const Vector3 beforeTheMother{83, 0, 100};
+    standAt(beforeTheMother);
+    EXPECT_EQ(p.mob6.animationIndex, 0);
+    for (Actor* snake : {&p.mob1, &p.mob2, &p.mob3, &p.mob4, &p.mob5}) {
+        EXPECT_TRUE(p.mob6.hidden);
+        snake->position = {p.kaefig.position.x + 1, 0, p.kaefig.position.z};
+        standAt(nowhere);
+    }
+    standAt(nowhere);
+    EXPECT_EQ(p.caughtCount, 5);
+    EXPECT_FALSE(p.mob6.hidden);
+    p.mob6.hidden = true;
+    standAt(nowhere);
+    EXPECT_TRUE(p.mob6.hidden) << "the cage shuts once";
+
+    p.mob6.hidden = false;
+    standAt(beforeTheMother);
+    p.avatar.command('f');
+    standAt(beforeTheMother);
+    keys("mm");
+    EXPECT_EQ(p.badgeCount, 1);
+}
+
+TEST_F(Inn, ClosingBeforeSayingYesLeavesTheHerosTaskOpen)
+{
+    standAt({108, 0, 103});
+    keys("e1q");
+    EXPECT_FALSE(level->heroQuest.finished);
+    EXPECT_EQ(controls.inputMode, 'a');
+    // A question first, then yes: closing ends it.
+    keys("e21q");
+    EXPECT_TRUE(level->heroQuest.finished);
+}
+
+} // namespace
