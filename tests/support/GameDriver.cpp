@@ -2,11 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
-#include "app/GameObjects.h"
-#include "app/InputCallbacks.h"
 #include "app/Options.h"
 #include "app/Random.h"
-#include "support/GlTestWindow.h"
 
 #include <GL/freeglut.h>
 
@@ -87,71 +84,4 @@ void GameDriver::frameAt(int ms)
 {
     host.setTime(ms);
     renderFrame();
-}
-
-void GameDriver::keyDown(unsigned char key)
-{
-    onKeyDown(key, 0, 0);
-}
-
-void GameDriver::keyUp(unsigned char key)
-{
-    onKeyUp(key, 0, 0);
-}
-
-void GameDriver::press(unsigned char key)
-{
-    keyDown(key);
-    keyUp(key);
-}
-
-void GameDriver::specialKey(int key)
-{
-    onSpecialKey(key, 0, 0);
-    onSpecialKeyUp(key, 0, 0);
-}
-
-void GameDriver::mouseMove(int x, int y)
-{
-    onMouseMove(x, y);
-}
-
-void GameDriver::mouseButton(int button, int state, int x, int y)
-{
-    onMouseButton(button, state, x, y);
-}
-
-GameManager& GameDriver::game()
-{
-    return gameManager;
-}
-
-ControlNode& GameDriver::controls()
-{
-    return controlNode;
-}
-
-Level& GameDriver::level()
-{
-    return *gameManager.currentLevel;
-}
-
-int GameDriver::levelNumber()
-{
-    return gameManager.levelNumber;
-}
-
-const std::string& GameDriver::prompt()
-{
-    return gameManager.currentLevel->prompt;
-}
-
-const std::string& GameDriver::message()
-{
-    return gameManager.message;
-}
-
-std::array<unsigned char, 4> GameDriver::pixel(int x, int y)
-{
-    return GlTestWindow::pixel(x, y);
 }
