@@ -2,15 +2,10 @@
 // the other order of the village's tasks, the chickens' chase, a second
 // thanks at the barrier, snakes at the edge and in the cage, the hero's
 // conversation closed early.
-#include "LevelFixture.h"
-
 #include "app/Sound.h"
-#include "levels/Level1.h"
-#include "levels/Level2.h"
-#include "levels/Level3.h"
-#include "levels/Level4.h"
-#include "levels/Level5.h"
-#include "levels/Level6.h"
+#include "support/GameDriver.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -33,28 +28,57 @@ int copies(const SceneNode& parent, const SceneNode& child)
     return static_cast<int>(std::count(parent.getChildren().begin(), parent.getChildren().end(), &child));
 }
 
-using Village = LevelTest<Level1, 1>;
-using Settlement = LevelTest<Level2, 2>;
-using Yard = LevelTest<Level3, 3>;
-using Bridge = LevelTest<Level4, 4>;
-using SnakePit = LevelTest<Level5, 5>;
-using Inn = LevelTest<Level6, 6>;
+// One level of a fresh game, made current as an exit would, then run on
+// its own frame by frame at 40 frames a second.
+template <typename L, L GameManager::*member, int number>
+class LevelRules : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        driver.game().levelNumber = number;
+        driver.game().switchLevel();
+        level.avatar.frameRate = 40.0f;
+    }
+
+    void standAt(Vector3 p)
+    {
+        level.avatar.position = p;
+        level.frame();
+    }
+
+    void keys(const char* typed)
+    {
+        for (; *typed != '\0'; ++typed) {
+            level.command(*typed);
+        }
+    }
+
+    GameDriver driver{KORVEL_RUN_DIR, 40, 160, 120};
+    L& level = driver.game().*member;
+};
+
+using Village = LevelRules<Level1, &GameManager::level1, 1>;
+using Settlement = LevelRules<Level2, &GameManager::level2, 2>;
+using Yard = LevelRules<Level3, &GameManager::level3, 3>;
+using Bridge = LevelRules<Level4, &GameManager::level4, 4>;
+using SnakePit = LevelRules<Level5, &GameManager::level5, 5>;
+using Inn = LevelRules<Level6, &GameManager::level6, 6>;
 
 TEST_F(Village, SheepFollowsOnlyOnceThePriestHasAsked)
 {
     const Vector3 atSheep{21, 0, 180};
     standAt(atSheep);
-    EXPECT_FALSE(level->avatar.hasChild("sheep"));
-    level->priestQuest.accepted = true;
+    EXPECT_FALSE(level.avatar.hasChild("sheep"));
+    level.priestQuest.accepted = true;
     standAt(atSheep);
     standAt(atSheep);
-    EXPECT_EQ(copies(level->avatar, level->sheep), 1);
-    EXPECT_EQ(level->priestQuest.collected, 1);
+    EXPECT_EQ(copies(level.avatar, level.sheep), 1);
+    EXPECT_EQ(level.priestQuest.collected, 1);
 }
 
 TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 {
-    Level1& v = *level;
+    Level1& v = level;
     const Vector3 nowhere{60, 0, 140};
     const Vector3 atWoman{110, 0, 12};
     const Vector3 atPriest{125, 0, 111};
@@ -93,16 +117,16 @@ TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 
 TEST_F(Settlement, EveryReturnFromTheYardShowsTheSacksBroughtBack)
 {
-    level->returnFromSideTrip(3);
-    EXPECT_EQ(shown(level->sacks), 3);
-    level->returnFromSideTrip(1);
-    EXPECT_EQ(shown(level->sacks), 4);
-    EXPECT_EQ(level->hermitQuest.collected, 2);
+    level.returnFromSideTrip(3);
+    EXPECT_EQ(shown(level.sacks), 3);
+    level.returnFromSideTrip(1);
+    EXPECT_EQ(shown(level.sacks), 4);
+    EXPECT_EQ(level.hermitQuest.collected, 2);
 }
 
 TEST_F(Yard, ChickensChaseOnlyTheFeedAndTheFirstRunsTwice)
 {
-    Level3& y = *level;
+    Level3& y = level;
     const Vector3 me{40, 0, 62};
     const Vector3 first = y.mobs[0].position;
     const Vector3 second = y.mobs[1].position;
@@ -124,7 +148,7 @@ TEST_F(Yard, ChickensChaseOnlyTheFeedAndTheFirstRunsTwice)
 
 TEST_F(Yard, ACatchCostsTheLastSackShownAndSendsTheChickenHome)
 {
-    Level3& y = *level;
+    Level3& y = level;
     const Vector3 atMob14{81, 0, 175};
     // No wheelbarrow, no feed.
     standAt({172, 0, 172});
@@ -150,7 +174,7 @@ TEST_F(Yard, ACatchCostsTheLastSackShownAndSendsTheChickenHome)
 
 TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
 {
-    Level4& b = *level;
+    Level4& b = level;
     const Vector3 atOfficer{142, 0, 56};
     b.officerQuest.rewarded = true;
     standAt(atOfficer);
@@ -171,7 +195,7 @@ TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
 
 TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
 {
-    Level5& p = *level;
+    Level5& p = level;
     p.mob3.position = {0.2f, 0, 30};
     standAt({5, 0, 30});
     EXPECT_EQ(groundDistance(p.mob3.position, p.homes[2]), 0.0f);
@@ -185,7 +209,7 @@ TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
 
 TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
 {
-    Level5& p = *level;
+    Level5& p = level;
     const Vector3 nowhere{60, 0, 175};
     const Vector3 beforeTheMother{83, 0, 100};
     standAt(beforeTheMother);
@@ -214,11 +238,11 @@ TEST_F(Inn, ClosingBeforeSayingYesLeavesTheHerosTaskOpen)
 {
     standAt({108, 0, 103});
     keys("e1q");
-    EXPECT_FALSE(level->heroQuest.finished);
-    EXPECT_EQ(controls.inputMode, 'a');
+    EXPECT_FALSE(level.heroQuest.finished);
+    EXPECT_EQ(driver.controls().inputMode, 'a');
     // A question first, then yes: closing ends it.
     keys("e21q");
-    EXPECT_TRUE(level->heroQuest.finished);
+    EXPECT_TRUE(level.heroQuest.finished);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "Steering.h"
 
-#include "game/Level.h"
-
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@ Steering::Steering(int framesPerSecond, int width, int height)
     : driver(KORVEL_RUN_DIR, framesPerSecond, width, height), fps(framesPerSecond),
       frameMs(1000 / framesPerSecond), width(width), mouseY(height / 2)
 {
+    // The pointer's first movement is measured from the corner: one turn.
     moveMouse(width / 2);
 }
 
@@ -34,11 +33,6 @@ bool Steering::turn(float towards)
     return avatar().heading != heading;
 }
 
-void Steering::frames(int count)
-{
-    driver.frames(count);
-}
-
 void Steering::press(unsigned char key)
 {
     walking = walking || key == 'w';
@@ -53,12 +47,6 @@ void Steering::release(unsigned char key)
     driver.keyUp(key);
 }
 
-void Steering::type(unsigned char key)
-{
-    press(key);
-    release(key);
-}
-
 void Steering::click()
 {
     driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, mouseX, mouseY);
@@ -71,29 +59,25 @@ void Steering::steerTowards(Vector3 aim)
     const float b = bearing(aim);
     if (std::fabs(b) <= 4.0f) {
         frames();
-        return;
+    } else {
+        turn(b);
     }
-    turn(b);
 }
 
 void Steering::walkTowards(Vector3 aim)
 {
-    // Far off course, stop and turn on the spot rather than walk a circle.
     const bool ahead = std::fabs(bearing(aim)) < 45.0f;
-    if (ahead && !walking) {
-        press('w');
-    } else if (!ahead && walking) {
-        release('w');
+    if (ahead != walking) {
+        ahead ? press('w') : release('w');
     }
     steerTowards(aim);
 }
 
 bool Steering::face(Vector3 target)
 {
-    const float halfStep = 75.0f / static_cast<float>(fps) + 0.01f;
     for (int turns = 0; turns < 200; ++turns) {
         const float b = bearing(target);
-        if (std::fabs(b) <= halfStep) {
+        if (std::fabs(b) <= 75.0f / static_cast<float>(fps) + 0.01f) {
             return true;
         }
         if (!turn(b)) {
@@ -115,15 +99,9 @@ bool Steering::follow(std::initializer_list<Vector3> path)
     return true;
 }
 
-Avatar& Steering::avatar()
-{
-    return driver.level().avatar;
-}
-
 float Steering::distanceTo(Vector3 p)
 {
-    const Vector3& a = avatar().position;
-    return std::hypot(p.x - a.x, p.z - a.z);
+    return std::hypot(p.x - avatar().position.x, p.z - avatar().position.z);
 }
 
 float Steering::bearing(Vector3 p)
@@ -131,19 +109,14 @@ float Steering::bearing(Vector3 p)
     // The avatar walks against its direction.
     const Vector3& d = avatar().direction;
     const Vector3& a = avatar().position;
-    const float walking = std::atan2(d.x, d.z);
     const float wanted = std::atan2(a.x - p.x, a.z - p.z);
-    return std::remainder((wanted - walking) * 57.29578f, 360.0f);
+    return std::remainder((wanted - std::atan2(d.x, d.z)) * 57.29578f, 360.0f);
 }
 
 void Steering::snapshot(const std::string& name) const
 {
-    const char* dir = std::getenv("KORVEL_SNAPSHOT_DIR");
-    if (dir == nullptr) {
-        return;
-    }
-    const std::string command = "import -window root '" + std::string(dir) + "/" + name + ".png'";
-    if (std::system(command.c_str()) != 0) {
-        ADD_FAILURE() << "could not take " << name;
+    if (const char* dir = std::getenv("KORVEL_SNAPSHOT_DIR")) {
+        const std::string command = "import -window root '" + std::string(dir) + "/" + name + ".png'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << name;
     }
 }
