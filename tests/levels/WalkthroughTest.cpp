@@ -38,6 +38,20 @@ int shown(std::span<const Actor> things)
     return static_cast<int>(std::count_if(things.begin(), things.end(), [](const Actor& a) { return !a.hidden; }));
 }
 
+// Yellow pixels where a description's first line stands in the 160 x 120
+// window: from 0.56 of the width rightwards, 0.3 of the height down.
+int yellowPixels()
+{
+    int n = 0;
+    for (int y = 120 - 40; y < 120 - 24; ++y) {
+        for (int x = 89; x < 160; ++x) {
+            const auto c = GameDriver::pixel(x, y);
+            n += c[0] > 150 && c[1] > 150 && c[2] < 80 ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 class Walkthrough : public ::testing::Test {
 protected:
     void SetUp() override
@@ -325,6 +339,14 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     const char* atHero = "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)";
     ASSERT_TRUE(walk.follow({{104, 0, 60}, {104, 0, 95}}));
     ASSERT_TRUE(walk.walkTo({108, 0, 103}, 0.6f, [&] { return inn.prompt == atHero; }));
+    // Holding 'v' shows his description in yellow, right of the middle a
+    // third down the window.
+    walk.press('v');
+    driver.drawFrame();
+    const int described = yellowPixels();
+    walk.release('v');
+    driver.drawFrame();
+    EXPECT_GT(described, yellowPixels() + 20);
     acceptTask(inn.heroQuest);
     EXPECT_TRUE(inn.heroQuest.finished);
     walk.type('e');
