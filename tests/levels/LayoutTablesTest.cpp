@@ -24,16 +24,6 @@ const Placement* placement(const LevelLayout& layout, const char* node)
     return nullptr;
 }
 
-const ExitMarker* exitNamed(const LevelLayout& layout, const char* label)
-{
-    for (const ExitMarker& exit : layout.exits) {
-        if (std::strcmp(label, exit.label) == 0) {
-            return &exit;
-        }
-    }
-    return nullptr;
-}
-
 ModelNode* nodeNamed(SceneNode& below, const std::string& name)
 {
     for (SceneNode* child : below.getChildren()) {
@@ -119,7 +109,7 @@ TEST(LayoutTables, NamesBoxesAnimationsAndRulesHangTogether)
             EXPECT_TRUE(!(p.flags & Animated) || withSlotZero.count(p.node)) << p.node << ": no slot 0, no poses";
         }
         for (const SelectionRule& rule : layout.selections) {
-            EXPECT_TRUE(placement(layout, rule.node) != nullptr || exitNamed(layout, rule.node) != nullptr)
+            EXPECT_TRUE(placement(layout, rule.node) != nullptr || exitMarker(layout, rule.node) != nullptr)
                 << rule.node;
         }
     }
@@ -137,7 +127,7 @@ TEST(LayoutTables, RouteBetweenLevelsAndTheWayBackFromSideTrips)
         const ReturnSetup* back = levelLayout(level)->returnSetup;
         EXPECT_EQ(back != nullptr, level == 2 || level == 4) << level;
         if (back != nullptr) {
-            EXPECT_NE(exitNamed(*levelLayout(level), back->closedExit), nullptr);
+            EXPECT_NE(exitMarker(*levelLayout(level), back->closedExit), nullptr);
             EXPECT_EQ(back->exitTarget, level + 2);
         }
     }
@@ -158,7 +148,7 @@ TEST(SixLevels, EveryRuleShowsItsLineStrictlyInsideItsRadiusAndExitsWaitForTheTa
                 continue;
             }
             ModelNode* object = nodeNamed(level.geoBranch, rule.node);
-            const ExitMarker* exit = exitNamed(layout, rule.node);
+            const ExitMarker* exit = exitMarker(layout, rule.node);
             ASSERT_TRUE(object != nullptr || exit != nullptr);
             const Vector3 at = exit != nullptr ? exit->position : object->position;
             // Straight above the object, where no other rule reaches.
