@@ -1,91 +1,107 @@
 #include "Steering.h"
 
-#include "game/Level.h"
-
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 
-namespace {
+Steering::Steering(int framesPerSecond, int width, int height)
+    : driver(KORVEL_RUN_DIR, framesPerSecond, width, height), fps(framesPerSecond),
+      frameMs(1000 / framesPerSecond), width(width), mouseY(height / 2)
+{
+    // The pointer's first movement is measured from the corner: one turn.
+    moveMouse(width / 2);
+}
 
-constexpr int mouseY = 300;
-constexpr float degrees = 57.29578f;
-
-} // namespace
-
-Steering::Steering(int fps) : driver(KORVEL_RUN_DIR, fps), frameMs(1000 / fps)
+void Steering::moveMouse(int x)
 {
     driver.clock().advance(frameMs);
+    mouseX = x;
     driver.mouseMove(mouseX, mouseY);
 }
 
-void Steering::frame()
+bool Steering::turn(float towards)
 {
-    driver.frames(1);
+    // Near the window's edge the player lifts the mouse back to the middle,
+    // which the game takes as one turn the other way.
+    if (mouseX < 20 || mouseX > width - 20) {
+        moveMouse(width / 2);
+    }
+    const float heading = avatar().heading;
+    moveMouse(towards > 0.0f ? mouseX - 1 : mouseX + 1);
+    return avatar().heading != heading;
 }
 
 void Steering::press(unsigned char key)
 {
+    walking = walking || key == 'w';
     driver.clock().advance(frameMs);
     driver.keyDown(key);
 }
 
 void Steering::release(unsigned char key)
 {
+    walking = walking && key != 'w';
     driver.clock().advance(frameMs);
     driver.keyUp(key);
 }
 
-void Steering::type(unsigned char key)
+void Steering::click()
 {
-    press(key);
-    release(key);
+    driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, mouseX, mouseY);
+    driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, mouseX, mouseY);
+    frames();
 }
 
-void Steering::mouseLeft()
+void Steering::steerTowards(Vector3 aim)
 {
-    driver.clock().advance(frameMs);
-    driver.mouseMove(--mouseX, mouseY);
+    const float b = bearing(aim);
+    if (std::fabs(b) <= 4.0f) {
+        frames();
+    } else {
+        turn(b);
+    }
 }
 
-void Steering::mouseRight()
+void Steering::walkTowards(Vector3 aim)
 {
-    driver.clock().advance(frameMs);
-    driver.mouseMove(++mouseX, mouseY);
+    const bool ahead = std::fabs(bearing(aim)) < 45.0f;
+    if (ahead != walking) {
+        ahead ? press('w') : release('w');
+    }
+    steerTowards(aim);
 }
 
 bool Steering::face(Vector3 target)
 {
     for (int turns = 0; turns < 200; ++turns) {
         const float b = bearing(target);
-        const float step = 150.0f * static_cast<float>(frameMs) / 1000.0f;
-        if (std::fabs(b) <= step / 2.0f + 0.01f) {
+        if (std::fabs(b) <= 75.0f / static_cast<float>(fps) + 0.01f) {
             return true;
         }
-        const float heading = avatar().heading;
-        if (b > 0.0f) {
-            mouseLeft();
-        } else {
-            mouseRight();
-        }
-        if (avatar().heading == heading) {
+        if (!turn(b)) {
             return false;
         }
     }
     return false;
 }
 
-Avatar& Steering::avatar()
+bool Steering::follow(std::initializer_list<Vector3> path)
 {
-    return driver.level().avatar;
+    for (const Vector3& p : path) {
+        if (!walkTo(p)) {
+            ADD_FAILURE() << "stuck on the way to " << p.x << ", " << p.z << " at " << avatar().position.x
+                          << ", " << avatar().position.z;
+            return false;
+        }
+    }
+    return true;
 }
 
 float Steering::distanceTo(Vector3 p)
 {
-    const Vector3& a = avatar().position;
-    return std::hypot(p.x - a.x, p.z - a.z);
+    return std::hypot(p.x - avatar().position.x, p.z - avatar().position.z);
 }
 
 float Steering::bearing(Vector3 p)
@@ -93,26 +109,14 @@ float Steering::bearing(Vector3 p)
     // The avatar walks against its direction.
     const Vector3& d = avatar().direction;
     const Vector3& a = avatar().position;
-    const float walkAngle = std::atan2(d.x, d.z);
-    const float wantAngle = std::atan2(-(p.x - a.x), -(p.z - a.z));
-    float diff = (wantAngle - walkAngle) * degrees;
-    while (diff > 180.0f) {
-        diff -= 360.0f;
-    }
-    while (diff < -180.0f) {
-        diff += 360.0f;
-    }
-    return diff;
+    const float wanted = std::atan2(a.x - p.x, a.z - p.z);
+    return std::remainder((wanted - std::atan2(d.x, d.z)) * 57.29578f, 360.0f);
 }
 
 void Steering::snapshot(const std::string& name) const
 {
-    const char* dir = std::getenv("KORVEL_SNAPSHOT_DIR");
-    if (dir == nullptr) {
-        return;
-    }
-    const std::string command = "import -window root '" + std::string(dir) + "/" + name + ".png'";
-    if (std::system(command.c_str()) != 0) {
-        ADD_FAILURE() << "could not take " << name;
+    if (const char* dir = std::getenv("KORVEL_SNAPSHOT_DIR")) {
+        const std::string command = "import -window root '" + std::string(dir) + "/" + name + ".png'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << name;
     }
 }

@@ -1,60 +1,63 @@
 #pragma once
 
-#include "scene/Vector3.h"
+#include "game/Level.h"
 #include "support/GameDriver.h"
 
+#include <initializer_list>
 #include <string>
 
-class Avatar;
-
-// Walks the avatar of the running game as a player at the keyboard and
-// mouse would: 'w' held to walk, mouse movements left or right to turn,
-// looking at the screen (the avatar's place and facing) to correct course.
-// Every input event takes one frame's time on the driver's clock.
+// Plays the running game as a player at keyboard and mouse would: 'w' held
+// to walk, the mouse moved left or right to turn, the avatar's place and
+// facing (what the screen shows) read to correct course every frame. Every
+// input event takes one frame's time on the driver's clock.
 class Steering {
 public:
-    // A fresh game from the build's run directory at `fps` frames per
-    // second. The pointer is taken to the middle of the window first: its
-    // first movement is measured from the origin and turns the view once.
-    explicit Steering(int fps);
+    // A fresh game at `fps` frames a second in a `width` x `height` window.
+    Steering(int fps, int width, int height);
 
-    void frame();
+    void frames(int count = 1) { driver.frames(count); }
     void press(unsigned char key);
     void release(unsigned char key);
-    // Presses and releases a key, as a typed key.
-    void type(unsigned char key);
-    // One mouse movement: a step to the left turns the avatar left ('p').
-    void mouseLeft();
-    void mouseRight();
-
-    // Turns toward `target` with mouse steps until the walking direction is
-    // within half a step of it; false if the turns are blocked.
+    void type(unsigned char key) { press(key), release(key); }
+    void click(); // the left mouse button: the avatar whistles
+    // One frame turning towards `aim` by a mouse step when it lies more than
+    // 4 degrees off the walking direction.
+    void steerTowards(Vector3 aim);
+    // The same, holding 'w' only while `aim` lies ahead: far off course the
+    // player stops and turns on the spot rather than walk a circle.
+    void walkTowards(Vector3 aim);
+    // Turns until the walking direction is within half a step of `target`;
+    // false if the turns are blocked.
     bool face(Vector3 target);
     // Turns, then holds 'w' until the avatar is within `tolerance` of
-    // `target`, correcting its course on the way. Stops early (true) when
-    // `stop` reports so after a frame; false if the avatar gets stuck.
+    // `target` or `stop` says so; false when it gets no closer for 3 s.
     template <typename Stop>
     bool walkTo(Vector3 target, float tolerance, Stop stop);
-    bool walkTo(Vector3 target, float tolerance = 0.6f)
-    {
-        return walkTo(target, tolerance, [] { return false; });
-    }
+    bool walkTo(Vector3 target) { return walkTo(target, 0.6f, [] { return false; }); }
+    // Walks through the waypoints in order; a failure says where it stuck.
+    bool follow(std::initializer_list<Vector3> path);
 
-    // The current level's avatar and how far it is from p in the ground plane.
-    Avatar& avatar();
+    Avatar& avatar() { return driver.level().avatar; }
+    // Distance from the avatar in the ground plane.
     float distanceTo(Vector3 p);
     // Signed angle in degrees from the walking direction to p (positive: left).
     float bearing(Vector3 p);
-
-    // Grabs the screen as PNG into $KORVEL_SNAPSHOT_DIR/<name>.png when that
-    // variable is set (for looking at the game while the test plays it).
+    // With $KORVEL_SNAPSHOT_DIR set, saves the screen there as <name>.png.
     void snapshot(const std::string& name) const;
 
     GameDriver driver;
 
 private:
+    void moveMouse(int x);
+    // One mouse step left (towards > 0) or right; false if the turn is blocked.
+    bool turn(float towards);
+
+    int fps;
     int frameMs;
-    int mouseX = 400;
+    int width;
+    int mouseX = 0;
+    int mouseY;
+    bool walking = false;
 };
 
 template <typename Stop>
@@ -65,24 +68,12 @@ bool Steering::walkTo(Vector3 target, float tolerance, Stop stop)
     }
     press('w');
     float best = distanceTo(target);
-    int sinceCloser = 0;
-    while (distanceTo(target) >= tolerance) {
-        const float b = bearing(target);
-        if (b > 4.0f) {
-            mouseLeft();
-        } else if (b < -4.0f) {
-            mouseRight();
-        } else {
-            frame();
-        }
-        if (stop()) {
-            break;
-        }
-        const float d = distanceTo(target);
-        if (d < best - 0.01f) {
-            best = d;
+    for (int sinceCloser = 0; distanceTo(target) >= tolerance && !stop();) {
+        steerTowards(target);
+        if (distanceTo(target) < best - 0.01f) {
+            best = distanceTo(target);
             sinceCloser = 0;
-        } else if (++sinceCloser > 60) {
+        } else if (++sinceCloser > 3 * fps) {
             release('w');
             return false;
         }

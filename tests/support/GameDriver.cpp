@@ -2,23 +2,21 @@
 
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
-#include "app/GameObjects.h"
-#include "app/InputCallbacks.h"
 #include "app/Options.h"
 #include "app/Random.h"
-#include "support/GlTestWindow.h"
 
 #include <GL/freeglut.h>
 
 #include <chrono>
 #include <memory>
 
-GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond)
+GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond, int width, int height)
     : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
       previousDir(std::filesystem::current_path())
 {
     GlTestWindow::ensure();
     std::filesystem::current_path(runDir);
+    host.setWindowSize(width, height);
     Host::install(&host);
     resetRandom();
 
@@ -32,19 +30,30 @@ GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond)
     options.playIntro = false;
     options.playOutro = false;
     options.fullscreen = false;
-    options.windowWidth = GlTestWindow::width;
-    options.windowHeight = GlTestWindow::height;
+    options.windowWidth = width;
+    options.windowHeight = height;
+    resizeWindow(width, height);
 
     const auto start = std::chrono::steady_clock::now();
     buildGameOnce();
     initMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    reshapeWindow(GlTestWindow::width, GlTestWindow::height);
+    reshapeWindow(width, height);
 }
 
 GameDriver::~GameDriver()
 {
+    resizeWindow(GlTestWindow::width, GlTestWindow::height);
+    glViewport(0, 0, GlTestWindow::width, GlTestWindow::height);
     Host::install(nullptr);
     std::filesystem::current_path(previousDir);
+}
+
+void GameDriver::resizeWindow(int width, int height)
+{
+    if (glutGet(GLUT_WINDOW_WIDTH) != width || glutGet(GLUT_WINDOW_HEIGHT) != height) {
+        glutReshapeWindow(width, height);
+        glutMainLoopEvent();
+    }
 }
 
 void GameDriver::tick()
@@ -75,71 +84,4 @@ void GameDriver::frameAt(int ms)
 {
     host.setTime(ms);
     renderFrame();
-}
-
-void GameDriver::keyDown(unsigned char key)
-{
-    onKeyDown(key, 0, 0);
-}
-
-void GameDriver::keyUp(unsigned char key)
-{
-    onKeyUp(key, 0, 0);
-}
-
-void GameDriver::press(unsigned char key)
-{
-    keyDown(key);
-    keyUp(key);
-}
-
-void GameDriver::specialKey(int key)
-{
-    onSpecialKey(key, 0, 0);
-    onSpecialKeyUp(key, 0, 0);
-}
-
-void GameDriver::mouseMove(int x, int y)
-{
-    onMouseMove(x, y);
-}
-
-void GameDriver::mouseButton(int button, int state, int x, int y)
-{
-    onMouseButton(button, state, x, y);
-}
-
-GameManager& GameDriver::game()
-{
-    return gameManager;
-}
-
-ControlNode& GameDriver::controls()
-{
-    return controlNode;
-}
-
-Level& GameDriver::level()
-{
-    return *gameManager.currentLevel;
-}
-
-int GameDriver::levelNumber()
-{
-    return gameManager.levelNumber;
-}
-
-const std::string& GameDriver::prompt()
-{
-    return gameManager.currentLevel->prompt;
-}
-
-const std::string& GameDriver::message()
-{
-    return gameManager.message;
-}
-
-std::array<unsigned char, 4> GameDriver::pixel(int x, int y)
-{
-    return GlTestWindow::pixel(x, y);
 }

@@ -1,23 +1,24 @@
 #pragma once
 
+#include "app/GameObjects.h"
 #include "app/Host.h"
+#include "app/InputCallbacks.h"
+#include "support/GlTestWindow.h"
 
 #include <array>
 #include <filesystem>
 #include <string>
 
-class ControlNode;
-class GameManager;
-class Level;
-
 // Plays the real game in the test window, frame by frame at a fixed frame
 // rate: a manual clock advances by 1000 / fps ms per frame, and input goes
 // through the same callbacks GLUT calls. Each driver builds a fresh game
 // from the data in `runDir` (the global game manager and control node are
-// made anew), so tests do not see each other's moves. One at a time.
+// made anew), so tests do not see each other's moves. One at a time. A
+// smaller window than the test window's 800 x 600 costs less per frame; the
+// test window gets its size back afterwards.
 class GameDriver {
 public:
-    explicit GameDriver(const std::filesystem::path& runDir, int fps = 40);
+    explicit GameDriver(const std::filesystem::path& runDir, int fps = 40, int width = 800, int height = 600);
     ~GameDriver();
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
@@ -30,27 +31,28 @@ public:
     void frameAt(int ms);
 
     // The window callbacks; each draws its extra frame as in the game.
-    void keyDown(unsigned char key);
-    void keyUp(unsigned char key);
-    void press(unsigned char key); // down, then up
-    void specialKey(int key);
-    void mouseMove(int x, int y);
-    void mouseButton(int button, int state, int x, int y);
+    void keyDown(unsigned char key) { onKeyDown(key, 0, 0); }
+    void keyUp(unsigned char key) { onKeyUp(key, 0, 0); }
+    void press(unsigned char key) { keyDown(key), keyUp(key); }
+    void specialKey(int key) { onSpecialKey(key, 0, 0), onSpecialKeyUp(key, 0, 0); }
+    void mouseMove(int x, int y) { onMouseMove(x, y); }
+    void mouseButton(int button, int state, int x, int y) { onMouseButton(button, state, x, y); }
 
-    GameManager& game();
-    ControlNode& controls();
-    Level& level();
-    int levelNumber();
-    const std::string& prompt();
-    const std::string& message();
+    GameManager& game() { return gameManager; }
+    ControlNode& controls() { return controlNode; }
+    Level& level() { return *gameManager.currentLevel; }
+    int levelNumber() { return gameManager.levelNumber; }
+    const std::string& prompt() { return gameManager.currentLevel->prompt; }
+    const std::string& message() { return gameManager.message; }
     ManualHost& clock() { return host; }
     // Back-buffer pixel, (0, 0) bottom left.
-    static std::array<unsigned char, 4> pixel(int x, int y);
+    static std::array<unsigned char, 4> pixel(int x, int y) { return GlTestWindow::pixel(x, y); }
 
     // Wall-clock duration of building the game, ms.
     double initMs = 0.0;
 
 private:
+    static void resizeWindow(int width, int height);
     void tick();
 
     ManualHost host;

@@ -1,0 +1,364 @@
+// The whole game played by key and mouse alone, as a player plays it: from
+// the first frame of the village to the hooded hero's last words at the inn,
+// through every level's own exit, at a fixed frame rate on a manual clock.
+//
+// For debugging, KORVEL_WALK_FROM=N starts the walk at level N: the skip key
+// leads there along the route, and the task the skipped part would have
+// accepted on the way (the hermit's for 3, the officer's for 5) is marked
+// accepted. KORVEL_SNAPSHOT_DIR=dir saves a picture at every milestone.
+#include "Steering.h"
+
+#include "game/ControlNode.h"
+#include "game/DialogueFile.h"
+#include "game/GameManager.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int fps = 20;
+constexpr const char* human = "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)";
+
+float groundDistance(const Vector3& a, const Vector3& b)
+{
+    return std::hypot(a.x - b.x, a.z - b.z);
+}
+
+int shown(std::span<const Actor> things)
+{
+    return static_cast<int>(std::count_if(things.begin(), things.end(), [](const Actor& a) { return !a.hidden; }));
+}
+
+// Yellow pixels where a description's first line stands in the 160 x 120
+// window: from 0.56 of the width rightwards, 0.3 of the height down.
+int yellowPixels()
+{
+    int n = 0;
+    for (int y = 120 - 40; y < 120 - 24; ++y) {
+        for (int x = 89; x < 160; ++x) {
+            const auto c = GameDriver::pixel(x, y);
+            n += c[0] > 150 && c[1] > 150 && c[2] < 80 ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+class Walkthrough : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* from = std::getenv("KORVEL_WALK_FROM");
+        start = std::clamp(from != nullptr ? std::atoi(from) : 1, 1, 6);
+        game.level2.hermitQuest.accepted = start == 3;
+        game.level4.officerQuest.accepted = start == 5;
+        const int skips[] = {0, 1, 2, 4, 5, 7};
+        for (int i = 0; i < skips[start - 1]; ++i) {
+            walk.type('l');
+        }
+        walk.frames();
+        ASSERT_EQ(driver.levelNumber(), start);
+    }
+
+    // Says how long the part of the walk since the last lap took.
+    void lap(const char* part)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        std::printf("%-24s %5.1f s game time, %5.1f s to play\n", part, (driver.clock().elapsedMs() - lapMs) / 1e3,
+                    std::chrono::duration<double>(now - lapStart).count());
+        lapMs = driver.clock().elapsedMs();
+        lapStart = now;
+    }
+
+    // The conversation box shows entry `entry` of the partner's lines.
+    static void expectShows(const Quest& quest, int entry)
+    {
+        std::vector<std::string> texts;
+        std::vector<std::string> replies;
+        readDialogueEntry(quest.partnerName, entry, texts, replies);
+        EXPECT_FALSE(quest.dialog.hidden) << quest.partnerName << " " << entry;
+        EXPECT_EQ(quest.dialog.texts, texts) << quest.partnerName << " " << entry;
+    }
+
+    // At the partner: the offer, answer 1 twice, and the conversation closed.
+    void acceptTask(Quest& quest)
+    {
+        walk.type('e');
+        expectShows(quest, 1);
+        EXPECT_EQ(driver.controls().inputMode, 'g');
+        walk.type('1');
+        walk.type('1');
+        expectShows(quest, 8);
+        walk.type('q');
+        EXPECT_TRUE(quest.dialog.hidden);
+        EXPECT_EQ(driver.controls().inputMode, 'a');
+    }
+
+    void thanks(Quest& quest)
+    {
+        walk.type('e');
+        expectShows(quest, 6);
+        walk.type('q');
+        walk.frames();
+    }
+
+    // Walks on towards `p` until the next level shows.
+    void leaveFor(Vector3 p, int next)
+    {
+        const int here = driver.levelNumber();
+        walk.walkTo(p, 0.6f, [&] { return driver.levelNumber() != here; });
+        walk.frames();
+        ASSERT_EQ(driver.levelNumber(), next) << "stopped at " << walk.avatar().position.x << ", "
+                                              << walk.avatar().position.z;
+        walk.snapshot("level" + std::to_string(next));
+    }
+
+    // A player herding a baby snake: walks round it out of its reach to the
+    // side away from the cage, then at it, correcting every frame.
+    bool herdIntoCage(Actor& snake);
+
+    Steering walk{fps, 160, 120};
+    GameDriver& driver = walk.driver;
+    GameManager& game = driver.game();
+    int start = 1;
+    int lapMs = 0;
+    std::chrono::steady_clock::time_point lapStart = std::chrono::steady_clock::now();
+};
+
+bool Walkthrough::herdIntoCage(Actor& snake)
+{
+    constexpr float pi = 3.14159265f;
+    const Level5& pit = game.level5;
+    const Vector3 cage = pit.kaefig.position;
+    bool pushing = false;
+    Vector3 last{};
+    float lastHeading = 0.0f;
+    for (int frame = 0; frame < 60 * fps && !pit.kaefig.hasChild(snake.getName()); ++frame) {
+        const Vector3 s = snake.position;
+        const Vector3 a = walk.avatar().position;
+        if (frame % 10 == 0) {
+            // Stuck facing the cage or a tree, where it can neither walk nor
+            // turn: back off a little.
+            if (groundDistance(a, last) < 0.5f && walk.avatar().heading == lastHeading) {
+                walk.release('w');
+                walk.press('s');
+                walk.frames(fps / 2);
+                walk.release('s');
+            }
+            last = a;
+            lastHeading = walk.avatar().heading;
+        }
+        // Behind the snake, seen from the cage, it flees towards the cage:
+        // walk at it from there. Elsewhere get out of its reach and round it.
+        const float behind = std::atan2(s.z - cage.z, s.x - cage.x);
+        const float now = std::atan2(a.z - s.z, a.x - s.x);
+        const float off = std::remainder(behind - now, 2.0f * pi);
+        pushing = std::fabs(off) < (pushing ? pi / 3.0f : pi / 12.0f);
+        float angle = behind;
+        float radius = 5.0f;
+        if (!pushing) {
+            radius = 14.0f;
+            angle = groundDistance(s, a) < 11.0f ? now : now + std::clamp(off, -pi / 4.0f, pi / 4.0f);
+        }
+        walk.walkTowards({std::clamp(s.x + radius * std::cos(angle), 2.0f, 198.0f), 0,
+                          std::clamp(s.z + radius * std::sin(angle), 2.0f, 198.0f)});
+    }
+    walk.release('w');
+    return pit.kaefig.hasChild(snake.getName());
+}
+
+TEST_F(Walkthrough, WholeGameByKeyAndMouse)
+{
+    if (start <= 1) {
+        Level1& village = game.level1;
+        EXPECT_EQ(village.prompt, "Leider nichts zum anschauen");
+        // Round the church's south side to the priest, who has lost his sheep.
+        const Vector3 atPriest{125.5f, 0, 110};
+        ASSERT_TRUE(walk.follow({{100, 0, 108}, {108, 0, 100}, {127, 0, 100}, atPriest}));
+        walk.frames();
+        EXPECT_EQ(village.prompt, "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)");
+        acceptTask(village.priestQuest);
+        // Across the village to the meadow: the sheep follows 4 behind.
+        ASSERT_TRUE(walk.follow({{127, 0, 100}, {108, 0, 100}, {100, 0, 108}, {75, 0, 110}, {60, 0, 130},
+                                 {50, 0, 172}}));
+        ASSERT_TRUE(walk.walkTo(village.sheep.position, 1.0f, [&] { return village.avatar.hasChild("sheep"); }));
+        ASSERT_TRUE(walk.follow({{50, 0, 172}, {60, 0, 130}, {75, 0, 110}, {100, 0, 108}, {108, 0, 100},
+                                 {127, 0, 100}, atPriest}));
+        EXPECT_NEAR(groundDistance(village.sheep.position, village.avatar.position), 4.0f, 0.01f);
+        walk.snapshot("sheep-following");
+        // The thanks: the sheep stays with the priest, his ring goes with us.
+        thanks(village.priestQuest);
+        EXPECT_FALSE(village.avatar.hasChild("sheep"));
+        EXPECT_TRUE(village.ground.hasChild("sheep"));
+        EXPECT_TRUE(village.avatar.hasChild("ring"));
+        // Past the old woman, who lets the ring's bearer out of the gate.
+        ASSERT_TRUE(walk.follow({{127, 0, 100}, {126, 0, 20}, {109, 0, 12}}));
+        walk.frames();
+        EXPECT_EQ(village.prompt, "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)");
+        ASSERT_NO_FATAL_FAILURE(leaveFor({104, 0, 5}, 2));
+        lap("village");
+    }
+    if (start <= 2) {
+        // Between the woods to the hermit, whose manger is broken, then north
+        // to the chicken yard for feed.
+        Level2& settlement = game.level2;
+        ASSERT_TRUE(walk.follow({{60, 0, 90}, {130, 0, 95}, {165, 0, 97}}));
+        ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
+        acceptTask(settlement.hermitQuest);
+        ASSERT_TRUE(walk.follow({{165, 0, 97}, {130, 0, 160}, {100, 0, 185}}));
+        ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 197}, 3));
+        lap("settlement, to the yard");
+    }
+    if (start <= 3) {
+        // Round the trees to the wheelbarrow, then across to the feed.
+        Level3& yard = game.level3;
+        ASSERT_TRUE(walk.follow({{70, 0, 30}, {40, 0, 120}, {40, 0, 172}}));
+        walk.frames();
+        EXPECT_EQ(yard.prompt, "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)");
+        walk.type('m');
+        EXPECT_TRUE(yard.avatar.hasChild("schubkarre"));
+        const Vector3 pile{170, 0, 170};
+        ASSERT_TRUE(walk.follow({pile}));
+        walk.frames();
+        EXPECT_EQ(yard.prompt, "Futter mitnehmen (m = mitnehmen)");
+        walk.type('m');
+        EXPECT_EQ(shown(yard.sacks), 5);
+        walk.snapshot("feed-loaded");
+        // The chickens run faster than the avatar walks: first lead the
+        // hungriest west until they have eaten the barrow empty (there they
+        // stay), then load again and make for the gate, as often as it takes.
+        const auto emptyOrGone = [&] { return yard.feedCount == 0 || driver.levelNumber() != 3; };
+        ASSERT_TRUE(walk.walkTo({44, 0, 101}, 0.6f, emptyOrGone));
+        for (int loads = 1; driver.levelNumber() == 3; ++loads) {
+            ASSERT_LE(loads, 6) << "the chickens ate every load";
+            if (yard.feedCount == 0) {
+                ASSERT_TRUE(walk.follow({pile}));
+                walk.frames();
+                walk.type('m');
+            }
+            for (const Vector3& p : {Vector3{125, 0, 40}, Vector3{100, 0, 2}}) {
+                ASSERT_TRUE(emptyOrGone() || walk.walkTo(p, 0.6f, emptyOrGone));
+            }
+        }
+        lap("chicken yard");
+
+        // Back in the settlement pushing the wheelbarrow with what is left;
+        // the thanks take the feed and mend the manger, which opens the east.
+        Level2& settlement = game.level2;
+        walk.frames();
+        EXPECT_GE(shown(settlement.sacks), 1);
+        EXPECT_EQ(shown(settlement.sacks), yard.feedCount);
+        EXPECT_FALSE(settlement.schubkarre.hidden);
+        const std::size_t broken = settlement.krippe.model.vertices.size();
+        ASSERT_TRUE(walk.follow({{100, 0, 185}, {130, 0, 160}, {165, 0, 97}}));
+        ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
+        thanks(settlement.hermitQuest);
+        EXPECT_FALSE(settlement.avatar.hasChild("schubkarre"));
+        EXPECT_NE(settlement.krippe.model.vertices.size(), broken);
+        ASSERT_TRUE(walk.follow({{185, 0, 100}}));
+        ASSERT_NO_FATAL_FAILURE(leaveFor({197, 0, 109}, 4));
+        lap("settlement, the feed");
+    }
+    if (start <= 4) {
+        // The officer wants a badge; a promise does not open his barrier.
+        Level4& bridge = game.level4;
+        ASSERT_TRUE(walk.follow({{30, 0, 100}, {60, 0, 120}, {90, 0, 120}, {125, 0, 90}, {139.5f, 0, 57}}));
+        walk.frames();
+        EXPECT_EQ(bridge.prompt, human);
+        acceptTask(bridge.officerQuest);
+        ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}}));
+        EXPECT_FALSE(walk.walkTo({155, 0, 58}));
+        EXPECT_LT(walk.avatar().position.x, 147.5f);
+        walk.snapshot("barrier-shut");
+        ASSERT_TRUE(walk.follow({{140, 0, 62}, {130, 0, 100}, {100, 0, 150}}));
+        ASSERT_NO_FATAL_FAILURE(leaveFor({87, 0, 195}, 5));
+        lap("bridge, to the snakes");
+    }
+    if (start <= 5) {
+        // The five baby snakes into the cage; the one in the corner first,
+        // from along the south wall, where there is room to get behind it.
+        Level5& pit = game.level5;
+        ASSERT_TRUE(walk.follow({{8, 0, 8}}));
+        for (Actor* snake : {&pit.mob3, &pit.mob5, &pit.mob1, &pit.mob2, &pit.mob4}) {
+            ASSERT_TRUE(herdIntoCage(*snake)) << snake->getName() << " at " << snake->position.x << ", "
+                                              << snake->position.z;
+        }
+        walk.frames();
+        EXPECT_FALSE(pit.mob6.hidden);
+        walk.snapshot("cage-shut");
+        // Their mother lies on the badge and attacks; whistling stuns her.
+        ASSERT_TRUE(walk.follow({{130, 0, 110}, {110, 0, 108}}));
+        walk.frames();
+        EXPECT_EQ(pit.mob6.animationIndex, 1);
+        EXPECT_EQ(pit.prompt, "Oh sie hat die Plakette vor sich liegen, irgendwie muss ich sie ablenken.");
+        walk.type('m');
+        EXPECT_EQ(pit.badgeCount, 0);
+        walk.click();
+        EXPECT_EQ(pit.mob6.animationIndex, 2);
+        EXPECT_EQ(pit.prompt, "Die Plakette! Da ist sie! (m = Plakette mitnehmen)");
+        walk.type('m');
+        EXPECT_EQ(pit.badgeCount, 1);
+        walk.click();
+        walk.frames();
+        EXPECT_EQ(pit.mob6.animationIndex, 1);
+        EXPECT_EQ(pit.prompt, "Das hab ich gut gemacht");
+        // Out by the south exit, where she lets go.
+        ASSERT_TRUE(walk.follow({{90, 0, 80}, {100, 0, 30}}));
+        EXPECT_EQ(pit.mob6.animationIndex, 0);
+        ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 4}, 4));
+        lap("snake pit");
+
+        // Back with the badge: the officer's thanks open the barrier. Round
+        // his north side, over the bridge and up the far bank to the inn.
+        ASSERT_TRUE(walk.follow({{100, 0, 150}, {130, 0, 100}, {139.5f, 0, 57}}));
+        thanks(game.level4.officerQuest);
+        walk.snapshot("barrier-open");
+        ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}, {155, 0, 58}, {188, 0, 58}}));
+        ASSERT_NO_FATAL_FAILURE(leaveFor({195, 0, 86}, 6));
+        lap("bridge, the badge");
+    }
+    Level6& inn = game.level6;
+    EXPECT_EQ(inn.prompt, "Leider nichts zum anschauen");
+    // Walking pace: one second of 'w' up the street covers 20 units.
+    ASSERT_TRUE(walk.face({104, 0, 60}));
+    const float z = walk.avatar().position.z;
+    walk.press('w');
+    walk.frames(fps - 1);
+    walk.release('w');
+    EXPECT_NEAR(walk.avatar().position.z - z, 20.0f, 0.01f);
+    // Up the street to the hooded hero. Saying yes to his task and closing
+    // the conversation ends the game; afterwards he has only his last words.
+    const char* atHero = "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)";
+    ASSERT_TRUE(walk.follow({{104, 0, 60}, {104, 0, 95}}));
+    ASSERT_TRUE(walk.walkTo({108, 0, 103}, 0.6f, [&] { return inn.prompt == atHero; }));
+    // Holding 'v' shows his description in yellow, right of the middle a
+    // third down the window.
+    walk.press('v');
+    driver.drawFrame();
+    const int described = yellowPixels();
+    walk.release('v');
+    driver.drawFrame();
+    EXPECT_GT(described, yellowPixels() + 20);
+    acceptTask(inn.heroQuest);
+    EXPECT_TRUE(inn.heroQuest.finished);
+    walk.type('e');
+    expectShows(inn.heroQuest, 7);
+    walk.type('q');
+    walk.snapshot("the-end");
+    testing::internal::CaptureStdout();
+    walk.type('l');
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
+    EXPECT_EQ(driver.levelNumber(), 6);
+    lap("inn");
+}
+
+} // namespace
