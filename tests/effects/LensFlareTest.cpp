@@ -1,144 +1,153 @@
 #include "effects/LensFlare.h"
+#include "model/TextureLoader.h"
 #include "scene/Matrix4.h"
+#include "support/FlatJpeg.h"
+#include "support/GlTestWindow.h"
+#include "support/ScratchDir.h"
 
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iostream>
-#include <sstream>
 
 namespace {
-
-float distance(const Vector3& a, const Vector3& b)
-{
-    return a.distanceTo(b.x, b.y, b.z);
-}
 
 // The point k of the way from a to b.
 Vector3 between(const Vector3& a, const Vector3& b, float k)
 {
-    return Vector3(a.x + k * (b.x - a.x), a.y + k * (b.y - a.y), a.z + k * (b.z - a.z));
+    return {a.x + k * (b.x - a.x), a.y + k * (b.y - a.y), a.z + k * (b.z - a.z)};
 }
 
-void expectNear(const Vector3& actual, const Vector3& expected, float tolerance)
+void expectNear(const Vector3& v, const Vector3& expected, float tolerance = 1e-3f)
 {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
+    EXPECT_NEAR(v.x, expected.x, tolerance);
+    EXPECT_NEAR(v.y, expected.y, tolerance);
+    EXPECT_NEAR(v.z, expected.z, tolerance);
 }
 
-// Collects what is written to standard output while it lives.
-class CapturedOutput {
-public:
-    CapturedOutput() : previous(std::cout.rdbuf(text.rdbuf())) {}
-    ~CapturedOutput() { std::cout.rdbuf(previous); }
-    std::string str() const { return text.str(); }
-
-private:
-    std::ostringstream text;
-    std::streambuf* previous;
-};
-
-} // namespace
-
-TEST(LensFlareTest, LightStraightAheadStringsTheGhostsAlongTheLineOfSight)
+TEST(LensFlareTest, ThreeSquaresSitOnTheLightAndThirteenOnTheWayToTheSwungAxisEnd)
 {
-    const Vector3 eye(1.0f, 2.0f, 3.0f);
-    const Vector3 light(1.0f, 2.0f, -97.0f);
-    const auto placement = LensFlare::place(eye, Vector3(1.0f, 2.0f, -7.0f), light);
+    // Straight ahead the axis end is the eye; the ghosts lie 91 to 99 % of the way there.
+    const Vector3 eye(1, 2, 3), light(1, 2, -97);
+    auto placement = LensFlare::place(eye, Vector3(1, 2, -7), light);
     ASSERT_TRUE(placement);
     EXPECT_FLOAT_EQ(placement->angle, 0.0f);
-
-    // Streaks, big_gloh and gloh sit on the light, drawn first in that order.
-    EXPECT_EQ(placement->elements[0].texture, 3);
-    EXPECT_EQ(placement->elements[1].texture, 1);
-    EXPECT_EQ(placement->elements[2].texture, 0);
     for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(placement->elements[i].texture, (std::array{3, 1, 0})[i]); // streaks, big_gloh, gloh
         expectNear(placement->elements[i].position, light, 1e-6f);
     }
-    EXPECT_FLOAT_EQ(placement->elements[0].halfSize, 10.0f);
-    EXPECT_FLOAT_EQ(placement->elements[2].halfSize, 2.0f);
+    expectNear(placement->elements[3].position, between(light, eye, 0.91f));
+    expectNear(placement->elements[14].position, between(light, eye, 0.99f));
 
-    // The other thirteen lie on the line from the light to the eye, which
-    // is the axis end here, 91 to 99 percent of the way.
-    const float whole = distance(light, eye);
-    for (int i = 3; i < 16; ++i) {
-        const Vector3& at = placement->elements[i].position;
-        EXPECT_FLOAT_EQ(at.x, eye.x) << i;
-        EXPECT_FLOAT_EQ(at.y, eye.y) << i;
-        const float fraction = distance(light, at) / whole;
-        EXPECT_GE(fraction, 0.91f - 1e-5f) << i;
-        EXPECT_LE(fraction, 0.99f + 1e-5f) << i;
-    }
-    EXPECT_NEAR(distance(light, placement->elements[3].position) / whole, 0.91f, 1e-5f);
-    EXPECT_NEAR(distance(light, placement->elements[14].position) / whole, 0.99f, 1e-5f);
-}
-
-TEST(LensFlareTest, RaisedLightToTheSideSwingsTheAxisEndAboutTheEye)
-{
-    // Light 5 above and 10 to the right of a level view: sin e = 1/3, so
-    // the base point is a sixth of the way to the target; the angle between
-    // view and light is acos(2/3), and the base point turns by twice that.
-    const Vector3 eye(0.0f, 0.0f, 0.0f);
-    const Vector3 target(0.0f, 0.0f, -10.0f);
-    const Vector3 light(10.0f, 5.0f, -10.0f);
-    const auto placement = LensFlare::place(eye, target, light);
-    ASSERT_TRUE(placement);
-
+    // Light 5 up and 10 right of a level view: sin e = 1/3, so the base point
+    // is a sixth of the way to the target, turned about the eye by twice the
+    // angle between view and light, acos(2/3).
+    const Vector3 target(0, 0, -10), side(10, 5, -10);
+    placement = LensFlare::place(Vector3(), target, side);
     const float angle = static_cast<float>(std::acos(2.0 / 3.0) * 180.0 / M_PI);
     EXPECT_NEAR(placement->angle, angle, 1e-3f);
-    const Vector3 base = between(eye, target, 1.0f / 6.0f);
-    const Vector3 axisEnd = Matrix4().rotateY(2.0f * angle).transformPoint(base);
+    const Vector3 axisEnd = Matrix4().rotateY(2 * angle).transformPoint(between(Vector3(), target, 1.0f / 6));
+    expectNear(placement->elements[15].position, between(side, axisEnd, 0.95f));
 
-    expectNear(placement->elements[0].position, light, 1e-5f);
-    expectNear(placement->elements[3].position, between(light, axisEnd, 0.91f), 1e-3f);
-    expectNear(placement->elements[14].position, between(light, axisEnd, 0.99f), 1e-3f);
-    expectNear(placement->elements[15].position, between(light, axisEnd, 0.95f), 1e-3f);
-}
+    const auto left = LensFlare::place(Vector3(), target, Vector3(-10, 5, -10)); // mirrored
+    EXPECT_NEAR(left->angle, -angle, 1e-3f);
+    EXPECT_NEAR(left->elements[15].position.x, -placement->elements[15].position.x, 1e-3f);
 
-TEST(LensFlareTest, MirroredLightMirrorsTheFlare)
-{
-    const Vector3 eye(0.0f, 1.0f, 0.0f);
-    const Vector3 target(0.0f, 0.0f, -20.0f);
-    const auto right = LensFlare::place(eye, target, Vector3(8.0f, 6.0f, -30.0f));
-    const auto left = LensFlare::place(eye, target, Vector3(-8.0f, 6.0f, -30.0f));
-    ASSERT_TRUE(right);
-    ASSERT_TRUE(left);
-    EXPECT_GT(right->angle, 0.0f);
-    EXPECT_NEAR(left->angle, -right->angle, 1e-3f);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(left->elements[i].position.x, -right->elements[i].position.x, 1e-3f) << i;
-        EXPECT_NEAR(left->elements[i].position.y, right->elements[i].position.y, 1e-3f) << i;
-        EXPECT_NEAR(left->elements[i].position.z, right->elements[i].position.z, 1e-3f) << i;
+    EXPECT_FLOAT_EQ(LensFlare::place(Vector3(), target, Vector3(0, 0, 10))->angle, -180.0f); // straight behind
+    const auto above = LensFlare::place(Vector3(), Vector3(0, 0, -1), Vector3(0, 1e6f, 0));
+    for (const FlareElement& e : above->elements) {
+        EXPECT_TRUE(std::isfinite(e.position.x + e.position.y + e.position.z)) << "light straight above";
     }
+    EXPECT_FALSE(LensFlare::place(eye, Vector3(3, 4, -5), eye)) << "eye on the light";
+    EXPECT_FALSE(LensFlare::place(eye, eye, light)) << "eye on the target";
 }
 
-TEST(LensFlareTest, LightStraightBehindCountsAsMinus180)
-{
-    const auto placement = LensFlare::place(Vector3(), Vector3(0.0f, 0.0f, -10.0f), Vector3(0.0f, 0.0f, 10.0f));
-    ASSERT_TRUE(placement);
-    EXPECT_FLOAT_EQ(placement->angle, -180.0f);
-}
+// A camera at the origin looking down -z as the game's, over dark grey, with
+// lighting on; the light as far away as a level's sun.
+class LensFlareGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlTestWindow::ensure();
+        glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glEnable(GL_LIGHTING);
+        glEnable(GL_DEPTH_TEST);
+    }
+    void TearDown() override { glDisable(GL_LIGHTING); }
 
-TEST(LensFlareTest, EyeOnTheLightOrOnTheTargetHasNoFlare)
-{
-    const Vector3 eye(3.0f, 4.0f, 5.0f);
-    EXPECT_FALSE(LensFlare::place(eye, Vector3(3.0f, 4.0f, -5.0f), eye));
-    EXPECT_FALSE(LensFlare::place(eye, eye, Vector3(3.0f, 40.0f, -50.0f)));
+    // Renders the flare and returns its trace.
+    std::string render(const Vector3& light)
+    {
+        testing::internal::CaptureStdout();
+        flare.render(Vector3(), target, light);
+        return testing::internal::GetCapturedStdout();
+    }
+    static std::array<int, 2> onScreen(const Vector3& p)
+    {
+        double model[16], projection[16], x = 0, y = 0, z = 0;
+        const GLint viewport[4] = {0, 0, 800, 600};
+        glGetDoublev(GL_MODELVIEW_MATRIX, model);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
+        return {static_cast<int>(x), static_cast<int>(y)};
+    }
 
-    CapturedOutput output;
+    const Vector3 target{0, 0, -10};
+    const Vector3 sun{180, 96, -600}; // up and to the right
     LensFlare flare;
-    flare.render(eye, eye, Vector3(3.0f, 40.0f, -50.0f));
-    EXPECT_EQ(output.str(), "");
+};
+
+TEST_F(LensFlareGlTest, TheFlareBrightensThePictureAtTheLightThroughSceneryAndTracesItsAngle)
+{
+    glDisable(GL_LIGHTING);
+    glColor3f(0, 0, 0.5f);
+    glBegin(GL_QUADS); // a wall in front of a light straight ahead
+    glVertex3f(-5, -5, -20);
+    glVertex3f(5, -5, -20);
+    glVertex3f(5, 5, -20);
+    glVertex3f(-5, 5, -20);
+    glEnd();
+    glEnable(GL_LIGHTING);
+    const auto [x, y] = onScreen(sun);
+    const auto grey = GlTestWindow::pixel(x, y);
+    const auto wall = GlTestWindow::pixel(400, 300);
+    render(sun);
+    EXPECT_GT(GlTestWindow::pixel(x, y)[0], grey[0] + 60);
+    EXPECT_EQ(render(Vector3(0, 0, -600)) + render(Vector3(0, 0, 10)), "1: 0\n2: 0\n1: -180\n2: -6.28319\n");
+    EXPECT_GT(GlTestWindow::pixel(400, 300)[0], wall[0] + 60) << "the wall does not hide the flare";
+    EXPECT_EQ(GlTestWindow::pixel(5, 5), grey) << "nothing far from the flare";
 }
 
-TEST(LensFlareTest, LightStraightAboveStillPlacesTheFlare)
+TEST_F(LensFlareGlTest, ItsImagesAreBoundByTheirFixedIndexAndShapeIt)
 {
-    const auto placement = LensFlare::place(Vector3(), Vector3(0.0f, 0.0f, -1.0f), Vector3(0.0f, 1e6f, 0.0f));
-    ASSERT_TRUE(placement);
-    for (const FlareElement& element : placement->elements) {
-        EXPECT_TRUE(std::isfinite(element.position.x));
-        EXPECT_TRUE(std::isfinite(element.position.y));
-        EXPECT_TRUE(std::isfinite(element.position.z));
+    ScratchDir dir; // streaks white, the other images black
+    for (const char* file : {"gloh.jpg", "big_gloh.jpg", "halo.jpg", "streaks.jpg"}) {
+        const unsigned char level = std::string(file) == "streaks.jpg" ? 255 : 0;
+        ASSERT_TRUE(writeFlatJpeg(dir.path() / "data/texture" / file, level, level, level));
     }
+    flare.loadTextures();
+    const float white[4] = {1, 1, 1, 1};
+    const char* names[] = {"./texture/gloh.jpg", "./texture/big_gloh.jpg", "./texture/halo.jpg", "./texture/streaks.jpg"};
+    for (int index = 0; index < 5; ++index) { // past the loaded images: untextured
+        flare.drawElement(index, Vector3(0, 0, -600), 1, white, Vector3(0, 0, 1));
+        GLint bound = -1;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        EXPECT_EQ(static_cast<unsigned int>(bound), index < 4 ? loadTexture(names[index], 0, false) : 0u) << index;
+    }
+    glClear(GL_COLOR_BUFFER_BIT);
+    const auto [x, y] = onScreen(sun);
+    const auto [gx, gy] = onScreen(LensFlare::place(Vector3(), target, sun)->elements[10].position);
+    ASSERT_GT(std::abs(x - gx), 15) << "a large gloh ghost beside the streaks";
+    const auto ghost = GlTestWindow::pixel(gx, gy);
+    render(sun);
+    EXPECT_GT(GlTestWindow::pixel(x, y)[0], 51 + 60);
+    EXPECT_EQ(GlTestWindow::pixel(gx, gy), ghost) << "black images add nothing";
 }
+
+} // namespace

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,7 @@ struct Ms3dBuilder {
     };
     struct Group {
         std::vector<std::uint16_t> triangles;
-        std::uint8_t material = 0xFF; // -1: none
+        std::uint8_t material = 0xFF; // none
     };
     struct Material {
         float ambient[4] = {0.2f, 0.2f, 0.2f, 1};
@@ -40,7 +42,7 @@ struct Ms3dBuilder {
     std::vector<Material> materials;
     std::string trailer = "joints and comments follow here";
 
-    // One textured triangle: three vertices, one group, one material.
+    // One triangle in one group with one material.
     static Ms3dBuilder triangle(const std::string& texture = "")
     {
         Ms3dBuilder b;
@@ -52,73 +54,90 @@ struct Ms3dBuilder {
         return b;
     }
 
+    // A flat square of half size `half` at height y, facing up; material < 0
+    // leaves it without one, else it has a white one with `texture`.
+    static Ms3dBuilder square(float half, float y = 0, int material = -1, const std::string& texture = "")
+    {
+        Ms3dBuilder b;
+        b.vertices = {{-half, y, -half, 0}, {half, y, -half, 0}, {half, y, half, 0}, {-half, y, half, 0}};
+        b.triangles.resize(2);
+        for (Triangle& t : b.triangles) {
+            for (auto& n : t.normals) {
+                n[0] = 0, n[1] = 1, n[2] = 0;
+            }
+        }
+        b.triangles[1].vertices[1] = 2;
+        b.triangles[1].vertices[2] = 3;
+        b.groups = {{{0, 1}, static_cast<std::uint8_t>(material < 0 ? 0xFF : material)}};
+        if (material >= 0) {
+            b.materials.resize(1);
+            b.materials[0].texture = texture;
+            std::fill_n(b.materials[0].ambient, 4, 1.0f);
+            std::fill_n(b.materials[0].diffuse, 4, 1.0f);
+        }
+        return b;
+    }
+
+    // What a bounding-box file holds: the corners from (x0, 0, z0) to (x1, 2, z1).
+    static Ms3dBuilder box(float x0, float z0, float x1, float z1)
+    {
+        Ms3dBuilder b;
+        for (int i = 0; i < 8; ++i) {
+            b.vertices.push_back({i & 1 ? x1 : x0, i & 2 ? 2.0f : 0.0f, i & 4 ? z1 : z0, -1});
+        }
+        return b;
+    }
+
     std::string bytes() const
     {
-        std::string out = id;
-        u32(out, static_cast<std::uint32_t>(version));
-        u16(out, vertices.size());
+        std::string out = id + le(static_cast<std::uint32_t>(version), 4) + le(vertices.size(), 2);
         for (const Vertex& v : vertices) {
-            out += '\x7f'; // flags
-            f32(out, {v.x, v.y, v.z});
-            out += static_cast<char>(v.boneId);
-            out += '\x7f'; // reference count
+            out += '\x7f' + floats({v.x, v.y, v.z}) + static_cast<char>(v.boneId) + '\x7f'; // flags, reference count
         }
-        u16(out, triangles.size());
+        out += le(triangles.size(), 2);
         for (const Triangle& t : triangles) {
-            u16(out, 0x7f7f); // flags
-            for (std::uint16_t index : t.vertices) {
-                u16(out, index);
+            out += le(0x7f7f, 2) + le(t.vertices[0], 2) + le(t.vertices[1], 2) + le(t.vertices[2], 2);
+            for (const auto& n : t.normals) {
+                out += floats({n[0], n[1], n[2]});
             }
-            for (const auto& normal : t.normals) {
-                f32(out, {normal[0], normal[1], normal[2]});
-            }
-            f32(out, {t.s[0], t.s[1], t.s[2]});
-            f32(out, {t.t[0], t.t[1], t.t[2]});
-            out += "\x7f\x7f"; // smoothing group, group index
+            out += floats({t.s[0], t.s[1], t.s[2]}) + floats({t.t[0], t.t[1], t.t[2]}) + "\x7f\x7f"; // smoothing, group
         }
-        u16(out, groups.size());
+        out += le(groups.size(), 2);
         for (const Group& g : groups) {
-            out += '\x7f';
-            out += std::string(32, 'g');
-            u16(out, g.triangles.size());
+            out += '\x7f' + std::string(32, 'g') + le(g.triangles.size(), 2);
             for (std::uint16_t index : g.triangles) {
-                u16(out, index);
+                out += le(index, 2);
             }
             out += static_cast<char>(g.material);
         }
-        u16(out, materials.size());
+        out += le(materials.size(), 2);
         for (const Material& m : materials) {
             out += std::string(32, 'm');
-            f32(out, {m.ambient[0], m.ambient[1], m.ambient[2], m.ambient[3]});
-            f32(out, {m.diffuse[0], m.diffuse[1], m.diffuse[2], m.diffuse[3]});
-            f32(out, {m.specular[0], m.specular[1], m.specular[2], m.specular[3]});
-            f32(out, {m.emissive[0], m.emissive[1], m.emissive[2], m.emissive[3]});
-            f32(out, {m.shininess, 0.5f}); // shininess, transparency
-            out += '\x7f';                 // mode
+            for (const float* colour : {m.ambient, m.diffuse, m.specular, m.emissive}) {
+                out += floats({colour[0], colour[1], colour[2], colour[3]});
+            }
             std::string name = m.texture.substr(0, 128);
             name.resize(128, '\0');
-            out += name;
-            out += std::string(128, 'a'); // alpha map name, unterminated
+            out += floats({m.shininess, 0.5f}) + '\x7f' + name + std::string(128, 'a'); // transparency, mode, alpha map
         }
         return out + trailer;
     }
 
 private:
-    static void u16(std::string& out, std::size_t value)
+    static std::string le(std::uint64_t value, int bytes)
     {
-        out += static_cast<char>(value & 0xff);
-        out += static_cast<char>((value >> 8) & 0xff);
-    }
-    static void u32(std::string& out, std::uint32_t value)
-    {
-        for (int shift = 0; shift < 32; shift += 8) {
-            out += static_cast<char>((value >> shift) & 0xff);
+        std::string out;
+        for (int i = 0; i < bytes; ++i) {
+            out += static_cast<char>(value >> 8 * i & 0xff);
         }
+        return out;
     }
-    static void f32(std::string& out, std::initializer_list<float> values)
+    static std::string floats(std::initializer_list<float> values)
     {
+        std::string out;
         for (float value : values) {
-            u32(out, std::bit_cast<std::uint32_t>(value));
+            out += le(std::bit_cast<std::uint32_t>(value), 4);
         }
+        return out;
     }
 };

@@ -1,0 +1,89 @@
+#include "app/Random.h"
+#include "effects/ParticleSheet.h"
+#include "effects/ParticleSpray.h"
+#include "support/GlTestWindow.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+void lookAt(double eyeY, double eyeZ, double upZ)
+{
+    GlTestWindow::ensure();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
+    gluLookAt(0, eyeY, eyeZ, 0, 0, 0, 0, 1 - upZ, upZ);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesStaysOut)
+{
+    lookAt(100, 0, -1); // straight down on the origin
+    resetRandom();
+    const auto sheet = std::make_unique<ParticleSheet>(); // 1000 particles: not on the stack
+    const auto still = std::find_if(sheet->particles.begin(), sheet->particles.end(),
+                                    [](const Particle& p) { return p.fadeRate == 0.0f; });
+    ASSERT_NE(still, sheet->particles.end()) << "the fixed sequence holds a zero fade rate";
+    float low = 1e9f, high = -1e9f;
+    for (int frame = 0; frame < 30; ++frame) {
+        for (Particle& p : sheet->particles) {
+            if (&p != &*still) { // all but one are reborn
+                p.life = 0, p.fadeRate = 0.5f;
+            }
+        }
+        sheet->drawParticles();
+        for (const Particle& p : sheet->particles) {
+            low = std::min({low, p.offset.x, p.offset.y});
+            high = std::max({high, p.offset.x, p.offset.y});
+            ASSERT_EQ(p.offset.z, 0.0f);
+            ASSERT_TRUE(&p == &*still || (p.fadeRate >= 0.003f && p.fadeRate <= 0.1021f)) << p.fadeRate;
+        }
+    }
+    EXPECT_EQ(low, -32.0f);
+    EXPECT_EQ(high, 487.0f);
+    EXPECT_EQ(still->life, 0.0f);
+    EXPECT_NEAR(still->offset.x, 30 * -260.0f / 2000.0f, 1e-3f);
+}
+
+TEST(ParticleTest, TheSprayRisesAndFacesAViewerEvenOneStandingAtItsAnchor)
+{
+    lookAt(0, 40, 0);
+    resetRandom();
+    auto spray = std::make_unique<ParticleSpray>();
+    for (int frame = 0; frame < 70; ++frame) {
+        spray->drawParticles();
+    }
+    const std::vector<Particle> before(spray->particles.begin(), spray->particles.end());
+    spray->drawParticles();
+    int rising = 0;
+    for (int i = 0; i < particleCount; ++i) {
+        const Particle& now = spray->particles[i];
+        // After 60 frames of 0.981 every living velocity exceeds the largest start, 29.
+        if (now.life < before[i].life && before[i].velocity.y > 29.0f) {
+            rising += now.offset.y > before[i].offset.y ? 1 : -1000;
+        }
+    }
+    EXPECT_GT(rising, 100);
+
+    for (const Vector3 viewer : {Vector3(0, 0, 40), Vector3(0, 0, 0)}) {
+        spray = std::make_unique<ParticleSpray>();
+        spray->particleSize = 8.0f;
+        spray->viewer = viewer;
+        spray->drawParticles(); // every particle is reborn at the anchor
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_DEPTH_TEST);
+        spray->drawParticles();
+        EXPECT_EQ(GlTestWindow::pixel(400, 300)[1], 255) << viewer.z;
+        EXPECT_EQ(GlTestWindow::pixel(5, 5)[1], 0);
+    }
+    glDisable(GL_LIGHTING);
+}
+
+} // namespace
