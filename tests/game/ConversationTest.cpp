@@ -157,35 +157,4 @@ TEST_F(TextOnScreenTest, TheBoxPrintsLinesThenRepliesFromAQuarterAcrossTwentyPix
     EXPECT_TRUE(rowInk(380));
 }
 
-TEST_F(TextOnScreenTest, PrintPutsTheBaselineAtItsRowAndLeavesTheSceneStateAsFound)
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glTranslatef(3, 0, 0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 4, 0);
-    glDisable(GL_DEPTH_TEST);
-    TextStyle style;
-    style.print(style.font, "MMMM", 100, 30);
-
-    GLfloat raster[4];
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    EXPECT_EQ(raster[1], 570.0f);
-    const auto yellow = [](const auto& p) { return p[0] > 100 && p[1] > 100 && p[2] < 30; };
-    EXPECT_GT(GlTestWindow::count(90, 200, 17, 31, yellow), 20);
-    EXPECT_EQ(GlTestWindow::count(90, 200, 0, 17, yellow) + GlTestWindow::count(90, 200, 31, 600, yellow), 0);
-
-    GLfloat m[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, m);
-    EXPECT_EQ(m[12], 3.0f);
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    EXPECT_EQ(m[13], 4.0f);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING));
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    style.print(style.font, "Gr\xfc\xdf", 10, 50); // bytes above 127 and no text are harmless
-    style.print(style.font, nullptr, 10, 50);
-}
-
 } // namespace

@@ -1,9 +1,6 @@
 // The game manager in the real game: level switches, side trips, the
 // function keys, culling, the frame rate and the texts it writes.
-#include "app/AppState.h"
-#include "app/Options.h"
 #include "app/Sound.h"
-#include "app/VideoPlayer.h"
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
@@ -74,7 +71,11 @@ TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
 
 TEST_F(GameManagerTest, FunctionKeysSwitchTheirSettingAndSayWhatTheyDid)
 {
-    const auto allLevels = [this](const std::function<bool(Level&)>& test) {
+    const auto press = [this](int key, const char* message) {
+        driver.specialKey(key);
+        EXPECT_TRUE(message == nullptr || driver.message() == message) << key << ": " << driver.message();
+    };
+    const auto everyLevel = [this](const std::function<bool(Level&)>& test) {
         for (int n = 1; n <= 6; ++n) {
             if (!test(*game.levelByNumber(n))) {
                 return false;
@@ -82,71 +83,45 @@ TEST_F(GameManagerTest, FunctionKeysSwitchTheirSettingAndSayWhatTheyDid)
         }
         return true;
     };
-    const auto displayLists = [&](Level& level) {
-        bool all = true;
-        for (ModelNode* tree : level.trees) {
-            all = all && tree->useDisplayList && tree->displayListBase == game.displayListIds[0];
-        }
-        for (ModelNode* forest : level.forests) {
-            all = all && forest->useDisplayList && forest->displayListBase == game.displayListIds[2];
-        }
-        return all && !level.hill.useDisplayList;
-    };
-    const struct {
-        int key;
-        const char *first, *second; // nullptr: the message is not the key's own
-        std::function<bool()> state;
-        bool afterFirst, afterSecond;
-    } keys[] = {
-        {GLUT_KEY_F1, "H I L F E", "H I L F E",
-         [] { return soundStatus().lastPath == "data/sound/hilfe.wav" && soundStatus().lastMode == SoundMode::Once; },
-         true, true},
-        {GLUT_KEY_F2, nullptr, nullptr, [this] { return game.showFps; }, true, false},
-        {GLUT_KEY_F3, nullptr, nullptr,
-         [] {
-             GLint mode[2] = {};
-             glGetIntegerv(GL_POLYGON_MODE, mode);
-             return mode[0] == GL_LINE;
-         },
-         true, false},
-        {GLUT_KEY_F4, "Texturqualitaet nieder", "Texturqualitaet hoch",
-         [&] { return allLevels([](Level& l) { return !l.sky.highQualityTextures && !l.ground.highQualityTextures; }); },
-         true, false},
-        {GLUT_KEY_F5, "Mip Mapping ein", "Mip Mapping aus",
-         [this] { return game.level1.sky.textureFlag && game.level1.ground.textureFlag && !game.level2.sky.textureFlag; },
-         true, false},
-        {GLUT_KEY_F6, "Sie befinden sich im Immediate Mode", "Sie befinden sich im Immediate Mode", [] { return true; },
-         true, true},
-        {GLUT_KEY_F7, "Display Lists ein", "Display Lists aus", [&] { return allLevels(displayLists); }, true, false},
-        {GLUT_KEY_F8, "View frustum culling aus", "View frustum culling ein", [this] { return !game.frustumCulling; },
-         true, false},
-    };
+    const unsigned int grass = game.level1.ground.model.materials.at(0).texture;
     driver.controls().inputMode = 'g'; // in a conversation too
-    for (const auto& k : keys) {
-        SCOPED_TRACE(k.key);
-        driver.specialKey(k.key);
-        EXPECT_EQ(k.state(), k.afterFirst);
-        if (k.first != nullptr) {
-            EXPECT_EQ(driver.message(), k.first);
-        }
-        driver.specialKey(k.key);
-        EXPECT_EQ(k.state(), k.afterSecond);
-        if (k.second != nullptr) {
-            EXPECT_EQ(driver.message(), k.second);
-        }
+    press(GLUT_KEY_F1, "H I L F E");
+    EXPECT_EQ(soundStatus().lastPath, "data/sound/hilfe.wav");
+    press(GLUT_KEY_F6, "Sie befinden sich im Immediate Mode");
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        press(GLUT_KEY_F2, nullptr);
+        EXPECT_EQ(game.showFps, on);
+        press(GLUT_KEY_F3, nullptr);
+        GLint mode[2] = {};
+        glGetIntegerv(GL_POLYGON_MODE, mode);
+        EXPECT_EQ(mode[0], on ? GL_LINE : GL_FILL);
+        press(GLUT_KEY_F4, on ? "Texturqualitaet nieder" : "Texturqualitaet hoch");
+        EXPECT_EQ(everyLevel([](Level& l) { return !l.sky.highQualityTextures && !l.ground.highQualityTextures; }), on);
+        const unsigned int texture = game.level1.ground.model.materials[0].texture;
+        EXPECT_TRUE(texture != 0 && (texture == grass) != on) << "the low variant, then the grass again";
+        press(GLUT_KEY_F5, on ? "Mip Mapping ein" : "Mip Mapping aus");
+        EXPECT_EQ(game.level1.sky.textureFlag && game.level1.ground.textureFlag, on);
+        EXPECT_FALSE(game.level2.ground.textureFlag) << "only the village";
+        GLint filter = 0;
+        glBindTexture(GL_TEXTURE_2D, game.level1.ground.model.materials[0].texture);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter == GL_LINEAR_MIPMAP_LINEAR, on);
+        press(GLUT_KEY_F7, on ? "Display Lists ein" : "Display Lists aus");
+        EXPECT_EQ(everyLevel([&](Level& level) {
+                      bool all = !level.hill.useDisplayList;
+                      for (ModelNode* tree : level.trees) {
+                          all = all && tree->useDisplayList && tree->displayListBase == game.displayListIds[0];
+                      }
+                      for (ModelNode* forest : level.forests) {
+                          all = all && forest->useDisplayList && forest->displayListBase == game.displayListIds[2];
+                      }
+                      return all;
+                  }),
+                  on);
+        press(GLUT_KEY_F8, on ? "View frustum culling aus" : "View frustum culling ein");
+        EXPECT_EQ(game.frustumCulling, !on);
     }
-}
-
-TEST_F(GameManagerTest, AMessageShowsForTwoSecondsAfterTheLastSpecialKey)
-{
-    driver.clock().setTime(1000);
-    driver.specialKey(GLUT_KEY_F8);
-    driver.clock().setTime(2500);
-    driver.specialKey(GLUT_KEY_HOME); // changes nothing, but re-arms the message
-    driver.frameAt(4499);
-    EXPECT_EQ(driver.message(), "View frustum culling aus");
-    driver.frameAt(4500);
-    EXPECT_EQ(driver.message(), "");
 }
 
 TEST_F(GameManagerTest, CullingHidesObstaclesOutOfViewUntilSwitchedOff)
@@ -175,7 +150,7 @@ TEST_F(GameManagerTest, FrameRateIsEightyUntilMoreThanFiftyMsHavePassed)
     EXPECT_FLOAT_EQ(game.level1.avatar.frameRate, 50.0f);
 }
 
-TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRows)
+TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRowsTheMessageForTwoSeconds)
 {
     const auto dark = [](const auto& p) { return p[0] + p[1] + p[2] < 60; };
     driver.frames(3); // the lights are placed while the first frame is drawn
@@ -183,31 +158,18 @@ TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRows)
     EXPECT_FALSE(driver.prompt().empty());
     EXPECT_GT(GlTestWindow::count(10, 200, 10, 32, dark), 80);
     const int messageRow = GlTestWindow::count(10, 300, 90, 112, dark);
-
     driver.clock().setTime(5000);
     driver.specialKey(GLUT_KEY_F6);
     driver.clock().setTime(6000);
+    driver.specialKey(GLUT_KEY_HOME); // no message of its own, but it re-arms the last one
     driver.drawFrame();
     EXPECT_GT(GlTestWindow::count(10, 300, 90, 112, dark), messageRow + 80);
-    driver.clock().setTime(7000);
+    driver.frameAt(7999);
+    EXPECT_EQ(driver.message(), "Sie befinden sich im Immediate Mode");
+    driver.frameAt(8000);
+    EXPECT_EQ(driver.message(), "");
     driver.drawFrame();
     EXPECT_LE(GlTestWindow::count(10, 300, 90, 112, dark), messageRow + 10);
-}
-
-TEST_F(GameManagerTest, FinishingTheHeroQuestStartsTheOutroOnlyWhenWanted)
-{
-    options.playOutro = true;
-    driver.frames(1);
-    EXPECT_FALSE(appState.outroStarted) << "the last quest is not finished";
-    options.playOutro = false;
-    game.level6.heroQuest.finished = true;
-    driver.frames(2);
-    EXPECT_FALSE(appState.outroStarted);
-    options.playOutro = true;
-    driver.frames(1);
-    EXPECT_TRUE(appState.outroStarted && appState.outroPlaying);
-    closeVideo();
-    appState.outroPlaying = false;
 }
 
 } // namespace
