@@ -6,6 +6,7 @@
 #include "app/Host.h"
 #include "app/InputCallbacks.h"
 #include "app/Options.h"
+#include "app/VideoPlayer.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
 
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -51,19 +53,12 @@ protected:
         glGetFloatv(GL_PROJECTION_MATRIX, m.data());
         return m;
     }
-    // Whether the projection keeps a point 200 ahead of the level camera,
-    // twice as far as the video's far plane.
-    static bool seesFarAhead()
+    // Whether the projection is the current level camera's, far beyond the video's.
+    static bool showsTheGame()
     {
-        const Camera& camera = *controlNode.camera;
-        Vector3 view = camera.getViewDirection();
-        view.normalize();
-        const std::array<float, 16> m = projection();
-        const float p[3] = {camera.position.x + 200 * view.x, camera.position.y + 200 * view.y,
-                            camera.position.z + 200 * view.z};
-        const float z = m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14];
-        const float w = m[3] * p[0] + m[7] * p[1] + m[11] * p[2] + m[15];
-        return w > 0 && z >= -w && z <= w;
+        const std::array<float, 16> shown = projection();
+        controlNode.applyCamera();
+        return controlNode.camera != nullptr && projection() == shown;
     }
 
     ManualHost host;
@@ -90,7 +85,7 @@ TEST_F(ShellTest, AVideoIsShownAtTheStoredAspectAndTheGameThroughItsCamera)
     EXPECT_EQ(std::count(controlNode.getChildren().begin(), controlNode.getChildren().end(), &gameManager), 1);
     EXPECT_TRUE(gameManager.root.hasChild("Steuerung"));
     EXPECT_EQ(controlNode.inputMode, 'a');
-    EXPECT_TRUE(seesFarAhead());
+    EXPECT_TRUE(showsTheGame());
 }
 
 TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndReleasingWEndsAPlayingOne)
@@ -110,8 +105,7 @@ TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndReleasingWEndsAPlayingOne)
         recorder.commands.clear();
         onKeyUp('w', 0, 0);
         EXPECT_FALSE(options.playIntro || appState.introPlaying);
-        ASSERT_NE(controlNode.camera, nullptr);
-        EXPECT_TRUE(seesFarAhead());
+        EXPECT_TRUE(showsTheGame());
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
         EXPECT_EQ(viewport[2], fullscreen ? 320 : 800) << "game mode keeps its screen";
@@ -125,7 +119,8 @@ TEST_F(ShellTest, DuringAVideoOnlyTheReleaseOfLowerCaseWActs)
     startIntroOrGame();
     appState.introPlaying = options.playIntro = true;
     const int frames = gameManager.frameCount;
-    onKeyDown(27, 0, 0); // not even Escape
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT((onKeyDown(27, 0, 0), std::exit(3)), ::testing::ExitedWithCode(3), "") << "not even Escape";
     onKeyDown('e', 0, 0);
     onKeyUp('W', 0, 0);
     onSpecialKey(GLUT_KEY_F1, 0, 0);
@@ -162,22 +157,27 @@ TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
     EXPECT_GT(std::max({centre[0], centre[1], centre[2]}), 60) << "the game frame is black";
 }
 
-TEST_F(ShellTest, TheOutroWaitsForTheLastQuestAndTheOptionAndEndsTheProgram)
+TEST_F(ShellTest, TheOutroStartsOnceWhenTheLastQuestIsDoneAndWantedAndEndsTheProgram)
 {
-    options.playOutro = true;
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    options.playOutro = true; // no outro here: the program ends as after the outro
+    EXPECT_EXIT(startOutroIfDue(true), ::testing::ExitedWithCode(0), "");
+    dir.write("data/video/outro.avi", "");
+    std::filesystem::copy_file(KORVEL_RUN_DIR "/data/video/outro.avi", "data/video/outro.avi",
+                               std::filesystem::copy_options::overwrite_existing);
     startOutroIfDue(false);
     options.playOutro = false;
     startOutroIfDue(true);
     EXPECT_FALSE(appState.outroStarted);
-    options.playOutro = appState.outroStarted = true;
+    options.playOutro = true;
     startOutroIfDue(true);
-    EXPECT_FALSE(appState.outroPlaying);
-
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    appState.outroStarted = false; // no outro file here: ends as the finished outro would
-    EXPECT_EXIT(startOutroIfDue(true), ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(appState.outroStarted && appState.outroPlaying);
+    appState.outroPlaying = false;
+    startOutroIfDue(true);
+    EXPECT_FALSE(appState.outroPlaying) << "only once";
     appState.outroPlaying = true;
     EXPECT_EXIT(onKeyUp('w', 0, 0), ::testing::ExitedWithCode(0), "");
+    closeVideo();
 }
 
 } // namespace

@@ -68,30 +68,19 @@ std::string bytesOf(const std::string& file)
     return all.str();
 }
 
-TEST(VideoSourceTest, FramesAreTimedByTheEndOverTheCountAndDecodedOnceGoingForward)
+TEST(VideoSourceTest, AFrameLastsTheEndTimeOverTheFrameCountAndIsDecodedOnceGoingForward)
 {
     ScratchDir dir;
-    using Timing = std::array<int, 3>; // frames, per second, ms per frame
-    for (const auto& [frames, fps, ms] : {Timing{100, 25, 40}, Timing{10, 30, 33}, Timing{7, 12, 83}}) {
+    for (const auto& [frames, fps, ms] : {std::array{10, 30, 33}, std::array{7, 12, 83}}) { // 333 and 583 ms
         ASSERT_TRUE(writeIndexed("timed.avi", frames, fps));
         VideoSource source;
         ASSERT_EQ(source.open("timed.avi"), VideoSource::OpenResult::Opened);
-        EXPECT_EQ(source.frameCount(), frames);
         EXPECT_EQ(source.msPerFrame(), ms) << frames << " at " << fps;
+        for (int i : {0, 1, 2, 2, 0}) { // the same frame again, then back to the start
+            ASSERT_EQ(indexOf(source.frame(i) + (128 * 256 + 128) * 3), i);
+        }
+        EXPECT_EQ(source.framesDecoded(), 3 + 1);
     }
-    VideoSource source;
-    ASSERT_EQ(source.open("timed.avi"), VideoSource::OpenResult::Opened);
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 6, 0, 3}) { // the same frame again, then back to the start
-        const unsigned char* image = source.frame(i);
-        ASSERT_NE(image, nullptr) << i;
-        EXPECT_EQ(indexOf(image + (128 * 256 + 128) * 3), i);
-    }
-    EXPECT_EQ(source.framesDecoded(), 7 + 1 + 3);
-
-    VideoWriter writer;
-    EXPECT_FALSE(writer.open("odd.avi", 321, 240, 25));
-    EXPECT_FALSE(writer.open("still.avi", 320, 240, 0));
-    EXPECT_FALSE(writer.open("no/such/folder/x.avi", 320, 240, 25));
 }
 
 // The window as the game sets it up while a video runs: 45 degrees, 4:3.
