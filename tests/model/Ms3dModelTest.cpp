@@ -1,10 +1,7 @@
 #include "model/Model.h"
-#include "support/BmpFile.h"
-#include "support/GlTestWindow.h"
 #include "support/Ms3dBuilder.h"
 #include "support/ScratchDir.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,31 +97,6 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedAndTheModelKept)
     EXPECT_TRUE(load(lastOfEach.bytes()));
     EXPECT_TRUE(load(Ms3dBuilder{}.bytes())) << "an empty model is a model";
     EXPECT_EQ(model.numVertices + model.numMeshes + model.numMaterials, 0);
-}
-
-// Each material gets its texture, found below data/ whichever separator the
-// modelling tool wrote after the dot; a reload asks the texture cache again.
-TEST_F(Ms3dModelTest, MaterialTexturesAreLoadedFromData)
-{
-    GlTestWindow::ensure();
-    dir.write("data/model-grass.bmp", bmp::solid(2, 2, {0, 255, 0}));
-    dir.write("data/model-roof.bmp", bmp::solid(2, 2, {255, 0, 0}));
-    Ms3dBuilder file = quad();
-    file.materials[0].texture = ".\\model-grass.bmp";
-    file.materials[1].texture = "./model-roof.bmp";
-    file.materials.resize(4);
-    file.materials[3].texture = "./model-missing.bmp";
-    ASSERT_TRUE(load(file.bytes()));
-    const unsigned int grass = model.materials[0].texture;
-    EXPECT_TRUE(glIsTexture(grass));
-    EXPECT_NE(model.materials[1].texture, 0u);
-    EXPECT_NE(model.materials[1].texture, grass);
-    EXPECT_EQ(model.materials[2].texture + model.materials[3].texture, 0u);
-
-    model.materials[1].textureFilename.clear();
-    model.reloadTextures();
-    EXPECT_EQ(model.materials[0].texture, grass);
-    EXPECT_EQ(model.materials[1].texture, 0u);
 }
 
 } // namespace
