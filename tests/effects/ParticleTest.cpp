@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
@@ -30,7 +31,7 @@ TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesS
     const auto still = std::find_if(sheet->particles.begin(), sheet->particles.end(),
                                     [](const Particle& p) { return p.fadeRate == 0.0f; });
     ASSERT_NE(still, sheet->particles.end()) << "the fixed sequence holds a zero fade rate";
-    float low = 1e9f, high = -1e9f;
+    std::array<float, 4> range{1e9f, -1e9f, 1e9f, -1e9f}; // x from, to; y from, to
     for (int frame = 0; frame < 30; ++frame) {
         for (Particle& p : sheet->particles) {
             if (&p != &*still) { // all but one are reborn
@@ -39,23 +40,22 @@ TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesS
         }
         sheet->drawParticles();
         for (const Particle& p : sheet->particles) {
-            low = std::min({low, p.offset.x, p.offset.y});
-            high = std::max({high, p.offset.x, p.offset.y});
+            range = {std::min(range[0], p.offset.x), std::max(range[1], p.offset.x), std::min(range[2], p.offset.y),
+                     std::max(range[3], p.offset.y)};
             ASSERT_EQ(p.offset.z, 0.0f);
             ASSERT_TRUE(&p == &*still || (p.fadeRate >= 0.003f && p.fadeRate <= 0.1021f)) << p.fadeRate;
         }
     }
-    EXPECT_EQ(low, -32.0f);
-    EXPECT_EQ(high, 487.0f);
+    EXPECT_EQ(range, (std::array{-32.0f, 487.0f, -32.0f, 487.0f}));
     EXPECT_EQ(still->life, 0.0f);
     EXPECT_NEAR(still->offset.x, 30 * -260.0f / 2000.0f, 1e-3f);
 }
 
-TEST(ParticleTest, TheSprayRisesAndFacesAViewerEvenOneStandingAtItsAnchor)
+TEST(ParticleTest, TheSprayRisesFasterAndFaster)
 {
     lookAt(0, 40, 0);
     resetRandom();
-    auto spray = std::make_unique<ParticleSpray>();
+    const auto spray = std::make_unique<ParticleSpray>();
     for (int frame = 0; frame < 70; ++frame) {
         spray->drawParticles();
     }
@@ -70,20 +70,6 @@ TEST(ParticleTest, TheSprayRisesAndFacesAViewerEvenOneStandingAtItsAnchor)
         }
     }
     EXPECT_GT(rising, 100);
-
-    for (const Vector3 viewer : {Vector3(0, 0, 40), Vector3(0, 0, 0)}) {
-        spray = std::make_unique<ParticleSpray>();
-        spray->particleSize = 8.0f;
-        spray->viewer = viewer;
-        spray->drawParticles(); // every particle is reborn at the anchor
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glDisable(GL_DEPTH_TEST);
-        spray->drawParticles();
-        EXPECT_EQ(GlTestWindow::pixel(400, 300)[1], 255) << viewer.z;
-        EXPECT_EQ(GlTestWindow::pixel(5, 5)[1], 0);
-    }
-    glDisable(GL_LIGHTING);
 }
 
 } // namespace

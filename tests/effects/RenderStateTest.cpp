@@ -47,7 +47,7 @@ TEST(RenderStateTest, EveryDrawableLeavesTheSceneStateAsItFoundIt)
         {"water", [&] { water.draw(Matrix4()); }},
         {"lens flare", [&] { flare.render(Vector3(), Vector3(0, 0, -10), Vector3(0, 5, -600)); }},
         {"dialog box", [&] { box.draw(Matrix4()); }},
-        {"text", [&] { style.print(style.font, "Text", 10, 30); }},
+        {"text", [&] { style.print(style.font, "Gr\xfc\xdf", 10, 30), style.print(style.font, nullptr, 10, 50); }},
     };
     testing::internal::CaptureStdout(); // the flare's trace
     for (const auto& [name, draw] : drawables) {
