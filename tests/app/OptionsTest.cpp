@@ -3,150 +3,76 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
 
-class OptionsTest : public ::testing::Test {
-protected:
-    void SetUp() override { options = Options{}; }
-
-    ScratchDir dir;
-};
-
-int countOf(const std::string& text, const std::string& part)
+TEST(OptionsTest, AValueIsTheWholeLineAfterTheFirstExactKeyLine)
 {
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
+    const char* many = "a comment\n#windowwidth \n1111\n#WindowWidth\n2222\n#windowwidth\n 640 px \n"
+                       "#windowwidth\n999\n#playintro\n\n";
+    const struct {
+        const char *file, *key, *value;
+    } cases[] = {
+        {many, "windowwidth", " 640 px "}, {many, "playintro", ""},          {many, "fullscreen", ""},
+        {"#fullscreen\nyes\n#windowheight", "windowheight", ""}, // the key on the last line
+        {"#playoutro\r\nyes\r\n", "playoutro", "yes"},
+    };
+    ScratchDir dir;
+    for (const auto& c : cases) {
+        dir.write("options.txt", c.file);
+        EXPECT_EQ(readOption(c.key), c.value) << c.file;
     }
-    return count;
+}
+
+TEST(OptionsTest, LoadingReadsYesAndSizesLikeAtoiAndKeepsTheDefaultWindow)
+{
+    std::ostringstream shipped;
+    shipped << std::ifstream(std::string(KORVEL_RUN_DIR) + "/options.txt").rdbuf();
+    const struct {
+        std::string file;
+        bool introBefore;
+        Options expected;
+    } cases[] = {
+        {shipped.str(), false, {false, 800, 600, false, false}}, // the run directory starts windowed, no videos
+        {"#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n", false, {false, 800, 600, false, false}},
+        {"#playintro\nyes\n#playoutro\r\nyes\r\n#windowwidth\r\n1024\r\n", false, {false, 1024, 600, true, true}},
+        {"#windowwidth\n640abc\n#windowheight\nabc\n", false, {false, 640, 0, false, false}},
+        {"#windowwidth\n  -32\n#windowheight\n+480\n", false, {false, -32, 480, false, false}},
+        {"#windowwidth \n1024\n#windowheight", false, {false, 800, 600, false, false}},
+        {"#fullscreen\nyes\n#windowwidth\n1280\n#windowheight\n1024\n", false, {true, 800, 600, false, false}},
+        {"#playintro\nno\n", true, {false, 800, 600, true, false}}, // loading never switches a video off
+    };
+    ScratchDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        dir.write("options.txt", c.file);
+        options = Options{};
+        options.playIntro = c.introBefore;
+        loadOptions();
+        EXPECT_EQ(options.fullscreen, c.expected.fullscreen);
+        EXPECT_EQ(options.windowWidth, c.expected.windowWidth);
+        EXPECT_EQ(options.windowHeight, c.expected.windowHeight);
+        EXPECT_EQ(options.playIntro, c.expected.playIntro);
+        EXPECT_EQ(options.playOutro, c.expected.playOutro);
+    }
+}
+
+TEST(OptionsTest, AMissingFileIsReportedOnEveryLookupAndKeepsTheDefaults)
+{
+    ScratchDir dir;
+    options = Options{};
+    testing::internal::CaptureStdout();
+    loadOptions();
+    std::string expected;
+    for (int lookup = 0; lookup < 5; ++lookup) {
+        expected += "Unable to open options file!\n";
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), expected);
+    EXPECT_EQ(options.windowWidth, 800);
+    EXPECT_EQ(options.windowHeight, 600);
 }
 
 } // namespace
-
-TEST_F(OptionsTest, ValueIsTheWholeLineAfterTheFirstExactKeyLine)
-{
-    dir.write("options.txt",
-              "a comment\n"
-              "#windowwidth \n1111\n"
-              "#WindowWidth\n2222\n"
-              "#windowwidth\n 640 px \n"
-              "#windowwidth\n999\n"
-              "#playintro\n\n");
-    EXPECT_EQ(readOption("windowwidth"), " 640 px ");
-    EXPECT_EQ(readOption("playintro"), "");
-    EXPECT_EQ(readOption("fullscreen"), "");
-}
-
-TEST_F(OptionsTest, KeyOnTheLastLineHasNoValue)
-{
-    dir.write("options.txt", "#fullscreen\nyes\n#windowheight");
-    EXPECT_EQ(readOption("fullscreen"), "yes");
-    EXPECT_EQ(readOption("windowheight"), "");
-}
-
-TEST_F(OptionsTest, WindowsLineEndsAreRead)
-{
-    dir.write("options.txt", "#playoutro\r\nyes\r\n#windowwidth\r\n1024\r\n");
-    EXPECT_EQ(readOption("playoutro"), "yes");
-    loadOptions();
-    EXPECT_TRUE(options.playOutro);
-    EXPECT_EQ(options.windowWidth, 1024);
-}
-
-TEST_F(OptionsTest, OnlyLowerCaseYesWithNothingAfterItIsTrue)
-{
-    dir.write("options.txt", "#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n");
-    loadOptions();
-    EXPECT_FALSE(options.playIntro);
-    EXPECT_FALSE(options.playOutro);
-    EXPECT_FALSE(options.fullscreen);
-
-    dir.write("options.txt", "#playintro\nyes\n#playoutro\nyes\n");
-    loadOptions();
-    EXPECT_TRUE(options.playIntro);
-    EXPECT_TRUE(options.playOutro);
-}
-
-TEST_F(OptionsTest, VideoFlagsAreNeverSwitchedOffByLoading)
-{
-    options.playIntro = true;
-    dir.write("options.txt", "#playintro\nno\n");
-    loadOptions();
-    EXPECT_TRUE(options.playIntro);
-}
-
-TEST_F(OptionsTest, SizesAreReadLikeAtoi)
-{
-    dir.write("options.txt", "#windowwidth\n640abc\n#windowheight\nabc\n");
-    loadOptions();
-    EXPECT_EQ(options.windowWidth, 640);
-    EXPECT_EQ(options.windowHeight, 0);
-
-    dir.write("options.txt", "#windowwidth\n  -32\n#windowheight\n+480\n");
-    loadOptions();
-    EXPECT_EQ(options.windowWidth, -32);
-    EXPECT_EQ(options.windowHeight, 480);
-}
-
-TEST_F(OptionsTest, MissingSizesKeepTheDefaultWindow)
-{
-    dir.write("options.txt", "#windowwidth \n1024\n#windowheight");
-    loadOptions();
-    EXPECT_EQ(options.windowWidth, 800);
-    EXPECT_EQ(options.windowHeight, 600);
-}
-
-TEST_F(OptionsTest, GameModeIgnoresTheFileSize)
-{
-    dir.write("options.txt", "#fullscreen\nyes\n#windowwidth\n1280\n#windowheight\n1024\n#playoutro\nyes\n");
-    loadOptions();
-    EXPECT_TRUE(options.fullscreen);
-    EXPECT_EQ(options.windowWidth, 800);
-    EXPECT_EQ(options.windowHeight, 600);
-    EXPECT_TRUE(options.playOutro);
-    EXPECT_FALSE(options.playIntro);
-}
-
-TEST_F(OptionsTest, MissingFileSaysSoOncePerLookupAndKeepsDefaults)
-{
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readOption("fullscreen"), "");
-    const std::string single = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(single, "Unable to open options file!\n");
-
-    testing::internal::CaptureStdout();
-    loadOptions();
-    const std::string all = testing::internal::GetCapturedStdout();
-    // fullscreen, windowwidth, windowheight, playintro, playoutro
-    EXPECT_EQ(countOf(all, "Unable to open options file!\n"), 5);
-    EXPECT_FALSE(options.fullscreen);
-    EXPECT_EQ(options.windowWidth, 800);
-    EXPECT_EQ(options.windowHeight, 600);
-    EXPECT_FALSE(options.playIntro);
-    EXPECT_FALSE(options.playOutro);
-}
-
-TEST_F(OptionsTest, FileIsReadAfreshOnEveryLookup)
-{
-    dir.write("options.txt", "#glutGameModeString\n640x480:16@60\n");
-    EXPECT_EQ(readOption("glutGameModeString"), "640x480:16@60");
-    dir.write("options.txt", "#glutGameModeString\n1024x768:32@75\n");
-    EXPECT_EQ(readOption("glutGameModeString"), "1024x768:32@75");
-}
-
-TEST(ShippedOptionsTest, RunDirectoryStartsWindowedWithoutVideos)
-{
-    ScratchDir dir;
-    std::filesystem::copy_file(std::string(KORVEL_RUN_DIR) + "/options.txt", dir.path() / "options.txt");
-    options = Options{};
-    options.windowWidth = 1;
-    options.windowHeight = 1;
-    loadOptions();
-    EXPECT_FALSE(options.fullscreen);
-    EXPECT_EQ(options.windowWidth, 800);
-    EXPECT_EQ(options.windowHeight, 600);
-    EXPECT_FALSE(options.playIntro);
-    EXPECT_FALSE(options.playOutro);
-}

@@ -1,207 +1,148 @@
-#include "app/AppState.h"
-#include "app/Options.h"
-#include "app/VideoPlayer.h"
+// The game manager in the real game: level switches, side trips, the
+// function keys, culling, the frame rate and the texts it writes.
+#include "app/Sound.h"
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
+#include "support/GlTestWindow.h"
 
 #include <GL/freeglut.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <functional>
 
 namespace {
 
 class GameManagerTest : public ::testing::Test {
 protected:
     GameDriver driver{KORVEL_RUN_DIR};
+    GameManager& game = driver.game();
 };
 
-TEST_F(GameManagerTest, InitBuildsTheTreeWithLevelOneCurrentAndEverythingLoaded)
+TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameForALevelOfTheGameSwitches)
 {
-    std::printf("building the whole game took %.0f ms\n", driver.initMs);
-    GameManager& game = driver.game();
-    EXPECT_EQ(game.root.getName(), "Ruth");
-    ASSERT_EQ(game.root.getChildren().size(), 1u);
-    EXPECT_EQ(game.root.getChildren()[0], &driver.controls());
-    EXPECT_EQ(driver.controls().getName(), "Steuerung");
-    const auto& below = driver.controls().getChildren();
-    ASSERT_EQ(below.size(), 2u);
-    EXPECT_EQ(below[0], &game);
-    EXPECT_EQ(game.getName(), "Gamemanager");
-    EXPECT_EQ(below[1], &game.level1);
-    EXPECT_EQ(game.level1.getName(), "Level1");
-    EXPECT_EQ(game.level6.getName(), "Level6");
-    EXPECT_TRUE(game.level1.hasChild("Geobranch"));
-    EXPECT_FALSE(game.level2.hasChild("Geobranch"));
-    EXPECT_EQ(driver.controls().inputMode, 'a');
-    EXPECT_EQ(driver.controls().camera, &game.level1.camera);
-
-    // Every level was set up: its tree model came from the generated data.
-    EXPECT_FALSE(game.level2.baum1.model.meshes.empty());
-    EXPECT_FALSE(game.level6.wald4.model.meshes.empty());
-    EXPECT_NE(game.displayListIds[0], 0u);
-    EXPECT_EQ(game.displayListIds[3], game.displayListIds[0] + 3);
-    EXPECT_EQ(game.level3.baum5.displayListBase, game.displayListIds[0]);
-    EXPECT_EQ(game.level4.wald3.displayListBase, game.displayListIds[2]);
-}
-
-} // namespace
-
-namespace {
-
-bool hasGeoBranch(const Level& level)
-{
-    return level.hasChild("Geobranch");
-}
-
-TEST_F(GameManagerTest, FirstFrameDrawsLevelOneWithWalkingInput)
-{
+    game.level1.nextLevel = 7;
     driver.frames(1);
-    EXPECT_EQ(driver.levelNumber(), 1);
-    EXPECT_EQ(&driver.level(), &driver.game().level1);
-    EXPECT_EQ(driver.controls().inputMode, 'a');
-}
-
-TEST_F(GameManagerTest, ALevelWritingItsOwnNumberStaysCurrent)
-{
-    GameManager& game = driver.game();
-    game.level1.nextLevel = 1;
-    driver.frames(3);
-    EXPECT_EQ(driver.levelNumber(), 1);
-    EXPECT_TRUE(hasGeoBranch(game.level1));
-    EXPECT_EQ(driver.controls().getChildren().size(), 2u);
-}
-
-TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameCounts)
-{
-    GameManager& game = driver.game();
+    EXPECT_EQ(game.level1.nextLevel, 1) << "no such level: the request is forgotten";
     game.level1.nextLevel = 3;
     game.level1.nextLevel = 2;
     driver.frames(1);
     EXPECT_EQ(driver.levelNumber(), 2);
     EXPECT_FALSE(game.level3Visited);
-    // Level 1 is unlinked, Level 2 hangs after the game manager.
-    EXPECT_FALSE(hasGeoBranch(game.level1));
-    EXPECT_TRUE(hasGeoBranch(game.level2));
-    const auto& below = driver.controls().getChildren();
-    ASSERT_EQ(below.size(), 2u);
-    EXPECT_EQ(below[0], &game);
-    EXPECT_EQ(below[1], &game.level2);
-    EXPECT_EQ(game.level2.nextLevel, 2);
-    EXPECT_EQ(game.level2.controls, &driver.controls());
+    EXPECT_FALSE(game.level1.hasChild("Geobranch"));
+    EXPECT_TRUE(game.level2.hasChild("Geobranch"));
+    EXPECT_EQ(driver.controls().getChildren(), (std::vector<SceneNode*>{&game, &game.level2}));
     EXPECT_EQ(driver.controls().camera, &game.level2.camera);
     EXPECT_EQ(driver.controls().inputMode, 'a');
-}
 
-TEST_F(GameManagerTest, GoingBackToTheVillageLeavesOnlyTheVillageAttached)
-{
-    GameManager& game = driver.game();
-    game.level1.nextLevel = 2;
-    driver.frames(1);
     game.level2.nextLevel = 1;
     driver.frames(1);
-    EXPECT_EQ(driver.levelNumber(), 1);
-    EXPECT_FALSE(hasGeoBranch(game.level2));
-    ASSERT_EQ(driver.controls().getChildren().size(), 2u);
-    EXPECT_EQ(driver.controls().getChildren()[1], &game.level1);
+    EXPECT_EQ(driver.controls().getChildren(), (std::vector<SceneNode*>{&game, &game.level1}));
+    EXPECT_FALSE(game.level2.hasChild("Geobranch"));
 }
 
-TEST_F(GameManagerTest, ANumberOutsideTheGameIsIgnored)
+TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
 {
-    driver.game().level1.nextLevel = 7;
-    driver.frames(2);
-    EXPECT_EQ(driver.levelNumber(), 1);
-    EXPECT_EQ(driver.game().level1.nextLevel, 1);
-    EXPECT_TRUE(hasGeoBranch(driver.game().level1));
-}
-
-void expectReturnPosition(const Level& level)
-{
-    EXPECT_FLOAT_EQ(level.avatar.position.x, 100.0f);
-    EXPECT_FLOAT_EQ(level.avatar.position.y, 0.0f);
-    EXPECT_FLOAT_EQ(level.avatar.position.z, 195.0f);
-    EXPECT_FLOAT_EQ(level.avatar.direction.z, 1.0f);
-    EXPECT_FLOAT_EQ(level.camera.position.x, 100.0f);
-    EXPECT_FLOAT_EQ(level.camera.position.y, 5.0f);
-    EXPECT_FLOAT_EQ(level.camera.position.z, 210.0f);
-    EXPECT_FLOAT_EQ(level.camera.target.x, 100.0f);
-    EXPECT_FLOAT_EQ(level.camera.target.y, 1.0f);
-    EXPECT_FLOAT_EQ(level.camera.target.z, 195.0f);
-}
-
-TEST_F(GameManagerTest, SideTripsComeBackToTheReturnPlaceAndTheWayOnChanges)
-{
-    GameManager& game = driver.game();
+    const auto expectReturned = [](Level& level, int number) {
+        const ReturnSetup& back = *levelLayout(number)->returnSetup;
+        EXPECT_NEAR(level.avatar.position.distanceTo(back.avatarPosition.x, 0, back.avatarPosition.z), 0, 1e-4f);
+        EXPECT_FLOAT_EQ(level.camera.position.x, back.camera.position.x);
+        EXPECT_FLOAT_EQ(level.camera.target.z, back.camera.target.z);
+    };
     game.level1.nextLevel = 2;
     driver.frames(1);
-    ASSERT_EQ(driver.levelNumber(), 2);
-    const Vector3 start = game.level2.avatar.position;
-
-    driver.press('l'); // skip: the way north
-    EXPECT_EQ(driver.levelNumber(), 3);
-    EXPECT_TRUE(game.level3Visited);
-    driver.press('l'); // back
-    ASSERT_EQ(driver.levelNumber(), 2);
-    EXPECT_NE(start.z, game.level2.avatar.position.z);
-    expectReturnPosition(game.level2);
-    EXPECT_FLOAT_EQ(game.level2.northExit.position.x, -100.0f);
-
-    driver.press('l'); // now east, to the bridge
-    ASSERT_EQ(driver.levelNumber(), 4);
-    EXPECT_FALSE(game.level5Visited);
-    driver.press('l');
-    ASSERT_EQ(driver.levelNumber(), 5);
-    EXPECT_TRUE(game.level5Visited);
-    driver.press('l');
-    ASSERT_EQ(driver.levelNumber(), 4);
-    expectReturnPosition(game.level4);
-    driver.press('l');
-    ASSERT_EQ(driver.levelNumber(), 6);
-    driver.press('l'); // the inn has no way out
-    driver.frames(2);
-    EXPECT_EQ(driver.levelNumber(), 6);
-
-    // The return set-up runs on every return, wherever the avatar went since.
-    game.level6.nextLevel = 4;
-    game.level4.avatar.position.set(20.0f, 0.0f, 20.0f);
+    const struct {
+        int level;
+        bool back;
+    } skips[] = {{3, false}, {2, true}, {4, false}, {5, false}, {4, true}, {6, false}, {6, false}}; // the inn has no way on
+    for (const auto& skip : skips) {
+        driver.press('l');
+        driver.frames(1);
+        ASSERT_EQ(driver.levelNumber(), skip.level);
+        if (skip.back) {
+            expectReturned(driver.level(), skip.level);
+        }
+    }
+    game.level6.nextLevel = 4; // wherever the avatar went since
+    game.level4.avatar.position.set(20, 0, 20);
     driver.frames(1);
-    ASSERT_EQ(driver.levelNumber(), 4);
-    expectReturnPosition(game.level4);
+    expectReturned(game.level4, 4);
+}
+
+TEST_F(GameManagerTest, FunctionKeysSwitchTheirSettingAndSayWhatTheyDid)
+{
+    const auto press = [this](int key, const char* message) {
+        driver.specialKey(key);
+        EXPECT_TRUE(message == nullptr || driver.message() == message) << key << ": " << driver.message();
+    };
+    const auto everyLevel = [this](const std::function<bool(Level&)>& test) {
+        for (int n = 1; n <= 6; ++n) {
+            if (!test(*game.levelByNumber(n))) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const unsigned int grass = game.level1.ground.model.materials.at(0).texture;
+    driver.controls().inputMode = 'g'; // in a conversation too
+    press(GLUT_KEY_F1, "H I L F E");
+    EXPECT_EQ(soundStatus().lastPath, "data/sound/hilfe.wav");
+    press(GLUT_KEY_F6, "Sie befinden sich im Immediate Mode");
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        press(GLUT_KEY_F2, nullptr);
+        EXPECT_EQ(game.showFps, on);
+        press(GLUT_KEY_F3, nullptr);
+        GLint mode[2] = {};
+        glGetIntegerv(GL_POLYGON_MODE, mode);
+        EXPECT_EQ(mode[0], on ? GL_LINE : GL_FILL);
+        press(GLUT_KEY_F4, on ? "Texturqualitaet nieder" : "Texturqualitaet hoch");
+        EXPECT_EQ(everyLevel([](Level& l) { return !l.sky.highQualityTextures && !l.ground.highQualityTextures; }), on);
+        const unsigned int texture = game.level1.ground.model.materials[0].texture;
+        EXPECT_TRUE(texture != 0 && (texture == grass) != on) << "the low variant, then the grass again";
+        press(GLUT_KEY_F5, on ? "Mip Mapping ein" : "Mip Mapping aus");
+        EXPECT_EQ(game.level1.sky.textureFlag && game.level1.ground.textureFlag, on);
+        EXPECT_FALSE(game.level2.ground.textureFlag) << "only the village";
+        GLint filter = 0;
+        glBindTexture(GL_TEXTURE_2D, game.level1.ground.model.materials[0].texture);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter == GL_LINEAR_MIPMAP_LINEAR, on);
+        press(GLUT_KEY_F7, on ? "Display Lists ein" : "Display Lists aus");
+        EXPECT_EQ(everyLevel([&](Level& level) {
+                      bool all = !level.hill.useDisplayList;
+                      for (ModelNode* tree : level.trees) {
+                          all = all && tree->useDisplayList && tree->displayListBase == game.displayListIds[0];
+                      }
+                      for (ModelNode* forest : level.forests) {
+                          all = all && forest->useDisplayList && forest->displayListBase == game.displayListIds[2];
+                      }
+                      return all;
+                  }),
+                  on);
+        press(GLUT_KEY_F8, on ? "View frustum culling aus" : "View frustum culling ein");
+        EXPECT_EQ(game.frustumCulling, !on);
+    }
 }
 
 TEST_F(GameManagerTest, CullingHidesObstaclesOutOfViewUntilSwitchedOff)
 {
-    GameManager& game = driver.game();
     game.level1.nextLevel = 2;
     driver.frames(2);
-    Level2& level = game.level2;
-    // The camera looks east along z = 100: the tree at (110, 0, 102) is in
-    // view, the one at (50, 0, 160) far to the side.
-    driver.frames(1);
-    EXPECT_FALSE(level.baum3.hidden);
-    EXPECT_TRUE(level.baum1.hidden);
-
+    // The camera looks east along z = 100: baum3 at (110, 0, 102) is in view, baum1 at (50, 0, 160) not.
+    EXPECT_FALSE(game.level2.baum3.hidden);
+    EXPECT_TRUE(game.level2.baum1.hidden);
     driver.specialKey(GLUT_KEY_F8);
-    EXPECT_EQ(driver.message(), "View frustum culling aus");
     driver.frames(1);
-    for (ModelNode* object : level.obstacles) {
+    for (ModelNode* object : game.level2.obstacles) {
         EXPECT_FALSE(object->hidden) << object->getName();
     }
-    driver.specialKey(GLUT_KEY_F8);
-    EXPECT_EQ(driver.message(), "View frustum culling ein");
-    driver.frames(1);
-    EXPECT_TRUE(level.baum1.hidden);
 }
 
 TEST_F(GameManagerTest, FrameRateIsEightyUntilMoreThanFiftyMsHavePassed)
 {
-    GameManager& game = driver.game();
     driver.frameAt(20);
     driver.frameAt(50);
     EXPECT_FLOAT_EQ(game.framesPerSecond, 80.0f);
-    EXPECT_FLOAT_EQ(game.level1.fps, 80.0f);
     driver.frameAt(60); // three frames in 60 ms
     EXPECT_FLOAT_EQ(game.framesPerSecond, 50.0f);
     driver.frameAt(85);
@@ -209,65 +150,26 @@ TEST_F(GameManagerTest, FrameRateIsEightyUntilMoreThanFiftyMsHavePassed)
     EXPECT_FLOAT_EQ(game.level1.avatar.frameRate, 50.0f);
 }
 
-TEST_F(GameManagerTest, LastQuestIsTheHeroQuestOfTheInn)
+TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRowsTheMessageForTwoSeconds)
 {
-    EXPECT_FALSE(driver.game().lastQuestFinished());
-    driver.game().level6.heroQuest.finished = true;
-    EXPECT_TRUE(driver.game().lastQuestFinished());
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(GameManagerTest, FinishingTheHeroQuestStartsTheOutroOnlyWhenWanted)
-{
-    driver.game().level6.heroQuest.finished = true;
-    driver.frames(2);
-    EXPECT_FALSE(appState.outroStarted); // no outro configured: the game goes on
-
-    options.playOutro = true;
-    driver.frames(1);
-    EXPECT_TRUE(appState.outroStarted);
-    EXPECT_TRUE(appState.outroPlaying);
-    closeVideo();
-    appState.outroPlaying = false;
-}
-
-// Count of near-black pixels in a band of the window, y from the top.
-int darkPixels(int x0, int x1, int yTop, int yBottom)
-{
-    int dark = 0;
-    for (int y = yTop; y < yBottom; y += 1) {
-        for (int x = x0; x < x1; x += 2) {
-            const auto p = GameDriver::pixel(x, 600 - y);
-            if (p[0] + p[1] + p[2] < 60) {
-                ++dark;
-            }
-        }
-    }
-    return dark;
-}
-
-TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRows)
-{
-    // The lights are placed while the first frame is drawn: look at a later one.
-    driver.frames(3);
+    const auto dark = [](const auto& p) { return p[0] + p[1] + p[2] < 60; };
+    driver.frames(3); // the lights are placed while the first frame is drawn
     driver.drawFrame();
-    const int promptInk = darkPixels(10, 200, 10, 32);
-    const int messageBefore = darkPixels(10, 300, 90, 112);
     EXPECT_FALSE(driver.prompt().empty());
-    EXPECT_GT(promptInk, 40);
-
+    EXPECT_GT(GlTestWindow::count(10, 200, 10, 32, dark), 80);
+    const int messageRow = GlTestWindow::count(10, 300, 90, 112, dark);
     driver.clock().setTime(5000);
     driver.specialKey(GLUT_KEY_F6);
     driver.clock().setTime(6000);
+    driver.specialKey(GLUT_KEY_HOME); // no message of its own, but it re-arms the last one
     driver.drawFrame();
-    EXPECT_GT(darkPixels(10, 300, 90, 112), messageBefore + 40);
-
-    driver.clock().setTime(7000);
+    EXPECT_GT(GlTestWindow::count(10, 300, 90, 112, dark), messageRow + 80);
+    driver.frameAt(7999);
+    EXPECT_EQ(driver.message(), "Sie befinden sich im Immediate Mode");
+    driver.frameAt(8000);
+    EXPECT_EQ(driver.message(), "");
     driver.drawFrame();
-    EXPECT_LE(darkPixels(10, 300, 90, 112), messageBefore + 5);
+    EXPECT_LE(GlTestWindow::count(10, 300, 90, 112, dark), messageRow + 10);
 }
 
 } // namespace

@@ -1,227 +1,96 @@
+#include "app/Host.h"
+#include "scene/Camera.h"
 #include "scene/Matrix4.h"
-#include "scene/Vector3.h"
 #include "support/GlTestWindow.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
+#include <functional>
 
 namespace {
-
-const Vector3 forward(0.0f, 0.0f, -1.0f);
-
-void expectVector(const Vector3& v, float x, float y, float z, float tolerance = 1e-5f)
-{
-    EXPECT_NEAR(v.x, x, tolerance);
-    EXPECT_NEAR(v.y, y, tolerance);
-    EXPECT_NEAR(v.z, z, tolerance);
-}
 
 // An affine transform with every element different, to catch index mix-ups.
 Matrix4 sample()
 {
     Matrix4 m;
-    const float values[16] = {0.8f, 0.1f, -0.3f, 0.0f, -0.2f, 1.1f, 0.4f, 0.0f,
-                              0.5f, -0.6f, 0.9f, 0.0f, 3.0f, -2.0f, 7.5f, 1.0f};
-    for (int i = 0; i < 16; ++i) {
-        m[i] = values[i];
-    }
+    const float values[16] = {0.8f, 0.1f, -0.3f, 0, -0.2f, 1.1f, 0.4f, 0, 0.5f, -0.6f, 0.9f, 0, 3, -2, 7.5f, 1};
+    std::copy(values, values + 16, m.m);
     return m;
-}
-
-Matrix4 glModelview()
-{
-    Matrix4 m;
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.m);
-    return m;
-}
-
-void expectMatrix(const Matrix4& actual, const Matrix4& expected, float tolerance = 1e-5f)
-{
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(actual[i], expected[i], tolerance) << "index " << i;
-    }
 }
 
 // OpenGL's own matrix stack is the reference for the software transforms.
-class GlMatrixTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        GlTestWindow::ensure();
+TEST(MathTest, TransformsAndProductsMatchOpenGLAndHeadingsTurnTheModelOntoItsDirection)
+{
+    GlTestWindow::ensure();
+    const Matrix4 other = sample().rotateY(50).translate(-1, 2, 0.5f);
+    const struct {
+        const char* what;
+        std::function<Matrix4()> software;
+        std::function<void()> gl; // applied to sample() on the GL stack
+    } cases[] = {
+        {"translate, rotate, scale", [] { return sample().translate(1.5f, -2, 4).rotateY(37).scale(2, 3, 0.5f).rotateY(-120); },
+         [] { glTranslatef(1.5f, -2, 4), glRotatef(37, 0, 1, 0), glScalef(2, 3, 0.5f), glRotatef(-120, 0, 1, 0); }},
+        {"large angle", [] { return sample().rotateY(725); }, [] { glRotatef(725, 0, 1, 0); }},
+        {"post-multiply", [&] { Matrix4 m = sample(); m.postMultiply(other); return m; }, [&] { glMultMatrixf(other.m); }},
+        {"pre-multiply", [&] { Matrix4 m = sample(); m.preMultiply(other); return m; },
+         [&] { glLoadMatrixf(other.m), glMultMatrixf(sample().m); }},
+        {"squared", [] { Matrix4 m = sample(); m.preMultiply(m); return m; }, [] { glMultMatrixf(sample().m); }},
+    };
+    for (const auto& c : cases) {
         glMatrixMode(GL_MODELVIEW);
         glLoadMatrixf(sample().m);
+        c.gl();
+        Matrix4 reference;
+        glGetFloatv(GL_MODELVIEW_MATRIX, reference.m);
+        const Matrix4 software = c.software();
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(software[i], reference[i], 1e-4f) << c.what << ", index " << i;
+        }
     }
-    void TearDown() override { glLoadIdentity(); }
-};
+    glLoadIdentity();
+    Matrix4 projective;
+    projective[15] = 2;
+    EXPECT_FLOAT_EQ(projective.transformPoint(Vector3(2, 4, 6)).z, 3) << "divided by w";
+
+    // A heading turns the model's forward (0, 0, -1) onto its direction.
+    const Vector3 forward(0, 0, -1);
+    for (int degrees = 3; degrees < 360; degrees += 10) {
+        const double r = degrees * M_PI / 180.0;
+        Vector3 direction(static_cast<float>(-4 * std::sin(r)), 0, static_cast<float>(-4 * std::cos(r)));
+        const float heading = direction.headingTo(forward);
+        EXPECT_NEAR(heading, degrees, 1e-3f);
+        EXPECT_FLOAT_EQ(direction.normalize(), 4);
+        const Vector3 turned = Matrix4().rotateY(heading).transformPoint(forward);
+        EXPECT_NEAR(turned.x - direction.x, 0, 1e-3f) << degrees;
+        EXPECT_NEAR(turned.z - direction.z, 0, 1e-3f) << degrees;
+    }
+}
+
+TEST(MathTest, TheCameraKeepsBetweenOneAndFiftyAboveTheGroundAndAFiniteAspect)
+{
+    GlTestWindow::ensure();
+    ManualHost host;
+    Host::install(&host);
+    Camera camera;
+    const struct {
+        float y, reach, degrees, expected; // the target at the camera's height, `reach` ahead
+    } raises[] = {{10, 10, 30, 15}, {5, 10, -90, 5}, {0.5f, 0.5f, 90, 0.5f}, {49.5f, 0.5f, 90, 49.5f}, {49.5f, 0.5f, -90, 49}};
+    for (const auto& r : raises) {
+        camera.position.set(0, r.y, 0);
+        camera.target.set(0, r.y, -r.reach);
+        camera.raise(r.degrees);
+        EXPECT_NEAR(camera.position.y, r.expected, 1e-4f) << r.y << " by " << r.degrees;
+    }
+    host.setWindowSize(800, 0);
+    camera.position.set(0, 0, 0);
+    camera.target.set(0, 0, -10);
+    camera.apply();
+    GLfloat p[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    EXPECT_NEAR(p[0] / p[5], 1.0f / 800.0f, 1e-6f);
+    Host::install(nullptr);
+}
 
 } // namespace
-
-TEST(Vector3Test, StartsAtTheOriginAndSetsComponents)
-{
-    Vector3 v;
-    expectVector(v, 0, 0, 0, 0);
-    v.set(1, 2, 3);
-    v.setY(-4);
-    v.add(0.5f, 0.5f, 0.5f);
-    EXPECT_FLOAT_EQ(v.getX(), 1.5f);
-    EXPECT_FLOAT_EQ(v.getY(), -3.5f);
-    EXPECT_FLOAT_EQ(v.getZ(), 3.5f);
-    expectVector(Vector3::subtract(5, 1, 0, 2, 3, -4), 3, -2, 4, 0);
-}
-
-TEST(Vector3Test, NormalizeReturnsLengthAndScalesToUnit)
-{
-    Vector3 v(3.0f, 0.0f, 4.0f);
-    EXPECT_FLOAT_EQ(v.normalize(), 5.0f);
-    expectVector(v, 0.6f, 0.0f, 0.8f);
-
-    Vector3 w(0.0f, -2.0f, 0.0f);
-    EXPECT_FLOAT_EQ(w.normalize(), 2.0f);
-    expectVector(w, 0.0f, -1.0f, 0.0f);
-}
-
-TEST(Vector3Test, NormalizingTheZeroVectorGivesNoNumbers)
-{
-    Vector3 zero;
-    EXPECT_FLOAT_EQ(zero.normalize(), 0.0f);
-    EXPECT_FALSE(std::isfinite(zero.x));
-}
-
-TEST(Vector3Test, DistanceIsSymmetric)
-{
-    const Vector3 a(1, 2, 3);
-    EXPECT_FLOAT_EQ(a.distanceTo(4, 6, 3), 5.0f);
-    EXPECT_FLOAT_EQ(Vector3(4, 6, 3).distanceTo(1, 2, 3), 5.0f);
-    EXPECT_FLOAT_EQ(a.distanceTo(1, 2, 3), 0.0f);
-}
-
-TEST(Vector3Test, AngleBetweenVectors)
-{
-    EXPECT_NEAR(Vector3(1, 0, 0).angleTo(Vector3(0, 0, 5)), 90.0f, 1e-4f);
-    EXPECT_NEAR(Vector3(1, 0, 0).angleTo(Vector3(-2, 0, 0)), 180.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(1, 1, 0).angleTo(Vector3(1, 0, 0)), 45.0f, 1e-3f);
-    // Parallel vectors whose rounded cosine exceeds 1 still give an angle.
-    EXPECT_NEAR(Vector3(0.1f, 0.7f, 0.3f).angleTo(Vector3(0.3f, 2.1f, 0.9f)), 0.0f, 0.05f);
-}
-
-TEST(Vector3Test, AngleWithAZeroVectorIsZero)
-{
-    EXPECT_EQ(Vector3().angleTo(Vector3(1, 2, 3)), 0.0f);
-    EXPECT_EQ(Vector3(1, 2, 3).angleTo(Vector3()), 0.0f);
-    EXPECT_EQ(Vector3().angleTo(Vector3()), 0.0f);
-}
-
-TEST(Vector3Test, HeadingOfTheFourAxisDirections)
-{
-    EXPECT_NEAR(Vector3(1, 0, 0).headingTo(forward), 270.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(-1, 0, 0).headingTo(forward), 90.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(0, 0, -1).headingTo(forward), 0.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(0, 0, 1).headingTo(forward), 180.0f, 1e-3f);
-}
-
-TEST(Vector3Test, HeadingInEveryQuadrant)
-{
-    EXPECT_NEAR(Vector3(1, 0, -1).headingTo(forward), 315.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(-1, 0, -1).headingTo(forward), 45.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(1, 0, 1).headingTo(forward), 225.0f, 1e-3f);
-    EXPECT_NEAR(Vector3(-3, 0, 3).headingTo(forward), 135.0f, 1e-3f);
-}
-
-TEST(Vector3Test, HeadingTurnsTheModelTowardsTheDirection)
-{
-    for (int degrees = 0; degrees < 360; degrees += 10) {
-        const double radians = (degrees + 3) * M_PI / 180.0;
-        Vector3 direction(static_cast<float>(-4.0 * std::sin(radians)), 0.0f,
-                          static_cast<float>(-4.0 * std::cos(radians)));
-        const float heading = direction.headingTo(forward);
-        EXPECT_GE(heading, 0.0f);
-        EXPECT_LT(heading, 360.0f);
-        const Vector3 turned = Matrix4().rotateY(heading).transformPoint(forward);
-        direction.normalize();
-        expectVector(turned, direction.x, 0.0f, direction.z, 1e-3f);
-    }
-}
-
-TEST(Matrix4Test, StartsAsIdentity)
-{
-    Matrix4 m = sample();
-    m.identity();
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(m[i], Matrix4()[i]);
-        EXPECT_EQ(m[i], i % 5 == 0 ? 1.0f : 0.0f);
-    }
-}
-
-TEST(Matrix4Test, TranslateLeavesTheOriginalAlone)
-{
-    const Matrix4 identity;
-    const Matrix4 moved = identity.translate(1, 2, 3);
-    EXPECT_EQ(moved[12], 1.0f);
-    EXPECT_EQ(moved[13], 2.0f);
-    EXPECT_EQ(moved[14], 3.0f);
-    EXPECT_EQ(moved[15], 1.0f);
-    EXPECT_EQ(identity[12], 0.0f);
-}
-
-TEST(Matrix4Test, RotateYNinetyTurnsXIntoMinusZ)
-{
-    expectVector(Matrix4().rotateY(90.0f).transformPoint(Vector3(1, 0, 0)), 0, 0, -1, 1e-6f);
-    expectVector(Matrix4().rotateY(270.0f).transformPoint(forward), 1, 0, 0, 1e-6f);
-}
-
-TEST(Matrix4Test, TransformPointDividesByW)
-{
-    expectVector(sample().transformPoint(Vector3(1, 1, 1)), 4.1f, -1.4f, 8.5f);
-    Matrix4 projective;
-    projective[15] = 2.0f;
-    expectVector(projective.transformPoint(Vector3(2, 4, 6)), 1, 2, 3);
-    Matrix4 flat;
-    flat[15] = 0.0f;
-    expectVector(flat.transformPoint(Vector3(2, 4, 6)), 2, 4, 6);
-}
-
-TEST_F(GlMatrixTest, TranslateScaleRotateMatchOpenGL)
-{
-    glTranslatef(1.5f, -2.0f, 4.0f);
-    glRotatef(37.0f, 0.0f, 1.0f, 0.0f);
-    glScalef(2.0f, 3.0f, 0.5f);
-    glRotatef(-120.0f, 0.0f, 1.0f, 0.0f);
-    const Matrix4 software = sample().translate(1.5f, -2.0f, 4.0f).rotateY(37.0f).scale(2.0f, 3.0f, 0.5f).rotateY(-120.0f);
-    expectMatrix(software, glModelview());
-}
-
-TEST_F(GlMatrixTest, LargeAnglesMatchOpenGL)
-{
-    glRotatef(725.0f, 0.0f, 1.0f, 0.0f);
-    expectMatrix(sample().rotateY(725.0f), glModelview(), 1e-4f);
-}
-
-TEST_F(GlMatrixTest, ProductsMatchOpenGL)
-{
-    const Matrix4 other = sample().rotateY(50.0f).translate(-1, 2, 0.5f);
-    glMultMatrixf(other.m);
-    Matrix4 post = sample();
-    post.postMultiply(other);
-    expectMatrix(post, glModelview());
-
-    glLoadMatrixf(other.m);
-    glMultMatrixf(sample().m);
-    Matrix4 pre = sample();
-    pre.preMultiply(other);
-    expectMatrix(pre, glModelview());
-}
-
-TEST_F(GlMatrixTest, MultiplyingByItselfSquares)
-{
-    glMultMatrixf(sample().m);
-    const Matrix4 square = glModelview();
-    Matrix4 pre = sample();
-    pre.preMultiply(pre);
-    expectMatrix(pre, square);
-    Matrix4 post = sample();
-    post.postMultiply(post);
-    expectMatrix(post, square);
-}

@@ -3,9 +3,11 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 // Last: Xlib's macros (None, Bool, ...) would break the headers above.
 #include <X11/Xlib.h>
@@ -61,4 +63,14 @@ std::array<unsigned char, 4> GlTestWindow::pixel(int x, int y)
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
+}
+
+int GlTestWindow::count(int x0, int x1, int yTop, int yBottom,
+                        const std::function<bool(const std::array<unsigned char, 4>&)>& test)
+{
+    const int w = x1 - x0;
+    std::vector<std::array<unsigned char, 4>> block(static_cast<std::size_t>(w * (yBottom - yTop)));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x0, height - yBottom, w, yBottom - yTop, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
+    return static_cast<int>(std::count_if(block.begin(), block.end(), test));
 }

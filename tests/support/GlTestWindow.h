@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 // A real GLUT window on the X server in $DISPLAY, opened once per test
 // process (GLUT cannot be initialised twice). 800 x 600, double-buffered RGB
@@ -15,4 +16,8 @@ public:
 
     // RGBA of one pixel of the back buffer; (0, 0) is the bottom-left corner.
     static std::array<unsigned char, 4> pixel(int x, int y);
+    // How many back-buffer pixels with x0 <= x < x1 and yTop <= y < yBottom,
+    // rows counted from the top of the window as text is placed, pass `test`.
+    static int count(int x0, int x1, int yTop, int yBottom,
+                     const std::function<bool(const std::array<unsigned char, 4>&)>& test);
 };

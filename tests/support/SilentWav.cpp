@@ -2,38 +2,14 @@
 
 #include <cstdint>
 
-namespace {
-
-void put16(std::string& out, std::uint16_t v)
-{
-    out += static_cast<char>(v & 0xff);
-    out += static_cast<char>(v >> 8);
-}
-
-void put32(std::string& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-} // namespace
-
 std::string silentWav(int milliseconds)
 {
-    const std::uint32_t rate = 22050;
-    const std::uint32_t bytes = rate * 2 * static_cast<std::uint32_t>(milliseconds) / 1000;
-    std::string out = "RIFF";
-    put32(out, 36 + bytes);
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, rate);
-    put32(out, rate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out += "data";
-    put32(out, bytes);
-    out.append(bytes, '\0');
-    return out;
+    const std::uint32_t rate = 22050, bytes = rate * 2 * static_cast<std::uint32_t>(milliseconds) / 1000;
+    const auto le = [](std::uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
+    };
+    // Mono 16-bit PCM: format 1 and one channel share a field, as do block align 2 and 16 bits.
+    return "RIFF" + le(36 + bytes) + "WAVEfmt " + le(16) + le(1 | 1 << 16) + le(rate) + le(rate * 2) +
+           le(2 | 16 << 16) + "data" + le(bytes) + std::string(bytes, '\0');
 }

@@ -1,0 +1,181 @@
+// The shell around the game: the window callbacks, the frame loop and the
+// videos before and after it.
+#include "app/AppState.h"
+#include "app/FrameLoop.h"
+#include "app/GameObjects.h"
+#include "app/Host.h"
+#include "app/InputCallbacks.h"
+#include "app/Options.h"
+#include "app/VideoPlayer.h"
+#include "support/GlTestWindow.h"
+#include "support/ScratchDir.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct Recorder : SceneNode {
+    void command(int key) override { commands += static_cast<char>(key); }
+    void onKey(int key) override { keys.push_back(key); }
+    std::string commands;
+    std::vector<int> keys;
+};
+
+// The shell's globals as at start-up, a clock that stands still and an empty
+// working directory (no videos, no options file).
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlTestWindow::ensure();
+        glViewport(0, 0, 800, 600);
+        Host::install(&host);
+        options = Options{};
+        appState = AppState{};
+        std::destroy_at(&gameManager);
+        std::construct_at(&gameManager);
+        std::destroy_at(&controlNode);
+        std::construct_at(&controlNode);
+        controlNode.addChild(&recorder);
+        gameManager.controlNode = &controlNode;
+    }
+    void TearDown() override { Host::install(nullptr); }
+
+    static std::array<float, 16> projection()
+    {
+        std::array<float, 16> m{};
+        glGetFloatv(GL_PROJECTION_MATRIX, m.data());
+        return m;
+    }
+    // Whether the projection is the current level camera's, far beyond the video's.
+    static bool showsTheGame()
+    {
+        const std::array<float, 16> shown = projection();
+        controlNode.applyCamera();
+        return controlNode.camera != nullptr && projection() == shown;
+    }
+
+    ManualHost host;
+    ScratchDir dir;
+    Recorder recorder;
+};
+
+TEST_F(ShellTest, AVideoIsShownAtTheStoredAspectAndTheGameThroughItsCamera)
+{
+    appState.introPlaying = true;
+    options.windowHeight = 0; // would divide the aspect
+    reshapeWindow(1024, 768);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 1024);
+    EXPECT_EQ(options.windowHeight, 1);
+    EXPECT_NEAR(projection()[5] / projection()[0], 800.0f, 1e-2f);
+    EXPECT_NEAR(projection()[10], -101.0 / 99.0, 1e-5) << "near 1, far 100";
+    EXPECT_FALSE(appState.gameInitialised);
+
+    appState.introPlaying = false;
+    reshapeWindow(800, 600);
+    reshapeWindow(640, 480);
+    EXPECT_EQ(std::count(controlNode.getChildren().begin(), controlNode.getChildren().end(), &gameManager), 1);
+    EXPECT_TRUE(gameManager.root.hasChild("Steuerung"));
+    EXPECT_EQ(controlNode.inputMode, 'a');
+    EXPECT_TRUE(showsTheGame());
+}
+
+TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndReleasingWEndsAPlayingOne)
+{
+    options.playIntro = true;
+    startIntroOrGame();
+    EXPECT_FALSE(options.playIntro || appState.introPlaying);
+    EXPECT_TRUE(appState.gameInitialised);
+
+    for (const bool fullscreen : {false, true}) {
+        SCOPED_TRACE(fullscreen);
+        SetUp();
+        options.fullscreen = fullscreen;
+        options.playIntro = appState.introPlaying = true;
+        glViewport(0, 0, 320, 200);
+        controlNode.heldForward = true;
+        recorder.commands.clear();
+        onKeyUp('w', 0, 0);
+        EXPECT_FALSE(options.playIntro || appState.introPlaying);
+        EXPECT_TRUE(showsTheGame());
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[2], fullscreen ? 320 : 800) << "game mode keeps its screen";
+        EXPECT_FALSE(controlNode.heldForward) << "the release reached the game";
+        EXPECT_EQ(recorder.commands, "x") << "and a frame was drawn for it";
+    }
+}
+
+TEST_F(ShellTest, DuringAVideoOnlyTheReleaseOfLowerCaseWActs)
+{
+    startIntroOrGame();
+    appState.introPlaying = options.playIntro = true;
+    const int frames = gameManager.frameCount;
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT((onKeyDown(27, 0, 0), std::exit(3)), ::testing::ExitedWithCode(3), "") << "not even Escape";
+    onKeyDown('e', 0, 0);
+    onKeyUp('W', 0, 0);
+    onSpecialKey(GLUT_KEY_F1, 0, 0);
+    onSpecialKeyUp(GLUT_KEY_F1, 0, 0);
+    onMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    onMouseDrag(20, 20);
+    onMouseMove(30, 30);
+    EXPECT_TRUE(appState.introPlaying && options.playIntro);
+    EXPECT_EQ(gameManager.frameCount, frames);
+    EXPECT_EQ(recorder.commands, "");
+    EXPECT_TRUE(recorder.keys.empty());
+}
+
+TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
+{
+    std::filesystem::current_path(KORVEL_RUN_DIR); // something to see
+    startIntroOrGame();
+    recorder.commands.clear();
+    const int frames = gameManager.frameCount;
+    onKeyDown('e', 0, 0); // sent once at the press, before its frame
+    onKeyUp('e', 0, 0);
+    onSpecialKey(GLUT_KEY_F2, 0, 0);
+    onSpecialKeyUp(GLUT_KEY_F2, 0, 0);
+    onMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 400, 300);
+    onMouseDrag(600, 100); // dragging does not turn
+    onMouseMove(400, 300);
+    EXPECT_EQ(gameManager.frameCount, frames + 6);
+    EXPECT_EQ(recorder.commands, "exxxxfxznx");
+    EXPECT_EQ(recorder.keys, std::vector<int>{GLUT_KEY_F2});
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gameManager.runFrame();
+    const auto centre = GlTestWindow::pixel(400, 300);
+    EXPECT_GT(std::max({centre[0], centre[1], centre[2]}), 60) << "the game frame is black";
+}
+
+TEST_F(ShellTest, TheOutroStartsOnceWhenTheLastQuestIsDoneAndWantedAndEndsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    dir.write("data/video/outro.avi", "");
+    std::filesystem::copy_file(KORVEL_RUN_DIR "/data/video/outro.avi", "data/video/outro.avi",
+                               std::filesystem::copy_options::overwrite_existing);
+    startOutroIfDue(false);
+    options.playOutro = false;
+    startOutroIfDue(true);
+    EXPECT_FALSE(appState.outroStarted);
+    options.playOutro = true;
+    startOutroIfDue(true);
+    EXPECT_TRUE(appState.outroStarted && appState.outroPlaying);
+    appState.outroPlaying = false;
+    startOutroIfDue(true);
+    EXPECT_FALSE(appState.outroPlaying) << "only once";
+    appState.outroPlaying = true;
+    EXPECT_EXIT(onKeyUp('w', 0, 0), ::testing::ExitedWithCode(0), "");
+    closeVideo();
+}
+
+} // namespace

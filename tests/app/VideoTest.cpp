@@ -1,0 +1,195 @@
+// Videos the tests write for themselves: each frame of an indexed video is
+// one flat colour naming its index; a quadrant video shows four colours.
+#include "app/Host.h"
+#include "app/VideoPlayer.h"
+#include "app/VideoSource.h"
+#include "app/VideoWriter.h"
+#include "support/GlTestWindow.h"
+#include "support/ScratchDir.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+using Colour = std::array<int, 3>;
+
+// Steps far wider than the codec's error, so an index reads back exactly.
+Colour indexColour(int i)
+{
+    return {10 + i % 10 * 25, 10 + i / 10 % 10 * 25, 128};
+}
+
+bool near(const unsigned char* rgb, const Colour& c, int tolerance = 16)
+{
+    return std::abs(rgb[0] - c[0]) <= tolerance && std::abs(rgb[1] - c[1]) <= tolerance &&
+           std::abs(rgb[2] - c[2]) <= tolerance;
+}
+
+int indexOf(const unsigned char* rgb)
+{
+    const int index = (rgb[1] - 10 + 12) / 25 * 10 + (rgb[0] - 10 + 12) / 25;
+    return index >= 0 && index < 100 && near(rgb, indexColour(index), 8) ? index : -1;
+}
+
+bool writeVideo(const std::string& file, int w, int h, int frames, int fps,
+                const std::function<Colour(int frame, int x, int y)>& colourAt)
+{
+    VideoWriter writer;
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(w * h * 3));
+    bool ok = writer.open(file, w, h, fps);
+    for (int f = 0; ok && f < frames; ++f) {
+        for (int i = 0; i < w * h; ++i) {
+            const Colour c = colourAt(f, i % w, i / w);
+            std::copy(c.begin(), c.end(), &rgb[static_cast<std::size_t>(i) * 3]);
+        }
+        ok = writer.write(rgb.data());
+    }
+    return writer.close() && ok;
+}
+
+bool writeIndexed(const std::string& file, int frames, int fps = 25)
+{
+    return writeVideo(file, 64, 48, frames, fps, [](int f, int, int) { return indexColour(f); });
+}
+
+// Top row first: red top left, green top right, blue bottom left, yellow bottom right.
+const Colour quadrants[2][2] = {{{220, 40, 40}, {40, 200, 40}}, {{40, 40, 220}, {230, 220, 40}}};
+
+std::string bytesOf(const std::string& file)
+{
+    std::ostringstream all;
+    all << std::ifstream(file, std::ios::binary).rdbuf();
+    return all.str();
+}
+
+TEST(VideoSourceTest, AFrameLastsTheEndTimeOverTheFrameCountAndIsDecodedOnceGoingForward)
+{
+    ScratchDir dir;
+    for (const auto& [frames, fps, ms] : {std::array{10, 30, 33}, std::array{7, 12, 83}}) { // 333 and 583 ms
+        ASSERT_TRUE(writeIndexed("timed.avi", frames, fps));
+        VideoSource source;
+        ASSERT_EQ(source.open("timed.avi"), VideoSource::OpenResult::Opened);
+        EXPECT_EQ(source.msPerFrame(), ms) << frames << " at " << fps;
+        for (int i : {0, 1, 2, 2, 0}) { // the same frame again, then back to the start
+            ASSERT_EQ(indexOf(source.frame(i) + (128 * 256 + 128) * 3), i);
+        }
+        EXPECT_EQ(source.framesDecoded(), 3 + 1);
+    }
+}
+
+// The window as the game sets it up while a video runs: 45 degrees, 4:3.
+class VideoPlayerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlTestWindow::ensure();
+        Host::install(&host);
+        glViewport(0, 0, GlTestWindow::width, GlTestWindow::height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45.0, 800.0 / 600.0, 1.0, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    void TearDown() override
+    {
+        closeVideo();
+        Host::install(nullptr);
+    }
+    // The frames the middle of the window shows at these times.
+    std::vector<int> shownAt(std::initializer_list<int> times)
+    {
+        std::vector<int> shown;
+        for (int ms : times) {
+            host.setTime(ms);
+            advanceVideo();
+            shown.push_back(indexOf(GlTestWindow::pixel(400, 300).data()));
+        }
+        return shown;
+    }
+
+    ScratchDir dir;
+    ManualHost host;
+};
+
+TEST_F(VideoPlayerTest, FramesFollowTheClockLoopAndStartAgainWhenReopened)
+{
+    ASSERT_TRUE(writeIndexed("count.avi", 100));
+    host.setTime(1000);
+    ASSERT_TRUE(openVideo("count.avi"));
+    EXPECT_EQ(shownAt({1000, 1039, 1040, 4960, 4999, 5000, 5040}), (std::vector{0, 0, 1, 99, 99, 0, 1}));
+    closeVideo();
+    host.setTime(6000);
+    ASSERT_TRUE(openVideo("count.avi"));
+    EXPECT_EQ(shownAt({6000, 6080}), (std::vector{0, 2}));
+}
+
+TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithTheVideo)
+{
+    ASSERT_TRUE(writeVideo("quadrants.avi", 320, 240, 5, 25,
+                           [](int, int x, int y) { return quadrants[y < 120 ? 0 : 1][x < 160 ? 0 : 1]; }));
+    ASSERT_TRUE(openVideo("quadrants.avi"));
+    advanceVideo();
+    using Spot = std::array<int, 4>; // window x, y; quadrant row, column
+    for (const auto& [x, y, row, column] : {Spot{8, 598, 0, 0}, Spot{792, 598, 0, 1}, Spot{8, 1, 1, 0},
+                                           Spot{792, 1, 1, 1}, Spot{390, 310, 0, 0}, Spot{410, 290, 1, 1}}) {
+        EXPECT_TRUE(near(GlTestWindow::pixel(x, y).data(), quadrants[row][column])) << x << ", " << y;
+    }
+    GLint texture = 0, width = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    EXPECT_EQ(width, 256);
+    host.advance(100);
+    advanceVideo();
+    GLint same = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &same);
+    EXPECT_EQ(same, texture);
+    closeVideo();
+    EXPECT_FALSE(glIsTexture(GLuint(texture)));
+}
+
+TEST_F(VideoPlayerTest, UnplayableFilesAreReportedAndDrawNothing)
+{
+    ASSERT_TRUE(writeIndexed("strange.avi", 5));
+    std::string bytes = bytesOf("strange.avi");
+    for (auto at = bytes.find("FMP4"); at != std::string::npos; at = bytes.find("FMP4", at)) {
+        bytes.replace(at, 4, "QQZZ"); // a codec no decoder knows
+    }
+    dir.write("strange.avi", bytes);
+    dir.write("notes.avi", "Kein Film.\n");
+    dir.write("empty.avi", "");
+    using Case = std::pair<const char*, const char*>;
+    for (const auto& [file, message] : {Case{"missing.avi", "Stream"}, Case{"notes.avi", "Stream"},
+                                        Case{"empty.avi", "Stream"}, Case{"strange.avi", "Frame"}}) {
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(openVideo(file));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("Error: Failed To Open The AVI ") + message + "\n");
+        glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        host.advance(500);
+        advanceVideo();
+        EXPECT_TRUE(near(GlTestWindow::pixel(400, 300).data(), {51, 102, 153}, 1)) << file;
+    }
+}
+
+TEST_F(VideoPlayerTest, ACutOffVideoKeepsItsLastGoodPictureUntilItLoops)
+{
+    ASSERT_TRUE(writeIndexed("count.avi", 100));
+    // Each frame is one "00dc" chunk; the header still promises all 100.
+    const std::string bytes = bytesOf("count.avi");
+    std::size_t cut = bytes.find("movi");
+    for (int frame = 0; frame <= 40; ++frame) {
+        cut = bytes.find("00dc", cut + 4);
+    }
+    dir.write("cut.avi", bytes.substr(0, cut));
+    ASSERT_TRUE(openVideo("cut.avi"));
+    EXPECT_EQ(shownAt({0, 1560, 1600, 3960, 4000, 4040}), (std::vector{0, 39, 39, 39, 0, 1}));
+}
+
+} // namespace

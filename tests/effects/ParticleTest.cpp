@@ -1,0 +1,75 @@
+#include "app/Random.h"
+#include "effects/ParticleSheet.h"
+#include "effects/ParticleSpray.h"
+#include "support/GlTestWindow.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+
+void lookAt(double eyeY, double eyeZ, double upZ)
+{
+    GlTestWindow::ensure();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
+    gluLookAt(0, eyeY, eyeZ, 0, 0, 0, 0, 1 - upZ, upZ);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesStaysOut)
+{
+    lookAt(100, 0, -1); // straight down on the origin
+    resetRandom();
+    const auto sheet = std::make_unique<ParticleSheet>(); // 1000 particles: not on the stack
+    const auto still = std::find_if(sheet->particles.begin(), sheet->particles.end(),
+                                    [](const Particle& p) { return p.fadeRate == 0.0f; });
+    ASSERT_NE(still, sheet->particles.end()) << "the fixed sequence holds a zero fade rate";
+    std::array<float, 4> range{1e9f, -1e9f, 1e9f, -1e9f}; // x from, to; y from, to
+    for (int frame = 0; frame < 30; ++frame) {
+        for (Particle& p : sheet->particles) {
+            if (&p != &*still) { // all but one are reborn
+                p.life = 0, p.fadeRate = 0.5f;
+            }
+        }
+        sheet->drawParticles();
+        for (const Particle& p : sheet->particles) {
+            range = {std::min(range[0], p.offset.x), std::max(range[1], p.offset.x), std::min(range[2], p.offset.y),
+                     std::max(range[3], p.offset.y)};
+            ASSERT_EQ(p.offset.z, 0.0f);
+            ASSERT_TRUE(&p == &*still || (p.fadeRate >= 0.003f && p.fadeRate <= 0.1021f)) << p.fadeRate;
+        }
+    }
+    EXPECT_EQ(range, (std::array{-32.0f, 487.0f, -32.0f, 487.0f}));
+    EXPECT_EQ(still->life, 0.0f);
+    EXPECT_NEAR(still->offset.x, 30 * -260.0f / 2000.0f, 1e-3f);
+}
+
+TEST(ParticleTest, TheSprayRisesFasterAndFaster)
+{
+    lookAt(0, 40, 0);
+    resetRandom();
+    const auto spray = std::make_unique<ParticleSpray>();
+    for (int frame = 0; frame < 70; ++frame) {
+        spray->drawParticles();
+    }
+    const std::vector<Particle> before(spray->particles.begin(), spray->particles.end());
+    spray->drawParticles();
+    int rising = 0;
+    for (int i = 0; i < particleCount; ++i) {
+        const Particle& now = spray->particles[i];
+        // After 60 frames of 0.981 every living velocity exceeds the largest start, 29.
+        if (now.life < before[i].life && before[i].velocity.y > 29.0f) {
+            rising += now.offset.y > before[i].offset.y ? 1 : -1000;
+        }
+    }
+    EXPECT_GT(rising, 100);
+}
+
+} // namespace

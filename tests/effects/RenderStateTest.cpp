@@ -1,0 +1,92 @@
+// The scene is drawn with lighting and depth test on, blending and texturing
+// off, depth writes on and the view in the projection matrix. Whatever a
+// drawable switches for itself, the next one must find the scene so.
+#include "app/Host.h"
+#include "effects/LensFlare.h"
+#include "effects/ParticleSheet.h"
+#include "effects/ParticleSpray.h"
+#include "effects/WaterSurface.h"
+#include "game/DialogBox.h"
+#include "support/BmpFile.h"
+#include "support/GlTestWindow.h"
+#include "support/Ms3dBuilder.h"
+#include "support/ScratchDir.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+TEST(RenderStateTest, EveryDrawableLeavesTheSceneStateAsItFoundIt)
+{
+    GlTestWindow::ensure();
+    ManualHost host;
+    Host::install(&host);
+    ScratchDir dir;
+    dir.write("data/rot.bmp", bmp::solid(2, 2, {255, 0, 0}));
+    dir.write("data/platte.ms3d", Ms3dBuilder::square(5, 0, 0, "./rot.bmp").bytes());
+    ModelNode model;
+    ASSERT_TRUE(model.load("data/platte.ms3d"));
+    model.shadowLight.set(0, 100, 0);
+    const auto sheet = std::make_unique<ParticleSheet>();
+    const auto spray = std::make_unique<ParticleSpray>();
+    WaterSurface water;
+    LensFlare flare;
+    DialogBox box;
+    box.hidden = false;
+    box.texts = {"Text"};
+    const TextStyle style;
+
+    const std::pair<const char*, std::function<void()>> drawables[] = {
+        {"model and shadow", [&] { model.draw(Matrix4()); }},
+        {"particle sheet", [&] { sheet->drawParticles(); }},
+        {"particle spray", [&] { spray->drawParticles(); }},
+        {"water", [&] { water.draw(Matrix4()); }},
+        {"lens flare", [&] { flare.render(Vector3(), Vector3(0, 0, -10), Vector3(0, 5, -600)); }},
+        {"dialog box", [&] { box.draw(Matrix4()); }},
+        {"text", [&] { style.print(style.font, "Gr\xfc\xdf", 10, 30), style.print(style.font, nullptr, 10, 50); }},
+    };
+    testing::internal::CaptureStdout(); // the flare's trace
+    for (const auto& [name, draw] : drawables) {
+        SCOPED_TRACE(name);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glEnable(GL_LIGHTING);
+        glEnable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        glDisable(GL_TEXTURE_2D);
+        GLfloat projection[16], after[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        draw();
+        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        GLboolean depthWrites = GL_FALSE;
+        GLint depth = 0, mode = 0;
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        glGetIntegerv(GL_MATRIX_MODE, &mode);
+        EXPECT_TRUE(depthWrites);
+        EXPECT_EQ(depth, 1);
+        EXPECT_EQ(mode, GL_MODELVIEW);
+        glGetFloatv(GL_MODELVIEW_MATRIX, after);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_EQ(after[i], i % 5 == 0 ? 1.0f : 0.0f) << "modelview " << i;
+        }
+        glGetFloatv(GL_PROJECTION_MATRIX, after);
+        EXPECT_TRUE(std::equal(after, after + 16, projection)) << "projection";
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+    testing::internal::GetCapturedStdout();
+    glDisable(GL_LIGHTING);
+    Host::install(nullptr);
+}
+
+} // namespace

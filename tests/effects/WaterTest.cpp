@@ -1,0 +1,64 @@
+#include "effects/WaterSurface.h"
+#include "support/GlTestWindow.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TEST(WaterTest, TheWaveMovesARowEverySecondFrameAndTheLowerLayerSlidesBackAndForth)
+{
+    auto grid = std::make_unique<WaterGrid>(); // two layers of 900 vertices: not on the stack
+    grid->fill();
+    const auto start = std::make_unique<WaterGrid>(*grid);
+    for (int frame = 1; frame <= 3; ++frame) {
+        grid->waveStep(); // the first shift comes with the third frame
+        EXPECT_EQ(grid->upperLayer[5][1], start->upperLayer[frame < 3 ? 5 : 15][1]) << frame;
+    }
+    for (int frame = 0; frame < 2 * 44; ++frame) {
+        grid->waveStep();
+    }
+    for (int v = 0; v < WaterGrid::vertexCount; ++v) { // 45 shifts bring the wave round
+        ASSERT_NEAR(grid->upperLayer[v][1], start->upperLayer[v][1], 1e-5f) << v;
+        ASSERT_EQ(grid->upperLayer[v][0], start->upperLayer[v][0]);
+    }
+
+    for (int frame = 0; frame < 1001; ++frame) {
+        grid->slideStep();
+    }
+    EXPECT_NEAR(grid->slideOffset, 2.002f, 1e-3f);
+    for (int frame = 1001; frame < 2001; ++frame) {
+        grid->slideStep();
+    }
+    EXPECT_EQ(grid->slideCounter, 1);
+    EXPECT_NEAR(grid->slideOffset, 0.006f, 1e-3f) << "and rises again";
+}
+
+TEST(WaterTest, TheRiverIsTranslucentBlueWhereTheBridgeLevelPutsIt)
+{
+    GlTestWindow::ensure();
+    WaterSurface water; // 90 wide along z, from x = 135 to 225
+    water.position = Vector3(0, -2, 120);
+    water.scale = Vector3(50, 1, 90);
+    water.heading = Vector3(1, 0, 0).headingTo(Vector3(0, 0, -1));
+    water.hidden = true; // the water does not look at it
+    glClearColor(1, 0, 0, 1); // red ground
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION); // 100 above the middle of the river
+    glLoadIdentity();
+    gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
+    gluLookAt(180, 100, 516, 180, -2, 516, 0, 0, -1);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_LIGHTING);
+    const int slides = WaterSurface::grid.slideCounter;
+    water.draw(Matrix4());
+    glDisable(GL_LIGHTING);
+    EXPECT_EQ(WaterSurface::grid.slideCounter, slides + 1) << "one frame of its animation";
+    const auto middle = GlTestWindow::pixel(400, 300);
+    EXPECT_TRUE(middle[0] > 20 && middle[0] < 100 && middle[2] > 150) << "blue with the ground showing through";
+    EXPECT_EQ(GlTestWindow::pixel(5, 300), (std::array<unsigned char, 4>{255, 0, 0, 255})) << "bare ground beside it";
+}
+
+} // namespace

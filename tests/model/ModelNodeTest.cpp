@@ -1,0 +1,128 @@
+#include "model/MeshGeometry.h"
+#include "model/ModelNode.h"
+#include "scene/Camera.h"
+#include "scene/LightNode.h"
+#include "support/BmpFile.h"
+#include "support/GlTestWindow.h"
+#include "support/Ms3dBuilder.h"
+#include "support/ScratchDir.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+void expectNear(const Vector3& v, float x, float y, float z)
+{
+    EXPECT_NEAR(v.x, x, 1e-4f);
+    EXPECT_NEAR(v.y, y, 1e-4f);
+    EXPECT_NEAR(v.z, z, 1e-4f);
+}
+
+TEST(ModelNodeTest, TheBoxSpansTheBoxModelsExtremesScaledPlacedAndTurned)
+{
+    ScratchDir dir;
+    dir.write("data/brunnen.ms3d", Ms3dBuilder::triangle().bytes());
+    Ms3dBuilder box;
+    box.vertices = {{-1, 0, -2}, {3, 4, 5}, {0, 1, 0}};
+    dir.write("data/bbbrunnen.ms3d", box.bytes());
+    ModelNode node;
+    node.hasBoundingBox = true;
+    node.position.set(10, 1, 20);
+    node.scale.set(2, 1, 0.5f);
+    ASSERT_TRUE(node.load("data/brunnen.ms3d"));
+    expectNear(node.box.points[0], 8, 1, 19);
+    expectNear(node.box.points[2], 16, 1, 22.5f);
+    expectNear(node.box.points[5], 8, 5, 22.5f);
+    node.scale.set(1, 1, 1);
+    node.heading = 90; // (x, y, z) about the position becomes (z, y, -x)
+    ASSERT_TRUE(node.load("data/brunnen.ms3d"));
+    expectNear(node.box.corner[2], 10 + 5, 5, 20 - 3);
+    EXPECT_FALSE(node.load("data/fehlt.ms3d"));
+    dir.write("data/ohnebox.ms3d", Ms3dBuilder::triangle().bytes());
+    EXPECT_TRUE(node.load("data/ohnebox.ms3d")) << "a missing box is no missing model";
+}
+
+// Looks from 50 above onto the origin, lit by a sun straight above.
+void viewFromAbove(float grey)
+{
+    GlTestWindow::ensure();
+    Camera camera;
+    camera.position.set(0, 50, 0.01f);
+    camera.target.set(0, 0, 0);
+    camera.apply();
+    LightNode sun;
+    sun.position.set(0, 100, 0);
+    sun.draw(Matrix4());
+    glEnable(GL_DEPTH_TEST);
+    glClearColor(grey, grey, grey, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+TEST(ModelNodeTest, AModelIsDrawnLitAndTexturedAndAHiddenOneOnlyAsItsShadow)
+{
+    ScratchDir dir;
+    dir.write("data/rot.bmp", bmp::solid(4, 4, {255, 0, 0}));
+    dir.write("data/platte.ms3d", Ms3dBuilder::square(5, 0, 0, "./rot.bmp").bytes());
+    dir.write("data/deckel.ms3d", Ms3dBuilder::square(5, 5, 0).bytes()); // a lid 5 above its place
+    viewFromAbove(0.2f);
+    ModelNode plate, lid, child;
+    ASSERT_TRUE(plate.load("data/platte.ms3d") && lid.load("data/deckel.ms3d"));
+    plate.position.set(0, -1, 0);
+    plate.draw(Matrix4());
+    const auto centre = GlTestWindow::pixel(400, 300);
+    EXPECT_TRUE(centre[0] > 150 && centre[1] < 20) << "red";
+    EXPECT_NEAR(GlTestWindow::pixel(20, 20)[0], 51, 1) << "nothing beside it";
+
+    std::fill_n(lid.model.materials[0].emissive, 3, 1.0f); // white
+    lid.position.set(0.5f, 0, 0); // off the light's axis
+    child.animated = true;
+    child.animations[0].stepsPerKeyframe = 10;
+    lid.addChild(&child);
+    using Case = std::tuple<bool, bool, int>; // hidden, shadow light, red at the centre
+    for (const auto& [hidden, shadow, expected] : {Case{false, true, 255}, Case{true, true, 0}, Case{true, false, 128}}) {
+        viewFromAbove(0.5f);
+        lid.hidden = hidden;
+        lid.shadowLight = shadow ? Vector3(0, 100, 0) : Vector3(); // no light, no shadow
+        lid.draw(Matrix4());
+        EXPECT_NEAR(GlTestWindow::pixel(400, 300)[0], expected, 2) << hidden << shadow;
+    }
+    EXPECT_EQ(child.step, 1.0f) << "drawn once, while its parent was shown";
+    glDisable(GL_LIGHTING);
+}
+
+TEST(ModelNodeTest, DisplayListsGiveTheGeometryAndTheNodeItsMaterials)
+{
+    ScratchDir dir;
+    dir.write("baum.ms3d", Ms3dBuilder::square(1).bytes());
+    Ms3dModel tree; // the shared geometry: two meshes
+    ASSERT_TRUE(tree.loadModelData("baum.ms3d"));
+    tree.meshes.push_back(tree.meshes[0]);
+    viewFromAbove(0);
+    const unsigned int lists = glGenLists(2);
+    compileMeshLists(tree, lists);
+    ModelNode node; // its own model only supplies a green glowing material
+    node.useDisplayList = true;
+    node.displayListBase = lists;
+    node.castsShadow = false;
+    node.model.materials.resize(1);
+    node.model.materials[0].emissive[1] = 1;
+    node.model.meshes.resize(2);
+    node.model.meshes[0].materialIndex = node.model.meshes[1].materialIndex = 0;
+    node.scale.set(10, 10, 10);
+    glDisable(GL_LIGHT0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glEnable(GL_TEXTURE_2D); // left as found
+    node.draw(Matrix4());
+    EXPECT_EQ((std::array{GlTestWindow::pixel(400, 300)[0], GlTestWindow::pixel(400, 300)[1]}),
+              (std::array<unsigned char, 2>{0, 255}));
+    EXPECT_EQ(GlTestWindow::pixel(20, 20)[1], 0);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDeleteLists(lists, 2);
+}
+
+} // namespace

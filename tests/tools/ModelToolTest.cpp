@@ -1,0 +1,140 @@
+// korvel-model, run as a user runs it, from another folder than the game's.
+#include "support/BmpFile.h"
+#include "support/Ms3dBuilder.h"
+#include "support/ScratchDir.h"
+
+#include <IL/il.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+class ModelToolTest : public ::testing::Test {
+protected:
+    // Exit status; the output lands in `out` and `err`.
+    int run(const std::string& arguments, const std::string& environment = "")
+    {
+        const int raw = std::system(("cd elsewhere && " + environment + " '" + KORVEL_RUN_DIR + "/korvel-model' " +
+                                     arguments + " > ../out.txt 2> ../err.txt").c_str());
+        std::ostringstream o, e;
+        o << std::ifstream("out.txt").rdbuf();
+        e << std::ifstream("err.txt").rdbuf();
+        out = o.str(), err = e.str();
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    ScratchDir dir;
+    std::string out, err;
+};
+
+TEST_F(ModelToolTest, InfoPrintsCountsTexturesAndBoundsAsJsonAndNamesWhatItRefuses)
+{
+    Ms3dBuilder file;
+    file.version = 3;
+    file.vertices = {{-1.5f, 0, 2, 0}, {1, 0.25f, 2, 0}, {1, 2, -2.75f, 0}, {-1, 1e6f, -2, 0}};
+    file.triangles.resize(2);
+    file.groups = {{{0, 1}, 1}, {{1}, 0xFF}, {{}, 0}};
+    file.materials.resize(3);
+    file.materials[0].texture = ".\\wiese.jpg";
+    file.materials[2].texture = "./tex/\"q\"\xe4.bmp";
+    dir.write("data/haus.ms3d", file.bytes());
+    dir.write("leer.ms3d", Ms3dBuilder{}.bytes());
+    Ms3dBuilder badIndex = Ms3dBuilder::triangle();
+    badIndex.triangles[0].vertices[0] = 3;
+    dir.write("bad index.ms3d", badIndex.bytes());
+    dir.write("elsewhere/.keep", "");
+
+    EXPECT_EQ(run("info '../data/haus.ms3d'"), 0) << err;
+    EXPECT_EQ(out, "{\"version\": 3, \"vertices\": 4, \"triangles\": 2, \"meshes\": 3, \"materials\": 3, "
+                   "\"textures\": [\".\\\\wiese.jpg\", \"\", \"./tex/\\\"q\\\"\\u00e4.bmp\"], "
+                   "\"min\": [-1.5, 0, -2.75], \"max\": [1, 1e+06, 2]}\n");
+    EXPECT_EQ(run("info ../leer.ms3d"), 0);
+    EXPECT_NE(out.find("\"textures\": [], \"min\": null, \"max\": null}"), std::string::npos) << out;
+    for (const char* name : {"bad index.ms3d", "missing.ms3d"}) {
+        EXPECT_EQ(run(std::string("info '../") + name + "'"), 1);
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+    }
+    for (const char* arguments : {"", "info", "info a.ms3d b.ms3d", "INFO a.ms3d", "render ../leer.ms3d",
+                                  "render ../leer.ms3d x.png walk two", "render ../leer.ms3d x.png walk 5"}) {
+        EXPECT_EQ(run(arguments), 2) << arguments;
+        EXPECT_NE(err.find("usage: korvel-model"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModelsRunDirectory)
+{
+    // A wall facing the viewer, its upper half textured red, its lower half
+    // without material; its pose is four times as wide.
+    const auto wall = [](float w) {
+        Ms3dBuilder b;
+        b.vertices = {{-w, 1, 0, 0}, {w, 1, 0, 0}, {w, 2, 0, 0}, {-w, 2, 0, 0}, {-w, 0, 0, 0}, {w, 0, 0, 0}};
+        b.triangles.resize(4);
+        const std::uint16_t corners[4][3] = {{0, 1, 2}, {0, 2, 3}, {4, 5, 1}, {4, 1, 0}};
+        for (int i = 0; i < 4; ++i) {
+            std::copy(corners[i], corners[i] + 3, b.triangles[i].vertices);
+            for (auto& n : b.triangles[i].normals) {
+                n[2] = -1;
+            }
+        }
+        b.groups = {{{0, 1}, 0}, {{2, 3}, 0xFF}};
+        b.materials.resize(1);
+        b.materials[0].texture = "./texture/rot.bmp";
+        return b.bytes();
+    };
+    dir.write("run/data/texture/rot.bmp", bmp::solid(4, 4, {255, 0, 0}));
+    dir.write("run/data/wand.ms3d", wall(1));
+    dir.write("run/data/wand_breit_0.ms3d", wall(4));
+    dir.write("elsewhere/.keep", "");
+    // The red area of a picture, its width over its height, and whether
+    // something other than the background lies below its middle.
+    struct Red {
+        int left = 640, right = -1, top = 480, bottom = -1;
+        double aspect() const { return double(right - left) / (bottom - top); }
+        bool below = false;
+    };
+    const auto redIn = [](const char* png) {
+        ilInit();
+        ilEnable(IL_ORIGIN_SET);
+        ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
+        ILuint image = 0;
+        ilGenImages(1, &image);
+        ilBindImage(image);
+        Red r;
+        EXPECT_TRUE(ilLoadImage(png) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE));
+        EXPECT_EQ(ilGetInteger(IL_IMAGE_WIDTH) * 10 + ilGetInteger(IL_IMAGE_HEIGHT), 640 * 10 + 480);
+        const auto rgb = [p = ilGetData()](int x, int y) {
+            const ILubyte* at = p + (y * 640 + x) * 3;
+            return std::array<int, 3>{at[0], at[1], at[2]};
+        };
+        const auto red = [&](int x, int y) { return rgb(x, y)[0] > 80 && rgb(x, y)[1] < 40 && rgb(x, y)[2] < 40; };
+        for (int i = 0; i < 640 * 480; ++i) {
+            if (red(i % 640, i / 640)) {
+                r.left = std::min(r.left, i % 640), r.right = std::max(r.right, i % 640);
+                r.top = std::min(r.top, i / 640), r.bottom = i / 640;
+            }
+        }
+        const int middle = (r.left + r.right) / 2;
+        r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) && rgb(middle, r.bottom + 30) != rgb(2, 2);
+        ilDeleteImages(1, &image);
+        return r;
+    };
+    ASSERT_EQ(run("render ../run/data/wand.ms3d ../wand.png"), 0) << err;
+    const Red plain = redIn("wand.png");
+    EXPECT_NEAR((plain.left + plain.right) / 2.0, 320, 60) << "centred";
+    EXPECT_LT((plain.top + plain.bottom) / 2, 220) << "the textured half on top";
+    EXPECT_TRUE(plain.below) << "the untextured half below it";
+    ASSERT_EQ(run("render ../run/data/wand.ms3d ../breit.png breit 0"), 0) << err;
+    EXPECT_GT(redIn("breit.png").aspect(), 1.6 * plain.aspect()) << "the wide pose";
+
+    EXPECT_EQ(run("render ../run/data/fehlt.ms3d ../x.png"), 1);
+    EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png sprung 0"), 1);
+    EXPECT_NE(err.find("no usable pose 0 of animation \"sprung\""), std::string::npos) << err;
+    EXPECT_EQ(run("render ../run/data/wand.ms3d ../kein/ordner/x.png"), 1);
+    EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png", "env -u DISPLAY"), 1);
+    EXPECT_NE(err.find("X display"), std::string::npos);
+}
+
+} // namespace
