@@ -197,8 +197,10 @@ TEST(AnimationTest, KeyframesLoadOnlyWhenAnimatedAndStopAtTheFirstEmptySlot)
     CaptureStdout();
     ASSERT_TRUE(node->load("data/figur.ms3d"));
     EXPECT_EQ(GetCapturedStdout(),
-              "=== WARNING: Anim-File for data/figur.ms3d at Keyframe 0 not found! ==="
-              "=== WARNING: Anim-File for data/figur.ms3d at Keyframe 1 not found! ===");
+              "=== WARNING: Anim-File for data/figur.ms3d at Keyframe 0 not found! ===\n"
+              "=== WARNING: data/figur_jump_0.ms3d cannot be opened ===\n"
+              "=== WARNING: Anim-File for data/figur.ms3d at Keyframe 1 not found! ===\n"
+              "=== WARNING: data/figur_jump_1.ms3d cannot be opened ===\n");
     EXPECT_EQ(node->animations[0].keyframes[0].vertices.size(), 3u);
     EXPECT_EQ(node->animations[0].keyframes[1].vertices.size(), 3u);
     EXPECT_TRUE(node->animations[0].keyframes[2].vertices.empty());
