@@ -21,7 +21,8 @@ void put32(std::string& out, std::uint32_t v)
 std::string silentWav(int milliseconds)
 {
     const std::uint32_t rate = 22050;
-    const std::uint32_t bytes = rate * 2 * static_cast<std::uint32_t>(milliseconds) / 1000;
+    // Whole 16-bit samples: a data chunk that ends inside one is a truncated file.
+    const std::uint32_t bytes = rate * static_cast<std::uint32_t>(milliseconds) / 1000 * 2;
     std::string out = "RIFF";
     put32(out, 36 + bytes);
     out += "WAVEfmt ";
