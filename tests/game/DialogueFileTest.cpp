@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -135,4 +136,23 @@ TEST(DialogueFileTest, MissingFileSaysSoWithoutALineEnd)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to open file");
     EXPECT_TRUE(e.texts.empty());
     EXPECT_TRUE(e.replies.empty());
+}
+
+TEST(DialogueFileTest, DamageIsToldApartFromAWholeFile)
+{
+    const std::string whole = threeEntries;
+    const struct {
+        std::string contents;
+        const char* partner;
+        const char* problem;
+    } cases[] = {
+        {whole, "priester", ""},
+        {whole.substr(0, whole.size() / 2), "priester", "ends inside an entry"},
+        {whole, "held", "has no conversation for held"},
+        {whole + std::string("\0\x01", 2), "priester", "holds bytes that are not text"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.contents);
+        EXPECT_EQ(dialogueProblem(in, c.partner), c.problem) << c.contents;
+    }
 }
