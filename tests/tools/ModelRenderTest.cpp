@@ -175,6 +175,11 @@ TEST_F(ModelRenderTest, RefusesWhatItCannotDraw)
     EXPECT_EQ(run("render ../run/data/wand.ms3d ../kein/ordner/x.png"), 1);
     EXPECT_NE(slurp("err.txt").find("cannot write"), std::string::npos);
 
+    for (const char* emptyName : {"render '' ../x.png", "render ../run/data/wand.ms3d ''"}) {
+        EXPECT_EQ(run(emptyName), 1) << emptyName;
+        EXPECT_NE(slurp("err.txt").find("need a file name"), std::string::npos) << emptyName;
+    }
+
     EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png", "env -u DISPLAY"), 1);
     EXPECT_NE(slurp("err.txt").find("X display"), std::string::npos);
 }
