@@ -318,4 +318,15 @@ TEST(MediaSoundTest, TheGeneratorFailsLoudlyWithoutAWritableRunDirectory)
     EXPECT_NE(std::system((generator.string() + " 2> /dev/null").c_str()), 0);
     scratch.write("data", "a file where the data folder belongs");
     EXPECT_NE(std::system((generator.string() + " " + scratch.path().string() + " 2> /dev/null").c_str()), 0);
+
+    // A disk that fills up: what is there is whole, nothing is left half written.
+    ScratchDir full;
+    const std::string filling = "trap '' XFSZ; ulimit -f 100; " + generator.string() + " " + full.path().string();
+    EXPECT_NE(std::system((filling + " 2> /dev/null").c_str()), 0);
+    for (const auto& file : fs::recursive_directory_iterator(full.path() / "data")) {
+        if (file.is_regular_file()) {
+            const fs::path built = fs::path(KORVEL_RUN_DIR) / fs::relative(file.path(), full.path());
+            EXPECT_EQ(readBytes(file.path()), readBytes(built)) << file.path();
+        }
+    }
 }
