@@ -7,9 +7,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    enterScratchDir();
-    copyGameFile("data/dialogbox.ms3d", "data/figur.ms3d");
-    return 0;
+    return enterScratchDir("data/dialogbox.ms3d", "data/figur.ms3d");
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

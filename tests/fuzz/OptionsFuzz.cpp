@@ -4,8 +4,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    enterScratchDir();
-    return 0;
+    return enterScratchDir();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
