@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    parseMs3d(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::string problem; // the refusal's words are built too
+    parseMs3d(std::string_view(reinterpret_cast<const char*>(data), size), &problem);
     return 0;
 }
