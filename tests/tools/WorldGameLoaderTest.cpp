@@ -129,8 +129,8 @@ TEST_F(WorldGameLoader, DialogPanelCoversTheTextRowsOnScreen)
     glEnable(GL_DEPTH_TEST);
 
     const int w = GlTestWindow::width, h = GlTestWindow::height;
-    auto covered = [h](int x, int yFromTop) {
-        const auto p = GlTestWindow::pixel(x, h - 1 - yFromTop);
+    auto covered = [](int x, int yFromTop) {
+        const auto p = GlTestWindow::pixel(x, GlTestWindow::height - 1 - yFromTop);
         return !(p[0] > 200 && p[1] < 50 && p[2] > 200);
     };
     // Text rows start at a quarter of the width, 60 % down, 20 pixels apart;
