@@ -9,6 +9,7 @@ packages=(
   libx11-dev libdevil-dev libsdl2-mixer-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libgtest-dev
+  clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
   dpkg-dev desktop-file-utils
 )

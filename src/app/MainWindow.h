@@ -3,5 +3,6 @@
 // Opens the game's window "Korvel" at (100, 100) with the given size, or in
 // game mode switches the screen to the mode named by "glutGameModeString"
 // (the size is then the screen's). A display that refuses the mode gets
-// the window instead.
+// the window instead. A window size beyond the screen or the GL viewport
+// limit is cut down to it (and stored back into `options`), with a warning.
 void createMainWindow(int width, int height);

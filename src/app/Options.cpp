@@ -1,8 +1,11 @@
 #include "app/Options.h"
 
+#include "app/DataFile.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -32,6 +35,22 @@ void readSize(const char* key, int& size)
     }
 }
 
+// Names a damaged options file once: bytes that are no text, or a last
+// line that is a key without its value (a file cut short). A missing file
+// is reported by every lookup instead.
+void checkOptionsFile()
+{
+    std::ifstream file("options.txt", std::ios::binary);
+    const std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string lastLine = contents.substr(0, contents.find_last_not_of("\r\n") + 1);
+    lastLine.erase(0, lastLine.find_last_of('\n') + 1);
+    if (!isPlainText(contents)) {
+        warnAboutFile("options.txt", "holds bytes that are not text");
+    } else if (lastLine.starts_with("#")) {
+        warnAboutFile("options.txt", "ends with the key line " + lastLine + " without its value");
+    }
+}
+
 } // namespace
 
 std::string readOption(const std::string& key)
@@ -54,6 +73,7 @@ std::string readOption(const std::string& key)
 
 void loadOptions()
 {
+    checkOptionsFile();
     options.fullscreen = isYes("fullscreen");
     if (!options.fullscreen) {
         readSize("windowwidth", options.windowWidth);

@@ -28,5 +28,6 @@ std::string readOption(const std::string& key);
 
 // Fills `options`. Window sizes are read only outside game mode; a size key
 // that is absent keeps the default, so a missing file still gives a usable
-// 800 x 600 window.
+// 800 x 600 window. A damaged file (no text, cut off after a key line) is
+// named once on the console.
 void loadOptions();

@@ -1,11 +1,14 @@
 #include "app/Sound.h"
 
+#include "app/DataFile.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <alsa/asoundlib.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -37,10 +40,14 @@ bool openDevice()
     return true;
 }
 
-// Stops the mixer before the cached sounds go away with the program.
+// Stops the mixer and frees the cached sounds before the program ends.
 void closeDevice()
 {
     Mix_HaltChannel(channel);
+    for (const auto& [path, chunk] : layer.cache) {
+        Mix_FreeChunk(chunk);
+    }
+    layer.cache.clear();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -61,6 +68,8 @@ void initialiseOnce()
     // and wait for an event loop the game does not run.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     snd_lib_error_set_handler(ignoreAlsaMessage);
+    // A WAV file cut short is refused, not played up to where it breaks off.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     layer.deviceOpen = openDevice();
     if (!layer.deviceOpen) {
         std::fprintf(stderr, "no sound device: playing silently\n");
@@ -81,6 +90,11 @@ Mix_Chunk* chunkFor(const std::string& path)
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (chunk != nullptr) {
         ++layer.filesLoaded;
+    } else {
+        std::error_code error;
+        warnAboutFile(path, std::filesystem::is_regular_file(path, error)
+                                ? std::string("cannot be played: ") + Mix_GetError()
+                                : "cannot be opened");
     }
     layer.cache.emplace(path, chunk);
     return chunk;

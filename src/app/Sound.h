@@ -4,8 +4,9 @@
 
 // The game plays one WAV file at a time; starting any sound ends the one
 // playing. A looped sound repeats until another sound starts (the game plays
-// the silent "data/sound/leer.wav" to stop one). Missing files and machines
-// without audio are silently tolerated.
+// the silent "data/sound/leer.wav" to stop one). A missing or damaged file
+// is named once on the console and stays silent; a machine without audio
+// plays nothing.
 enum class SoundMode { Once, Looped };
 
 void playSound(const char* path, SoundMode mode);

@@ -1,5 +1,7 @@
 #include "app/VideoSource.h"
 
+#include "app/DataFile.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -7,7 +9,9 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <string>
 
 namespace {
 
@@ -32,27 +36,37 @@ VideoSource::~VideoSource()
 VideoSource::OpenResult VideoSource::open(const char* file)
 {
     close();
-    if (avformat_open_input(&format, file, nullptr, nullptr) < 0) {
+    const auto refuse = [this, file](OpenResult result, const std::string& problem) {
+        warnAboutFile(file != nullptr ? file : "", problem);
+        close();
+        return result;
+    };
+    // Only AVI is read: a file of another kind (a playlist that names other
+    // files, say) is refused rather than followed.
+    const int opened = avformat_open_input(&format, file, av_find_input_format("avi"), nullptr);
+    if (opened < 0) {
         format = nullptr;
-        return OpenResult::NoStream;
+        return refuse(OpenResult::NoStream, opened == AVERROR(ENOENT) ? "cannot be opened" : "is no AVI video");
     }
     if (avformat_find_stream_info(format, nullptr) < 0) {
-        close();
-        return OpenResult::NoStream;
+        return refuse(OpenResult::NoStream, "is no AVI video");
     }
     streamIndex = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (streamIndex < 0) {
-        close();
-        return OpenResult::NoStream;
+        return refuse(OpenResult::NoStream, "holds no video stream");
     }
     packet = av_packet_alloc();
     decodedFrame = av_frame_alloc();
     const AVStream* stream = format->streams[streamIndex];
-    const int64_t stated = stream->nb_frames;
-    count = stated > 0 ? int(std::min<int64_t>(stated, INT_MAX)) : countFrames();
+    // The frames are counted, not taken from the header: a file cut short
+    // still announces every frame it once held.
+    count = countFrames();
     if (count <= 0) {
-        close();
-        return OpenResult::NoStream;
+        return refuse(OpenResult::NoStream, "holds no frames");
+    }
+    if (stream->nb_frames > count) {
+        return refuse(OpenResult::NoStream, "announces " + std::to_string(stream->nb_frames)
+                                                + " frames but holds " + std::to_string(count));
     }
 
     AVRational rate = av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
@@ -71,8 +85,7 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     if (decoder == nullptr || codec == nullptr
         || avcodec_parameters_to_context(codec, stream->codecpar) < 0
         || avcodec_open2(codec, decoder, nullptr) < 0) {
-        close();
-        return OpenResult::NoDecoder;
+        return refuse(OpenResult::NoDecoder, "is in a format that cannot be decoded here");
     }
     image.assign(imageBytes, 0);
     return OpenResult::Opened;
@@ -119,8 +132,7 @@ const unsigned char* VideoSource::frame(int index)
     return image.data();
 }
 
-// Files without a frame count in their header: count the stream's packets
-// once and go back to the start.
+// Counts the stream's packets once and goes back to the start.
 int VideoSource::countFrames()
 {
     int64_t packets = 0;

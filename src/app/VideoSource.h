@@ -23,8 +23,9 @@ public:
     VideoSource(const VideoSource&) = delete;
     VideoSource& operator=(const VideoSource&) = delete;
 
-    // NoStream: missing file, not a video, or a video without frames.
-    // NoDecoder: the video's codec cannot be decoded here.
+    // NoStream: missing file, no AVI video, a video without frames or one
+    // that announces more frames than it holds. NoDecoder: the video's codec
+    // cannot be decoded here. A refused file is named once on the console.
     OpenResult open(const char* file);
     void close();
     bool isOpen() const { return format != nullptr; }

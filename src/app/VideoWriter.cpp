@@ -98,7 +98,8 @@ bool VideoWriter::close()
         return false;
     }
     sendToEncoder(nullptr);
-    const bool ok = av_write_trailer(format) == 0 && !failed;
+    // Closing flushes the last bytes: a full disk may show only then.
+    const bool ok = av_write_trailer(format) == 0 && !failed && avio_closep(&format->pb) == 0;
     release();
     return ok;
 }

@@ -24,6 +24,11 @@ int main(int argc, char** argv)
     useGameFiles();
     loadOptions();
     applyCommandLine(command, options);
+    // Without the player's figure there is nothing to play: stop before a window opens.
+    if (const std::string figure = GameManager::missingPlayerFigure(); !figure.empty()) {
+        std::printf("Korvel cannot run without %s; please reinstall the game data.\n", figure.c_str());
+        return 1;
+    }
     std::vector<std::string> glutArgs{argv[0]};
     glutArgs.insert(glutArgs.end(), command.glutArgs.begin(), command.glutArgs.end());
     std::vector<char*> glutArgv;

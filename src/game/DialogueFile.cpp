@@ -1,12 +1,17 @@
 #include "game/DialogueFile.h"
 
+#include "app/DataFile.h"
+
+#include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
 // One line without its end; a Windows line end counts as a plain one.
-bool nextLine(std::ifstream& in, std::string& line)
+bool nextLine(std::istream& in, std::string& line)
 {
     if (!std::getline(in, line)) {
         return false;
@@ -17,20 +22,30 @@ bool nextLine(std::ifstream& in, std::string& line)
     return true;
 }
 
+bool isNumberLine(const std::string& line)
+{
+    return line.size() > 1 && line[0] == '#' && std::isdigit(static_cast<unsigned char>(line[1]));
+}
+
 } // namespace
 
 void readDialogueEntry(const std::string& partner, int entry,
                        std::vector<std::string>& texts, std::vector<std::string>& replies)
 {
-    const std::string partnerKey = "#" + partner;
-    const std::string entryKey = "#" + std::to_string(entry);
-    const std::string nextKey = "#" + std::to_string(entry + 1);
-
     std::ifstream in(dialoguesFile);
     if (!in) {
         std::fputs("Unable to open file", stdout);
         return;
     }
+    readDialogueEntry(in, partner, entry, texts, replies);
+}
+
+void readDialogueEntry(std::istream& in, const std::string& partner, int entry,
+                       std::vector<std::string>& texts, std::vector<std::string>& replies)
+{
+    const std::string partnerKey = "#" + partner;
+    const std::string entryKey = "#" + std::to_string(entry);
+    const std::string nextKey = "#" + std::to_string(entry + 1);
 
     bool inSection = false;
     bool inEntry = false;
@@ -55,5 +70,39 @@ void readDialogueEntry(const std::string& partner, int entry,
             inSection = false;
             inEntry = false;
         }
+    }
+}
+
+std::string dialogueProblem(std::istream& in, const std::string& partner)
+{
+    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!isPlainText(contents)) {
+        return "holds bytes that are not text";
+    }
+    std::istringstream lines(contents);
+    bool inBlock = false; // between "#text" or "#replies" and what closes the entry
+    bool hasPartner = false;
+    std::string line;
+    while (nextLine(lines, line)) {
+        if (line == "#text" || line == "#replies") {
+            inBlock = true;
+        } else if (line.starts_with("#") && !inBlock) {
+            hasPartner = hasPartner || line == "#" + partner;
+        } else if (line == "#end" || isNumberLine(line)) {
+            inBlock = false;
+        }
+    }
+    if (inBlock) {
+        return "ends inside an entry";
+    }
+    return hasPartner ? "" : "has no conversation for " + partner;
+}
+
+void checkDialogueFile(const std::string& partner)
+{
+    std::ifstream in(dialoguesFile, std::ios::binary);
+    const std::string problem = in ? dialogueProblem(in, partner) : "cannot be opened";
+    if (!problem.empty()) {
+        warnAboutFile(dialoguesFile, problem);
     }
 }

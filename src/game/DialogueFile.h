@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -15,3 +16,14 @@ inline constexpr const char* dialoguesFile = "data/text/dialogues.txt";
 // lines too. Prints "Unable to open file" when the file cannot be read.
 void readDialogueEntry(const std::string& partner, int entry,
                        std::vector<std::string>& texts, std::vector<std::string>& replies);
+
+// The same, reading the dialogues from `in` instead of the file.
+void readDialogueEntry(std::istream& in, const std::string& partner, int entry,
+                       std::vector<std::string>& texts, std::vector<std::string>& replies);
+
+// What is wrong with dialogues read from `in` for `partner`, in words, or ""
+// when nothing is: bytes that are no text, an entry cut off inside its
+// lines, or no section for the partner.
+std::string dialogueProblem(std::istream& in, const std::string& partner);
+// Names a damaged or missing dialogues file once, before anyone talks.
+void checkDialogueFile(const std::string& partner);

@@ -1,13 +1,17 @@
 #include "game/GameManager.h"
 
+#include "app/DataFile.h"
 #include "app/Host.h"
 #include "app/Sound.h"
 #include "game/ControlNode.h"
+#include "levels/Placement.h"
 #include "model/MeshGeometry.h"
+#include "model/Ms3dReader.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <strings.h>
 
 namespace {
 
@@ -44,6 +48,24 @@ Level* GameManager::levelByNumber(int number)
     case 6: return &level6;
     default: return nullptr;
     }
+}
+
+std::string GameManager::missingPlayerFigure()
+{
+    for (int number = 1; number <= 6; ++number) {
+        for (const Placement& row : levelLayout(number)->placements) {
+            if (strcasecmp(row.node, "avatar") != 0 || row.model == nullptr) {
+                continue;
+            }
+            std::string problem;
+            const auto figure = readMs3dFile(row.model, &problem);
+            if (!figure || figure->vertices.empty()) {
+                warnAboutFile(row.model, figure ? "holds no vertices" : problem);
+                return row.model;
+            }
+        }
+    }
+    return "";
 }
 
 void GameManager::init()

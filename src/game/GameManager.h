@@ -40,6 +40,9 @@ public:
     bool lastQuestFinished() const;
     // The level numbered 1 to 6, or nullptr.
     Level* levelByNumber(int number);
+    // The game cannot run without the player's figure: "" when its model
+    // can be read, else its file name (what is wrong is named on the console).
+    static std::string missingPlayerFigure();
 
     SceneNode root;
     Level1 level1;

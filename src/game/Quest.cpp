@@ -1,5 +1,6 @@
 #include "game/Quest.h"
 
+#include "game/DialogueFile.h"
 #include "model/ModelNode.h"
 
 void Quest::init(std::string questTitle, std::string partner, ModelNode* partnerNode, int itemsRequired)
@@ -12,6 +13,7 @@ void Quest::init(std::string questTitle, std::string partner, ModelNode* partner
     setName("dia");
     // Without the panel model the lines are still printed.
     dialog.loadModel();
+    checkDialogueFile(partnerName);
 }
 
 void Quest::show(int entry)

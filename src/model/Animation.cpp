@@ -1,6 +1,8 @@
 // Keyframe animation of a model node: pose files, the pose cycle and the blend.
 #include "model/ModelNode.h"
 
+#include "app/DataFile.h"
+
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -25,9 +27,11 @@ void ModelNode::loadKeyframes(const char* fileName)
         }
         for (int k = 0; k < usableKeyframes(animation); ++k) {
             const std::string poseFile = stem + "_" + animation.name + "_" + std::to_string(k) + ".ms3d";
-            if (!animation.keyframes[k].loadModelData(poseFile.c_str())) {
+            std::string problem;
+            if (!animation.keyframes[k].loadModelData(poseFile.c_str(), problem)) {
                 std::cout << "=== WARNING: Anim-File for " << fileName << " at Keyframe " << k
                           << " not found! ===" << std::flush;
+                warnAboutFile(poseFile, problem, true);
             }
         }
     }

@@ -55,5 +55,8 @@ public:
 // materials; everything after the materials is ignored.
 class Ms3dModel : public Model {
 public:
+    // Names a file it refuses on the console (once), with what is wrong.
     bool loadModelData(const char* fileName) override;
+    // The same, leaving it to the caller to report `problem`.
+    bool loadModelData(const char* fileName, std::string& problem);
 };

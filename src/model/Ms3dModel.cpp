@@ -1,14 +1,27 @@
 #include "model/Model.h"
 
+#include "app/DataFile.h"
 #include "model/Ms3dReader.h"
 
 #include <utility>
 
 bool Ms3dModel::loadModelData(const char* fileName)
 {
+    std::string problem;
+    if (!loadModelData(fileName, problem)) {
+        if (fileName != nullptr) {
+            warnAboutFile(fileName, problem);
+        }
+        return false;
+    }
+    return true;
+}
+
+bool Ms3dModel::loadModelData(const char* fileName, std::string& problem)
+{
     // The file is read whole into temporaries first, so a refused file
     // leaves this model exactly as it was.
-    std::optional<Ms3dContents> contents = readMs3dFile(fileName);
+    std::optional<Ms3dContents> contents = readMs3dFile(fileName, &problem);
     if (!contents) {
         return false;
     }

@@ -6,14 +6,23 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
 // Little-endian fields from a file held in memory; every read checks that the
-// bytes are there, so a short file can never be read past its end.
+// bytes are there, so a short file can never be read past its end. The first
+// reason for refusing the file is kept for the warning.
 class ByteReader {
 public:
-    explicit ByteReader(const std::string& bytes) : bytes(bytes) {}
+    explicit ByteReader(std::string_view bytes) : bytes(bytes) {}
+
+    // Whether `count` records of at least `size` bytes each still follow:
+    // asked before anything is allocated for them, so a damaged count can
+    // never make the reader ask for more memory than the file justifies.
+    bool holds(int count, std::size_t size) const { return (bytes.size() - pos) / size >= std::size_t(count); }
+    std::size_t left() const { return bytes.size() - pos; }
 
     bool skip(std::size_t count)
     {
@@ -76,11 +85,38 @@ public:
         }
         return true;
     }
+    // Always false, so a failed check reads `return in.refuse(...)`.
+    bool refuse(std::string why)
+    {
+        if (problem.empty()) {
+            problem = std::move(why);
+        }
+        return false;
+    }
+    // A block count read, and how many such records the rest of the file can hold.
+    bool count(int& value, std::size_t recordSize, const char* what)
+    {
+        if (!u16(value)) {
+            return refuse(std::string("ends before its ") + what);
+        }
+        if (!holds(value, recordSize)) {
+            return refuse("announces " + std::to_string(value) + " " + what + " but holds at most "
+                          + std::to_string(left() / recordSize));
+        }
+        return true;
+    }
+
+    std::string problem;
 
 private:
-    const std::string& bytes;
+    std::string_view bytes;
     std::size_t pos = 0;
 };
+
+constexpr std::size_t vertexBytes = 15;
+constexpr std::size_t triangleBytes = 70;
+constexpr std::size_t smallestGroupBytes = 36;
+constexpr std::size_t materialBytes = 361;
 
 bool readFile(const char* fileName, std::string& bytes)
 {
@@ -103,45 +139,56 @@ bool readFile(const char* fileName, std::string& bytes)
 bool readHeader(ByteReader& in, int& version)
 {
     const char* id = in.take(10);
-    return id != nullptr && std::memcmp(id, "MS3D000000", 10) == 0 && in.i32(version)
-        && version >= 3 && version <= 4;
+    if (id == nullptr || std::memcmp(id, "MS3D000000", 10) != 0 || !in.i32(version)) {
+        return in.refuse("is not an MS3D file");
+    }
+    if (version < 3 || version > 4) {
+        return in.refuse("has version " + std::to_string(version) + ", not 3 or 4");
+    }
+    return true;
 }
 
 bool readVertices(ByteReader& in, std::vector<Vertex>& vertices)
 {
     int count = 0;
-    if (!in.u16(count)) {
+    if (!in.count(count, vertexBytes, "vertices")) {
         return false;
     }
     vertices.resize(count);
     for (Vertex& v : vertices) {
-        if (!in.skip(1) || !in.floats(v.location, 3) || !in.i8(v.boneId) || !in.skip(1)) {
-            return false;
-        }
+        in.skip(1);
+        in.floats(v.location, 3);
+        in.i8(v.boneId);
+        in.skip(1);
     }
     return true;
+}
+
+std::string outOfRange(const char* holder, const char* what, int index, int size)
+{
+    return std::string("has a ") + holder + " naming " + what + " " + std::to_string(index) + " of "
+        + std::to_string(size);
 }
 
 bool readTriangles(ByteReader& in, std::vector<Triangle>& triangles, int numVertices)
 {
     int count = 0;
-    if (!in.u16(count)) {
+    if (!in.count(count, triangleBytes, "triangles")) {
         return false;
     }
     triangles.resize(count);
     for (Triangle& t : triangles) {
-        if (!in.skip(2)) {
-            return false;
-        }
+        in.skip(2);
         for (int& index : t.vertexIndices) {
-            if (!in.u16(index) || index >= numVertices) {
-                return false;
+            in.u16(index);
+            if (index >= numVertices) {
+                return in.refuse(outOfRange("triangle", "vertex", index, numVertices));
             }
         }
-        if (!in.floats(&t.vertexNormals[0][0], 9) || !in.floats(t.s, 3) || !in.floats(t.t, 3)
-            || !in.skip(2)) {
-            return false;
-        }
+        in.floats(&t.vertexNormals[0][0], 9);
+        in.floats(t.s, 3);
+        in.floats(t.t, 3);
+        in.skip(2);
     }
     return true;
 }
@@ -149,24 +196,25 @@ bool readTriangles(ByteReader& in, std::vector<Triangle>& triangles, int numVert
 bool readGroups(ByteReader& in, std::vector<Mesh>& meshes, int numTriangles)
 {
     int count = 0;
-    if (!in.u16(count)) {
+    if (!in.count(count, smallestGroupBytes, "groups")) {
         return false;
     }
     meshes.resize(count);
     for (Mesh& mesh : meshes) {
-        if (!in.skip(1 + 32) || !in.u16(mesh.numTriangles)) {
-            return false;
+        // Groups differ in length: each is checked again before its indices.
+        if (!in.skip(1 + 32) || !in.u16(mesh.numTriangles)
+            || in.left() < 2 * std::size_t(mesh.numTriangles) + 1) {
+            return in.refuse("ends inside its groups");
         }
         mesh.triangleIndices.resize(mesh.numTriangles);
         for (int& index : mesh.triangleIndices) {
-            if (!in.u16(index) || index >= numTriangles) {
-                return false;
+            in.u16(index);
+            if (index >= numTriangles) {
+                return in.refuse(outOfRange("group", "triangle", index, numTriangles));
             }
         }
         signed char material = 0;
-        if (!in.i8(material)) {
-            return false;
-        }
+        in.i8(material);
         mesh.materialIndex = material;
     }
     return true;
@@ -175,20 +223,20 @@ bool readGroups(ByteReader& in, std::vector<Mesh>& meshes, int numTriangles)
 bool readMaterials(ByteReader& in, std::vector<Material>& materials)
 {
     int count = 0;
-    if (!in.u16(count)) {
+    if (!in.count(count, materialBytes, "materials")) {
         return false;
     }
     materials.resize(count);
     for (Material& m : materials) {
-        if (!in.skip(32) || !in.floats(m.ambient, 4) || !in.floats(m.diffuse, 4)
-            || !in.floats(m.specular, 4) || !in.floats(m.emissive, 4)
-            || !in.floats(&m.shininess, 1) || !in.skip(4 + 1)) {
-            return false;
-        }
+        in.skip(32);
+        in.floats(m.ambient, 4);
+        in.floats(m.diffuse, 4);
+        in.floats(m.specular, 4);
+        in.floats(m.emissive, 4);
+        in.floats(&m.shininess, 1);
+        in.skip(4 + 1);
         const char* name = in.take(128);
-        if (name == nullptr || !in.skip(128)) {
-            return false;
-        }
+        in.skip(128);
         // A name that fills its field without a terminator ends with the field.
         const void* end = std::memchr(name, '\0', 128);
         m.textureFilename.assign(name, end ? static_cast<const char*>(end) : name + 128);
@@ -198,11 +246,12 @@ bool readMaterials(ByteReader& in, std::vector<Material>& materials)
 
 // Groups are read before the materials they name, so their material
 // indices can only be checked once the whole file is in.
-bool materialIndicesValid(const Ms3dContents& contents)
+bool materialIndicesValid(ByteReader& in, const Ms3dContents& contents)
 {
+    const int count = static_cast<int>(contents.materials.size());
     for (const Mesh& mesh : contents.meshes) {
-        if (mesh.materialIndex >= static_cast<int>(contents.materials.size())) {
-            return false;
+        if (mesh.materialIndex >= count) {
+            return in.refuse(outOfRange("group", "material", mesh.materialIndex, count));
         }
     }
     return true;
@@ -210,19 +259,30 @@ bool materialIndicesValid(const Ms3dContents& contents)
 
 } // namespace
 
-std::optional<Ms3dContents> readMs3dFile(const char* fileName)
+std::optional<Ms3dContents> parseMs3d(std::string_view bytes, std::string* problem)
 {
-    std::string bytes;
-    if (fileName == nullptr || !readFile(fileName, bytes)) {
-        return std::nullopt;
-    }
     ByteReader in(bytes);
     Ms3dContents contents;
     if (!readHeader(in, contents.version) || !readVertices(in, contents.vertices)
         || !readTriangles(in, contents.triangles, static_cast<int>(contents.vertices.size()))
         || !readGroups(in, contents.meshes, static_cast<int>(contents.triangles.size()))
-        || !readMaterials(in, contents.materials) || !materialIndicesValid(contents)) {
+        || !readMaterials(in, contents.materials) || !materialIndicesValid(in, contents)) {
+        if (problem != nullptr) {
+            *problem = in.problem;
+        }
         return std::nullopt;
     }
     return contents;
+}
+
+std::optional<Ms3dContents> readMs3dFile(const char* fileName, std::string* problem)
+{
+    std::string bytes;
+    if (fileName == nullptr || !readFile(fileName, bytes)) {
+        if (problem != nullptr) {
+            *problem = "cannot be opened";
+        }
+        return std::nullopt;
+    }
+    return parseMs3d(bytes, problem);
 }

@@ -3,6 +3,8 @@
 #include "model/Model.h"
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Everything the game takes from an MS3D file, read without touching
@@ -16,6 +18,9 @@ struct Ms3dContents {
 };
 
 // Reads a MilkShape 3D file of version 3 or 4 (path used unchanged). Empty
-// when the file cannot be read, is no such file, ends before its announced
-// records, or holds an index that points outside its arrays.
-std::optional<Ms3dContents> readMs3dFile(const char* fileName);
+// when the file cannot be read, is no such file, announces more records
+// than it holds, or holds an index that points outside its arrays; then
+// `problem`, when given, says which in words ("ends inside its triangles").
+std::optional<Ms3dContents> readMs3dFile(const char* fileName, std::string* problem = nullptr);
+// The same for the bytes of a file already in memory.
+std::optional<Ms3dContents> parseMs3d(std::string_view bytes, std::string* problem = nullptr);

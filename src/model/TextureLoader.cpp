@@ -1,5 +1,7 @@
 #include "model/TextureLoader.h"
 
+#include "app/DataFile.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <IL/il.h>
@@ -24,6 +26,20 @@ bool ensureByteFormat()
         return true;
     }
     return ilConvertImage(IL_RGBA, IL_UNSIGNED_BYTE) == IL_TRUE;
+}
+
+// Why DevIL refused the image, from the errors it queued while loading.
+std::string imageProblem()
+{
+    std::string problem = "is no image that can be read";
+    for (ILenum error = ilGetError(); error != IL_NO_ERROR; error = ilGetError()) {
+        if (error == IL_COULD_NOT_OPEN_FILE) {
+            problem = "cannot be opened";
+        } else if (error == IL_FILE_READ_ERROR) {
+            problem = "ends inside its image";
+        }
+    }
+    return problem;
 }
 
 void setWrapMode(int wrapMode)
@@ -65,6 +81,7 @@ unsigned int loadTexture(const char* name, int wrapMode, bool mipmaps)
     ilGenImages(1, &image);
     ilBindImage(image);
     if (!ilLoadImage(path.c_str()) || !ensureByteFormat()) {
+        warnAboutFile(path, imageProblem());
         ilDeleteImages(1, &image);
         return 0;
     }

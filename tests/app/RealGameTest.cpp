@@ -15,15 +15,6 @@ namespace {
 const std::vector<std::pair<std::string, std::string>> plainOptions{
     {"fullscreen", "no"}, {"windowwidth", "800"}, {"windowheight", "600"}, {"playintro", "no"}, {"playoutro", "no"}};
 
-int occurrences(const std::string& text, const std::string& part)
-{
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
-        ++n;
-    }
-    return n;
-}
-
 } // namespace
 
 TEST(RealGame, GreetsDrawsWithoutInputAndEndsOnEscape)

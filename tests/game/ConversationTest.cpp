@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,24 @@ TEST(DialogueFileTest, AnEntryYieldsItsLinesAndRepliesAsTheFileLaysThemOut)
     readDialogueEntry("held", 1, texts, replies);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to open file");
     EXPECT_TRUE(texts.empty() && replies.empty());
+}
+
+TEST(DialogueFileTest, DamageIsToldApartFromAWholeFile)
+{
+    const std::string whole = "#priester\n#1\n#text\nGruess Gott.\n#replies\n1: Hallo\n#end\n";
+    const struct {
+        std::string contents;
+        const char *partner, *problem;
+    } cases[] = {
+        {whole, "priester", ""},
+        {whole.substr(0, whole.size() / 2), "priester", "ends inside an entry"},
+        {whole, "held", "has no conversation for held"},
+        {whole + std::string("\0\x01", 2), "priester", "holds bytes that are not text"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.contents);
+        EXPECT_EQ(dialogueProblem(in, c.partner), c.problem) << c.contents;
+    }
 }
 
 TEST(QuestTest, KeysBringUpTheEntriesOfTheTask)

@@ -75,7 +75,9 @@ TEST(AnimationTest, MissingAndShortPosesAreDrawnAsTheBaseAndWarnedAboutAtLoad)
     ASSERT_TRUE(w.node.load("data/figur.ms3d"));
     std::string expected;
     for (int k : {0, 3, 4}) {
-        expected += "=== WARNING: Anim-File for data/figur.ms3d at Keyframe " + std::to_string(k) + " not found! ===";
+        const std::string n = std::to_string(k);
+        expected += "=== WARNING: Anim-File for data/figur.ms3d at Keyframe " + n + " not found! ===\n"
+                    "=== WARNING: data/figur_walk_" + n + ".ms3d cannot be opened ===\n";
     }
     EXPECT_EQ(GetCapturedStdout(), expected);
 

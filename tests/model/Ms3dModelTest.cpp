@@ -99,4 +99,41 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedAndTheModelKept)
     EXPECT_EQ(model.numVertices + model.numMeshes + model.numMaterials, 0);
 }
 
+// A count larger than the rest of the file can hold is refused before
+// anything is allocated for it; every refusal is named once, with its reason.
+TEST_F(Ms3dModelTest, RefusalsNameTheFileAndWhatIsWrongOnce)
+{
+    Ms3dBuilder wrongId = quad();
+    wrongId.id = "MS3D0000x0";
+    Ms3dBuilder manyVertices = Ms3dBuilder::triangle();
+    manyVertices.trailer.clear();
+    std::string announcing = manyVertices.bytes();
+    announcing[14] = announcing[15] = '\xff';
+    Ms3dBuilder badVertex = quad();
+    badVertex.triangles[1].vertices[1] = 4;
+    Ms3dBuilder badMaterial = quad();
+    badMaterial.groups[0].material = 2;
+    const std::string cut = quad().bytes().substr(0, 14 + 2 + 4 * 15 + 2 + 70);
+
+    const struct {
+        std::string bytes;
+        const char* problem;
+    } cases[] = {
+        {wrongId.bytes(), "is not an MS3D file"},
+        {quad(5).bytes(), "has version 5, not 3 or 4"},
+        {announcing, "announces 65535 vertices but holds at most 34"},
+        {cut, "announces 2 triangles but holds at most 1"},
+        {badVertex.bytes(), "has a triangle naming vertex 4 of 4"},
+        {badMaterial.bytes(), "has a group naming material 2 of 2"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string file = "damaged" + std::to_string(i) + ".ms3d";
+        dir.write(file, cases[i].bytes);
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(model.loadModelData(file.c_str()));
+        EXPECT_FALSE(model.loadModelData(file.c_str()));
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "=== WARNING: " + file + " " + cases[i].problem + " ===\n");
+    }
+}
+
 } // namespace

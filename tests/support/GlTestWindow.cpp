@@ -14,6 +14,7 @@
 
 namespace {
 int window = 0;
+Display* probe = nullptr; // held open, see below
 void drawNothing() {}
 
 // GLUT ends the process when it cannot reach the display. An X server
@@ -23,7 +24,8 @@ void drawNothing() {}
 bool displayAnswers()
 {
     for (int attempt = 0; attempt < 50; ++attempt) {
-        if (XOpenDisplay(nullptr) != nullptr) {
+        probe = XOpenDisplay(nullptr);
+        if (probe != nullptr) {
             return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

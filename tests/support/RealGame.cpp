@@ -213,3 +213,12 @@ std::string readText(const fs::path& file)
     text << in.rdbuf();
     return text.str();
 }
+
+int occurrences(const std::string& text, const std::string& part)
+{
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
+        ++n;
+    }
+    return n;
+}

@@ -92,3 +92,5 @@ void prepareRunDir(const std::filesystem::path& dir,
                    const std::vector<std::pair<std::string, std::string>>& options);
 
 std::string readText(const std::filesystem::path& file);
+// How often `part` stands in `text`, not overlapping.
+int occurrences(const std::string& text, const std::string& part);

@@ -4,7 +4,8 @@
 
 std::string silentWav(int milliseconds)
 {
-    const std::uint32_t rate = 22050, bytes = rate * 2 * static_cast<std::uint32_t>(milliseconds) / 1000;
+    const std::uint32_t rate = 22050, bytes = rate * static_cast<std::uint32_t>(milliseconds) / 1000 * 2;
+    // Whole 16-bit samples above: a data chunk that ends inside one is a truncated file.
     const auto le = [](std::uint32_t v) {
         return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
                            static_cast<char>(v >> 24)};

@@ -1,6 +1,7 @@
 // The generated conversations and sounds, read as the game reads them.
 #include "game/DialogueFile.h"
 #include "support/RunDirTest.h"
+#include "support/ScratchDir.h"
 
 #include <GL/freeglut.h>
 #include <SDL.h>
@@ -8,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <map>
 
 namespace {
@@ -80,6 +84,28 @@ TEST_F(Media, EverySoundLoadsIntoTheMixerAndOnlyTheStoppingSoundIsSilentAndShort
     }
     Mix_CloseAudio();
     SDL_Quit();
+}
+
+// A disk that fills up while the generator writes: what is there is whole,
+// nothing is left half written.
+TEST(MediaGenerator, AFullDiskLeavesNoHalfWrittenFile)
+{
+    namespace fs = std::filesystem;
+    const auto bytes = [](const fs::path& file) {
+        std::ostringstream text;
+        text << std::ifstream(file, std::ios::binary).rdbuf();
+        return text.str();
+    };
+    ScratchDir full;
+    const fs::path generator = fs::path(KORVEL_RUN_DIR) / ".." / "tools" / "mediagen" / "korvel-mediagen";
+    const std::string filling = "trap '' XFSZ; ulimit -f 100; " + generator.string() + " " + full.path().string();
+    EXPECT_NE(std::system((filling + " 2> /dev/null").c_str()), 0);
+    for (const auto& file : fs::recursive_directory_iterator(full.path() / "data")) {
+        if (file.is_regular_file()) {
+            EXPECT_EQ(bytes(file.path()), bytes(fs::path(KORVEL_RUN_DIR) / fs::relative(file.path(), full.path())))
+                << file.path();
+        }
+    }
 }
 
 } // namespace

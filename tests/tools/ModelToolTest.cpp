@@ -133,6 +133,10 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png sprung 0"), 1);
     EXPECT_NE(err.find("no usable pose 0 of animation \"sprung\""), std::string::npos) << err;
     EXPECT_EQ(run("render ../run/data/wand.ms3d ../kein/ordner/x.png"), 1);
+    for (const char* emptyName : {"render '' ../x.png", "render ../run/data/wand.ms3d ''"}) {
+        EXPECT_EQ(run(emptyName), 1) << emptyName;
+        EXPECT_NE(err.find("need a file name"), std::string::npos) << emptyName;
+    }
     EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png", "env -u DISPLAY"), 1);
     EXPECT_NE(err.find("X display"), std::string::npos);
 }

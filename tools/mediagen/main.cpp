@@ -1,6 +1,7 @@
 #include "Dialogues.h"
 #include "Sounds.h"
 #include "WavWriter.h"
+#include "WholeFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -34,10 +35,13 @@ int main(int argc, char** argv)
         return 1;
     }
     const fs::path dialogues = data / "text" / "dialogues.txt";
-    std::ofstream out(dialogues, std::ios::binary | std::ios::trunc);
-    writeDialogues(out, partners);
-    out.close();
-    if (!out) {
+    const bool written = writeWholeFile(dialogues, [&partners](const std::string& temporary) {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        writeDialogues(out, partners);
+        out.close();
+        return !out.fail();
+    });
+    if (!written) {
         std::cerr << "korvel-mediagen: cannot write " << dialogues << '\n';
         return 1;
     }

@@ -58,12 +58,13 @@ int runInfo(const std::vector<std::string>& arguments)
         return exitUsage;
     }
     const std::string& fileName = arguments[0];
-    const std::optional<Ms3dContents> model = readMs3dFile(fileName.c_str());
+    std::string problem;
+    const std::optional<Ms3dContents> model = readMs3dFile(fileName.c_str(), &problem);
     if (!model) {
         std::error_code error;
         const bool exists = std::filesystem::exists(fileName, error);
         std::fprintf(stderr, "korvel-model: %s: %s\n", fileName.c_str(),
-            exists ? "not a MilkShape 3D model of version 3 or 4, or damaged" : "no such file");
+            exists ? problem.c_str() : "no such file");
         return exitRefused;
     }
 

@@ -160,6 +160,10 @@ int runRender(const std::vector<std::string>& arguments)
             return exitUsage;
         }
     }
+    if (arguments[0].empty() || arguments[1].empty()) {
+        std::fprintf(stderr, "korvel-model: the model and the picture each need a file name\n");
+        return exitRefused;
+    }
     if (std::getenv("DISPLAY") == nullptr) {
         std::fprintf(stderr, "korvel-model: render needs an X display (DISPLAY is not set)\n");
         return exitRefused;

@@ -3,6 +3,7 @@
 
 #include "BitmapFont.h"
 #include "Canvas.h"
+#include "WholeFile.h"
 
 #include "app/Random.h"
 #include "app/VideoWriter.h"
@@ -83,18 +84,20 @@ void paintOutro(Canvas& canvas, int frame)
 
 bool writeVideo(const std::filesystem::path& file, const std::function<void(Canvas&, int)>& paint)
 {
-    VideoWriter writer;
-    if (!writer.open(file.string(), frameWidth, frameHeight, framesPerSecond)) {
-        return false;
-    }
-    Canvas canvas(frameWidth, frameHeight);
-    for (int frame = 0; frame < frameCount; ++frame) {
-        paint(canvas, frame);
-        if (!writer.write(canvas.data())) {
+    return writeWholeFile(file, [&paint](const std::string& temporary) {
+        VideoWriter writer;
+        if (!writer.open(temporary, frameWidth, frameHeight, framesPerSecond)) {
             return false;
         }
-    }
-    return writer.close();
+        Canvas canvas(frameWidth, frameHeight);
+        for (int frame = 0; frame < frameCount; ++frame) {
+            paint(canvas, frame);
+            if (!writer.write(canvas.data())) {
+                return false;
+            }
+        }
+        return writer.close();
+    });
 }
 
 } // namespace

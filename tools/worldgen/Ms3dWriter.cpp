@@ -1,5 +1,7 @@
 #include "Ms3dWriter.h"
 
+#include "WholeFile.h"
+
 #include <cstdint>
 #include <algorithm>
 #include <cstring>
@@ -148,9 +150,12 @@ bool writeMs3d(const std::string& path, const GenModel& model)
     out.i32(1);
     out.u16(0);
 
-    std::ofstream file(path, std::ios::binary);
-    file.write(out.buffer.data(), static_cast<std::streamsize>(out.buffer.size()));
-    return static_cast<bool>(file);
+    return writeWholeFile(path, [&out](const std::string& temporary) {
+        std::ofstream file(temporary, std::ios::binary);
+        file.write(out.buffer.data(), static_cast<std::streamsize>(out.buffer.size()));
+        file.close();
+        return !file.fail();
+    });
 }
 
 void pruneUnusedMaterials(GenModel& model)

@@ -202,8 +202,11 @@ BuiltModel hills(int seed)
             const float v0 = static_cast<float>(j) * 0.5f, v1 = v0 + 0.5f;
             const float s1[3] = {u0, u1, u1}, t1[3] = {v1, v1, v0};
             const float s2[3] = {u0, u1, u0}, t2[3] = {v1, v0, v0};
-            b.triangle(at(i, j + 1), at(i + 1, j + 1), at(i + 1, j), s1, t1);
-            b.triangle(at(i, j + 1), at(i + 1, j), at(i, j), s2, t2);
+            // Vertices are made on first use, so their order must not depend on
+            // the compiler's order of evaluating arguments.
+            const int nw = at(i, j + 1), ne = at(i + 1, j + 1), se = at(i + 1, j), sw = at(i, j);
+            b.triangle(nw, ne, se, s1, t1);
+            b.triangle(nw, se, sw, s2, t2);
         }
     }
     BuiltModel built;

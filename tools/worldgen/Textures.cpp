@@ -1,10 +1,13 @@
 #include "Textures.h"
 
+#include "WholeFile.h"
+
 #include <IL/il.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 
 namespace {
 
@@ -436,12 +439,7 @@ std::string lowQualityName(const std::string& file)
 
 bool saveImage(const std::string& path, const Image& image)
 {
-    static const bool initialised = [] {
-        ilInit();
-        ilEnable(IL_FILE_OVERWRITE);
-        return true;
-    }();
-    (void)initialised;
+    ilInit(); // returns at once once DevIL is set up
     ILuint name = 0;
     ilGenImages(1, &name);
     ilBindImage(name);
@@ -453,11 +451,20 @@ bool saveImage(const std::string& path, const Image& image)
         std::copy_n(&image.rgb[static_cast<std::size_t>(y) * row], row,
                     &flipped[static_cast<std::size_t>(image.height - 1 - y) * row]);
     }
+    // Encoded in memory and written by us: DevIL's own file writing does not
+    // notice a full disk.
+    const ILenum type = ilTypeFromExt(path.c_str());
     bool ok = ilTexImage(static_cast<ILuint>(image.width), static_cast<ILuint>(image.height), 1, 3, IL_RGB,
                          IL_UNSIGNED_BYTE, flipped.data()) == IL_TRUE;
-    ok = ok && ilSaveImage(path.c_str()) == IL_TRUE;
+    std::vector<char> encoded(ok ? ilSaveL(type, nullptr, 0) : 0); // no buffer: the size it needs
+    ok = ok && !encoded.empty() && ilSaveL(type, encoded.data(), static_cast<ILuint>(encoded.size())) > 0;
     while (ilGetError() != IL_NO_ERROR) {
     }
     ilDeleteImages(1, &name);
-    return ok;
+    return ok && writeWholeFile(path, [&encoded](const std::string& temporary) {
+        std::ofstream file(temporary, std::ios::binary);
+        file.write(encoded.data(), static_cast<std::streamsize>(encoded.size()));
+        file.close();
+        return !file.fail();
+    });
 }

@@ -1,0 +1,134 @@
+// The real game over a copy of its data with files missing, cut in half or
+// overwritten with noise: it names each such file, plays on without it and
+// still ends on Escape at once.
+#include "app/Random.h"
+#include "support/RealGame.h"
+#include "support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+enum class Damage { Missing, Truncated, Noise };
+
+// Escape ends the game at its next frame, well within a second; the limit
+// leaves room for a loaded machine (and a sanitizer's leak check), while a
+// game stalled over a damaged file never gets there.
+constexpr auto escapeLimit = 5s;
+
+// One file of every kind the game reads besides its options; none needs
+// another, so one game start damages all of them at once.
+const char* const samples[] = {
+    "data/haus2.ms3d",             // model: the village's houses
+    "data/priest_default_1.ms3d",  // keyframe pose
+    "data/bbbrunnen.ms3d",         // bounding box
+    "data/texture/dach.jpg",       // texture
+    "data/text/dialogues.txt",     // dialogue text
+    "data/video/intro.avi",        // video, with the intro switched on
+};
+const char* const sound = "data/sound/hilfe.wav"; // played by F1
+
+void damage(const fs::path& file, Damage how)
+{
+    const auto size = fs::file_size(file);
+    if (how == Damage::Missing) {
+        fs::remove(file);
+    } else if (how == Damage::Truncated) {
+        fs::resize_file(file, size / 2);
+    } else {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        for (std::uintmax_t i = 0; i < size; ++i) {
+            out.put(static_cast<char>(nextRandom() & 0xff));
+        }
+    }
+}
+
+// Waits until every name shows in the game's output or 30 s have passed.
+void waitForNames(RealGame& game, const std::vector<std::string>& names)
+{
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    const auto named = [&](const std::string& name) { return occurrences(game.output(), name) > 0; };
+    while (!std::all_of(names.begin(), names.end(), named) && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
+} // namespace
+
+TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
+{
+    for (Damage how : {Damage::Missing, Damage::Truncated, Damage::Noise}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        ScratchDir dir;
+        fs::copy(fs::path(KORVEL_RUN_DIR) / "data", dir.path() / "data", fs::copy_options::recursive);
+        std::ofstream(dir.path() / "options.txt") << "#playintro\nyes\n#windowwidth\n32767\n#windowheight\n32767\n";
+        std::vector<std::string> names;
+        for (const char* file : samples) {
+            damage(dir.path() / file, how);
+            names.push_back(std::string(file) + " ");
+        }
+        // A window larger than the screen is cut down to it.
+        names.push_back("options.txt asks for a window of 32767 x 32767, more than the screen shows; using 1024 x 768");
+        damage(dir.path() / sound, how);
+
+        RealGame game(dir.path());
+        ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errors();
+        waitForNames(game, names); // what the game loads at start
+        game.type({"F1"}, 0ms);
+        names.push_back(std::string(sound) + " ");
+        waitForNames(game, names);
+        for (const std::string& name : names) {
+            EXPECT_EQ(occurrences(game.output(), name), 1) << name << " not named once in:\n" << game.output();
+        }
+        game.type({"Escape"}, 0ms);
+        EXPECT_EQ(game.waitForExit(escapeLimit), 0) << game.errors();
+    }
+}
+
+TEST(RealGameDamagedData, ADamagedOptionsFileIsNamedAndTheDefaultsUsed)
+{
+    const struct {
+        Damage how;
+        const char* name;
+    } cases[] = {
+        {Damage::Missing, "Unable to open options file!"},
+        {Damage::Truncated, "options.txt ends with the key line"},
+        {Damage::Noise, "options.txt holds bytes that are not text"},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        prepareRunDir(dir.path(), {});
+        fs::copy_file(fs::path(KORVEL_SOURCE_DIR) / "src/app/options.txt", dir.path() / "options.txt",
+                      fs::copy_options::overwrite_existing);
+        damage(dir.path() / "options.txt", c.how);
+        // A copy of the game beside its data: without an options file the
+        // folder is no run directory, and the build's own must not stand in.
+        fs::copy_file(fs::path(KORVEL_RUN_DIR) / "korvel", dir.path() / "korvel");
+        RealGame game(dir.path(), {}, (dir.path() / "korvel").string());
+        ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errors();
+        EXPECT_EQ(game.screenshot().width, 800);
+        game.type({"Escape"}, 0ms);
+        EXPECT_EQ(game.waitForExit(escapeLimit), 0) << game.errors();
+        EXPECT_NE(game.output().find(c.name), std::string::npos) << game.output();
+    }
+}
+
+TEST(RealGameDamagedData, WithoutThePlayerFigureTheGameSaysSoAndStops)
+{
+    ScratchDir dir;
+    fs::copy(fs::path(KORVEL_RUN_DIR) / "data", dir.path() / "data", fs::copy_options::recursive);
+    fs::copy_file(fs::path(KORVEL_SOURCE_DIR) / "src/app/options.txt", dir.path() / "options.txt");
+    damage(dir.path() / "data/avatarfinal.ms3d", Damage::Truncated);
+    RealGame game(dir.path());
+    EXPECT_EQ(game.waitForExit(30s), 1);
+    EXPECT_NE(game.output().find("=== WARNING: data/avatarfinal.ms3d announces"), std::string::npos) << game.output();
+    EXPECT_NE(game.output().find("Korvel cannot run without data/avatarfinal.ms3d"), std::string::npos);
+}
