@@ -1,30 +1,10 @@
-#include "app/FrameLoop.h"
-#include "app/GameObjects.h"
-#include "app/InputCallbacks.h"
-#include "app/MainWindow.h"
-#include "app/Options.h"
+#include "app/Startup.h"
 
 #include <GL/freeglut.h>
 
-#include <cstdio>
-
 int main(int argc, char** argv)
 {
-    std::printf("Viel Spass mit Korvel ....\n");
-    std::fflush(stdout);
-    loadOptions();
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    createMainWindow(options.windowWidth, options.windowHeight);
-    gameManager.controlNode = &controlNode;
-    // Held keys come as one press and one release; movement repeats per frame.
-    glutIgnoreKeyRepeat(1);
-    registerInputCallbacks();
-    glutSetCursor(GLUT_CURSOR_NONE);
-    startIntroOrGame();
-    glutDisplayFunc(renderFrame);
-    glutReshapeFunc(reshapeWindow);
-    glutIdleFunc(renderFrame);
+    startGame(argc, argv);
     glutMainLoop();
     return 0;
 }
