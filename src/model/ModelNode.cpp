@@ -33,6 +33,7 @@ bool ModelNode::load(const char* fileName)
     if (animated) {
         loadKeyframes(fileName);
     }
+    measureDrawnExtent();
     if (hasBoundingBox) {
         loadBoundingBox(fileName);
     }
@@ -73,6 +74,42 @@ void ModelNode::loadBoundingBox(const char* fileName)
             Vector3::subtract(c.x, c.y, c.z, position.x, position.y, position.z));
     }
     rotateBox(heading);
+}
+
+void ModelNode::measureDrawnExtent()
+{
+    bool first = true;
+    const auto include = [&](const Model& m) {
+        for (const Vertex& v : m.vertices) {
+            const float* p = v.location;
+            if (first) {
+                drawnLow.set(p[0], p[1], p[2]);
+                drawnHigh = drawnLow;
+                first = false;
+            }
+            drawnLow.set(std::min(drawnLow.x, p[0]), std::min(drawnLow.y, p[1]), std::min(drawnLow.z, p[2]));
+            drawnHigh.set(std::max(drawnHigh.x, p[0]), std::max(drawnHigh.y, p[1]), std::max(drawnHigh.z, p[2]));
+        }
+    };
+    include(*drawnModel);
+    for (const Animation& animation : animations) {
+        for (const Ms3dModel& pose : animation.keyframes) {
+            include(pose);
+        }
+    }
+}
+
+void ModelNode::drawnCorners(Vector3 (&corners)[8]) const
+{
+    const Matrix4 placement = Matrix4()
+                                  .translate(position.x, position.y, position.z)
+                                  .scale(scale.x, scale.y, scale.z)
+                                  .rotateY(heading);
+    for (int i = 0; i < 8; ++i) {
+        const Vector3 corner((i & 1) ? drawnHigh.x : drawnLow.x, (i & 2) ? drawnHigh.y : drawnLow.y,
+                             (i & 4) ? drawnHigh.z : drawnLow.z);
+        corners[i] = placement.transformPoint(corner);
+    }
 }
 
 void ModelNode::rotateBox(float h)

@@ -35,6 +35,11 @@ public:
     // Draws the model flattened onto y = position.y, sheared away from the light.
     void drawShadow();
 
+    // The eight corners of everything the node draws (its model and its
+    // poses), placed as draw places the model. Culling tests these: the
+    // collision box may be smaller than the model (eaves, a tree's crown).
+    void drawnCorners(Vector3 (&corners)[8]) const;
+
     // Turns the box about `position` by h degrees, keeping its shape.
     void rotateBox(float h);
     // Rebuilds the eight box points from the four corners.
@@ -69,6 +74,9 @@ public:
     Vector3 shadowLight; // (0, 0, 0): no shadow
     Ms3dModel boxModel;
     float heading = 0.0f;
+    // Extent of the model's and its poses' vertices, in model coordinates.
+    Vector3 drawnLow;
+    Vector3 drawnHigh;
 
     bool animated = false;
     bool restartPending = false;
@@ -88,6 +96,7 @@ public:
 private:
     void loadKeyframes(const char* fileName);
     void loadBoundingBox(const char* fileName);
+    void measureDrawnExtent();
     // Chooses the poses of this frame; returns the blend factor.
     float prepareBlend(Model* m);
     void advanceStep();
