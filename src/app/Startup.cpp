@@ -16,7 +16,8 @@ void startGame(int& argc, char** argv)
     std::fflush(stdout);
     loadOptions();
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    // The stencil keeps translucent shadows from darkening a pixel twice.
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
     createMainWindow(options.windowWidth, options.windowHeight);
     gameManager.controlNode = &controlNode;
     // Held keys come as one press and one release; movement repeats per frame.

@@ -2,6 +2,9 @@
 
 #include "app/Host.h"
 #include "game/ControlNode.h"
+#include "model/ShadowQueue.h"
+
+#include <GL/gl.h>
 
 #include <cstring>
 
@@ -14,6 +17,7 @@ constexpr float lineHeight = 20.0f;
 
 Level::Level()
 {
+    ground.receivesShadows = true;
     light.lightType = 0;
     light2.lightType = 1;
 }
@@ -79,7 +83,11 @@ void Level::showDescription(ModelNode& object)
 
 void Level::drawScene()
 {
+    // A fresh stencil: every pixel may take one shadow in this picture.
+    glClear(GL_STENCIL_BUFFER_BIT);
+    shadowQueue::hold();
     geoBranch.draw(Matrix4());
+    shadowQueue::release();
 }
 
 void Level::pace(ModelNode& node, int slot, int k) const

@@ -1,6 +1,7 @@
 #include "model/ModelNode.h"
 
 #include "model/MeshGeometry.h"
+#include "model/ShadowQueue.h"
 #include "model/TextureLoader.h"
 #include "scene/Matrix4.h"
 
@@ -148,6 +149,9 @@ void ModelNode::draw(Matrix4 parent)
         glRotatef(heading, 0.0f, 1.0f, 0.0f);
         if (!particleMode) {
             drawModel(drawnModel);
+            if (receivesShadows) {
+                shadowQueue::release();
+            }
         } else if (useSheet) {
             sheet.anchor = position;
             sheet.drawParticles();
@@ -160,6 +164,13 @@ void ModelNode::draw(Matrix4 parent)
     }
     // The shadow stays on the ground even when the object itself is culled.
     if (!particleMode && castsShadow) {
+        castShadow();
+    }
+}
+
+void ModelNode::castShadow()
+{
+    if (!shadowQueue::defer(*this)) {
         drawShadow();
     }
 }
@@ -189,6 +200,16 @@ void ModelNode::drawShadow()
     shear.m[4] = d.x * length * 0.025f;
     shear.m[6] = d.z * length * 0.025f;
 
+    // Blended as translucent as the colour says. The stencil lets only the
+    // first fragment at each pixel through, so the layers of a flattened
+    // model (and neighbouring shadows) darken the ground only once.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_EQUAL, 0, 0xFF);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_INCR);
+
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
@@ -197,6 +218,10 @@ void ModelNode::drawShadow()
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     drawGeometry(drawnModel, true);
     glPopMatrix();
+
+    glDisable(GL_STENCIL_TEST);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
 }
 
 void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)

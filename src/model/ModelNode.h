@@ -32,8 +32,14 @@ public:
     void draw(Matrix4 parent) override;
     // Draws m at the current modelview with this node's animation state.
     void drawModel(Model* m);
-    // Draws the model flattened onto y = position.y, sheared away from the light.
+    // Draws the model flattened onto y = position.y, sheared away from the
+    // light, blended in the shadow colour. Each pixel is darkened once until
+    // the stencil buffer is cleared (the level clears it for every scene),
+    // however many triangles or shadows overlap there.
     void drawShadow();
+    // Draws the shadow now, or once the ground is drawn when it has to wait
+    // for it (see shadowQueue).
+    void castShadow();
 
     // The eight corners of everything the node draws (its model and its
     // poses), placed as draw places the model. Culling tests these: the
@@ -60,6 +66,8 @@ public:
     bool useSheet = false;
     ParticleSheet sheet;
     bool castsShadow = true;
+    // The ground: shadows waiting for it are drawn right after its model.
+    bool receivesShadows = false;
     bool useDisplayList = false;
     unsigned int displayListBase = 0;
     bool highQualityTextures = true;
