@@ -156,6 +156,9 @@ void ModelNode::draw(Matrix4 parent)
             sheet.anchor = position;
             sheet.drawParticles();
         } else {
+            // The spray turns its squares toward the viewer in world terms;
+            // the node's own turn would come on top and show them edge-on.
+            glRotatef(-heading, 0.0f, 1.0f, 0.0f);
             spray.anchor = position;
             spray.drawParticles();
         }
