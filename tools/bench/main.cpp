@@ -16,6 +16,7 @@
 #include <IL/il.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -39,6 +40,39 @@ struct Settings {
 };
 
 using Clock = std::chrono::steady_clock;
+
+double cpuMs(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Time per frame: on the wall clock, and of the processor, for the whole
+// process (the renderer's threads included) and for the game's own thread.
+// On a busy machine the processor times stay put while the wall time grows.
+struct FrameCost {
+    double wallMs = 0.0;
+    double cpuMs = 0.0;
+    double mainMs = 0.0;
+};
+
+class CostMeter {
+public:
+    CostMeter() : wall(Clock::now()), cpu(cpuMs(RUSAGE_SELF)), main(cpuMs(RUSAGE_THREAD)) {}
+    FrameCost perFrame(int frames) const
+    {
+        const double n = frames;
+        return {std::chrono::duration<double, std::milli>(Clock::now() - wall).count() / n,
+                (cpuMs(RUSAGE_SELF) - cpu) / n, (cpuMs(RUSAGE_THREAD) - main) / n};
+    }
+
+private:
+    Clock::time_point wall;
+    double cpu;
+    double main;
+};
 
 double msSince(Clock::time_point start)
 {
@@ -74,28 +108,28 @@ void presentFrame()
 }
 
 // The game's frame with the game hidden: clear and swap, nothing else.
-double emptyFrameMs(int frames)
+FrameCost emptyFrame(int frames)
 {
     appState.gameInitialised = false;
-    const Clock::time_point start = Clock::now();
+    const CostMeter meter;
     for (int i = 0; i < frames; ++i) {
         presentFrame();
     }
     glFinish();
-    const double ms = msSince(start) / frames;
+    const FrameCost cost = meter.perFrame(frames);
     appState.gameInitialised = true;
-    return ms;
+    return cost;
 }
 
-double walkMs(int level, int frames)
+FrameCost walk(int level, int frames)
 {
-    const Clock::time_point start = Clock::now();
+    const CostMeter meter;
     for (int i = 0; i < frames; ++i) {
         placeCamera(level, static_cast<float>(i) / static_cast<float>(frames - 1));
         presentFrame();
     }
     glFinish();
-    return msSince(start) / frames;
+    return meter.perFrame(frames);
 }
 
 // Asks for the level as the levels themselves do and draws the frame that
@@ -120,8 +154,23 @@ void waitForWindow()
     }
 }
 
+struct Costs {
+    std::vector<FrameCost> samples;
+
+    FrameCost median() const
+    {
+        std::vector<double> wall, cpu, main;
+        for (const FrameCost& c : samples) {
+            wall.push_back(c.wallMs);
+            cpu.push_back(c.cpuMs);
+            main.push_back(c.mainMs);
+        }
+        return {::median(wall), ::median(cpu), ::median(main)};
+    }
+};
+
 struct LevelResult {
-    std::vector<double> frameMs;
+    Costs costs;
     double switchMs = 0.0;
 };
 
@@ -151,32 +200,37 @@ int measure(const Settings& settings, int argc, char** argv)
     waitForWindow();
     const double peakAfterStart = peakResidentMb();
 
-    std::vector<double> emptyMs;
+    Costs empty;
     LevelResult levels[levelCount];
     for (int level = 1; level <= levelCount; ++level) {
         LevelResult& result = levels[level - 1];
         result.switchMs = switchToMs(level);
-        walkMs(level, 30); // warm-up
+        walk(level, 30); // warm-up
         for (int r = 0; r < settings.repeats; ++r) {
-            emptyMs.push_back(emptyFrameMs(settings.emptyFrames));
-            result.frameMs.push_back(walkMs(level, settings.frames));
+            empty.samples.push_back(emptyFrame(settings.emptyFrames));
+            result.costs.samples.push_back(walk(level, settings.frames));
         }
     }
 
-    const double empty = median(emptyMs);
+    const FrameCost floor = empty.median();
     std::fprintf(out, "korvel-bench: %dx%d, %s\n", glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
                  reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    std::fprintf(out, "medians of %d repeats; %d frames per walk, %d per empty run\n\n", settings.repeats,
+    std::fprintf(out, "medians of %d repeats; %d frames per walk, %d per empty run\n", settings.repeats,
                  settings.frames, settings.emptyFrames);
-    std::fprintf(out, "%-22s %9s %9s %8s %10s\n", "frame", "fps", "ms/frame", "x empty", "switch ms");
-    std::fprintf(out, "%-22s %9.1f %9.3f %8.2f %10s\n", "empty (clear + swap)", 1000.0 / empty, empty, 1.0, "-");
+    std::fprintf(out, "ms/frame on the wall clock; cpu: processor ms/frame of all threads, main: of the game's\n\n");
+    std::fprintf(out, "%-21s %8s %9s %8s %8s %8s %10s\n", "frame", "fps", "ms/frame", "x empty", "cpu", "main",
+                 "switch ms");
+    const auto row = [&](const char* label, const FrameCost& c, const char* switchText, const char* sees) {
+        std::fprintf(out, "%-21s %8.1f %9.3f %8.2f %8.3f %8.3f %10s   %s\n", label, 1000.0 / c.wallMs, c.wallMs,
+                     c.wallMs / floor.wallMs, c.cpuMs, c.mainMs, switchText, sees);
+    };
+    row("empty (clear + swap)", floor, "-", "");
     for (int level = 1; level <= levelCount; ++level) {
-        const LevelResult& result = levels[level - 1];
-        const double ms = median(result.frameMs);
-        char label[32];
+        char label[16];
+        char switchText[16];
         std::snprintf(label, sizeof label, "level %d", level);
-        std::fprintf(out, "%-22s %9.1f %9.3f %8.2f %10.1f   %s\n", label, 1000.0 / ms, ms, ms / empty,
-                     result.switchMs, cameraPath(level).sees);
+        std::snprintf(switchText, sizeof switchText, "%.1f", levels[level - 1].switchMs);
+        row(label, levels[level - 1].costs.median(), switchText, cameraPath(level).sees);
     }
     std::fprintf(out, "\nstart to first game frame  %8.1f ms (median of %zu starts)\n", median(startMs),
                  startMs.size());
