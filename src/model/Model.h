@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+struct MeshArrays;
+
 // One group of triangles drawn with one material.
 struct Mesh {
     int materialIndex = -1; // -1: no material, drawn untextured
@@ -49,6 +51,9 @@ public:
     std::vector<Triangle> triangles;
     int numVertices = 0;
     std::vector<Vertex> vertices;
+    // The geometry as vertex arrays and display lists (MeshArrays); set by
+    // the node that loads the model, dropped when the geometry is replaced.
+    const MeshArrays* arrays = nullptr;
 };
 
 // A MilkShape 3D file (versions 3 and 4): vertices, triangles, groups and

@@ -1,5 +1,6 @@
 #include "model/ModelNode.h"
 
+#include "model/MeshArrays.h"
 #include "model/MeshGeometry.h"
 #include "model/ShadowQueue.h"
 #include "model/TextureLoader.h"
@@ -31,8 +32,10 @@ bool ModelNode::load(const char* fileName)
     if (!drawnModel->loadModelData(fileName)) {
         return false;
     }
+    drawnModel->arrays = &meshArraysFor(*drawnModel);
     if (animated) {
         loadKeyframes(fileName);
+        blendedCorners.assign(3 * static_cast<std::size_t>(drawnModel->arrays->corners()), 0.0f);
     }
     measureDrawnExtent();
     if (hasBoundingBox) {
@@ -278,6 +281,9 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
         blend.from = fromPose != nullptr ? fromPose : m;
         blend.to = toPose != nullptr ? toPose : m;
         blend.out = &blendedVertex;
+        if (m->arrays != nullptr && blendedCorners.size() == 3 * static_cast<std::size_t>(m->arrays->corners())) {
+            blend.corners = blendedCorners.data();
+        }
         // A pose that is missing or short is shown as the base model.
         const std::size_t needed = m->vertices.size();
         if (blend.from->vertices.size() >= needed && blend.to->vertices.size() >= needed) {
@@ -293,7 +299,7 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
     } else {
         for (int mesh = 0; mesh < static_cast<int>(m->meshes.size()); ++mesh) {
             applyMaterial(*m, mesh, shadow);
-            drawMeshTriangles(*m, mesh, poses);
+            drawMesh(*m, mesh, poses);
         }
     }
 

@@ -92,6 +92,8 @@ public:
     int keyframeIndex = 0; // pose at the end of the segment; keyframeCount = base model
     float step = 0.0f;
     Vector3 blendedVertex;
+    // The blended position of every stored corner, drawn as a vertex array.
+    std::vector<float> blendedCorners;
     Model* fromPose = nullptr; // nullptr counts as the base model
     Model* toPose = nullptr;
 
