@@ -197,6 +197,6 @@ void Avatar::draw(Matrix4 parent)
         resetMotion();
     }
     if (castsShadow) {
-        castShadow();
+        drawShadow();
     }
 }

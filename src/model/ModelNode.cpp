@@ -2,7 +2,6 @@
 
 #include "model/MeshArrays.h"
 #include "model/MeshGeometry.h"
-#include "model/ShadowQueue.h"
 #include "model/TextureLoader.h"
 #include "scene/Matrix4.h"
 
@@ -146,14 +145,10 @@ void ModelNode::updateBoxPoints()
 void ModelNode::draw(Matrix4 parent)
 {
     if (!hidden) {
-        glLoadIdentity();
-        glTranslatef(position.x, position.y, position.z);
-        glScalef(scale.x, scale.y, scale.z);
-        glRotatef(heading, 0.0f, 1.0f, 0.0f);
+        loadPlacement();
         if (!particleMode) {
-            drawModel(drawnModel);
-            if (receivesShadows) {
-                shadowQueue::release();
+            if (!drawnAhead) {
+                drawModel(drawnModel);
             }
         } else if (useSheet) {
             sheet.anchor = position;
@@ -170,15 +165,23 @@ void ModelNode::draw(Matrix4 parent)
     }
     // The shadow stays on the ground even when the object itself is culled.
     if (!particleMode && castsShadow) {
-        castShadow();
+        drawShadow();
     }
 }
 
-void ModelNode::castShadow()
+void ModelNode::loadPlacement()
 {
-    if (!shadowQueue::defer(*this)) {
-        drawShadow();
-    }
+    glLoadIdentity();
+    glTranslatef(position.x, position.y, position.z);
+    glScalef(scale.x, scale.y, scale.z);
+    glRotatef(heading, 0.0f, 1.0f, 0.0f);
+}
+
+void ModelNode::drawAhead()
+{
+    loadPlacement();
+    drawModel(drawnModel);
+    glLoadIdentity();
 }
 
 void ModelNode::drawModel(Model* m)
@@ -213,7 +216,8 @@ void ModelNode::drawShadow()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
     glEnable(GL_STENCIL_TEST);
-    glStencilFunc(GL_EQUAL, 0, 0xFF);
+    glStencilMask(shadowStencilBits);
+    glStencilFunc(GL_EQUAL, 0, shadowStencilBits);
     glStencilOp(GL_KEEP, GL_KEEP, GL_INCR);
 
     glMatrixMode(GL_MODELVIEW);
@@ -225,6 +229,7 @@ void ModelNode::drawShadow()
     drawGeometry(drawnModel, true);
     glPopMatrix();
 
+    glStencilMask(0xFF);
     glDisable(GL_STENCIL_TEST);
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);

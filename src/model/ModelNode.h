@@ -19,6 +19,10 @@
 class ModelNode : public SceneNode {
 public:
     static constexpr int animationSlots = 5;
+    // The stencil's low bits count the shadows on a pixel; the top bit marks
+    // the pixels of the ground and the hills, which a level draws ahead.
+    static constexpr unsigned int shadowStencilBits = 0x7F;
+    static constexpr unsigned int surfaceStencilBit = 0x80;
 
     ModelNode() = default;
     explicit ModelNode(std::string nodeName) : SceneNode(std::move(nodeName)) {}
@@ -32,14 +36,14 @@ public:
     void draw(Matrix4 parent) override;
     // Draws m at the current modelview with this node's animation state.
     void drawModel(Model* m);
+    // Draws the model where draw places it, for a level that draws its
+    // ground and hills ahead of the scene (see `drawnAhead`).
+    void drawAhead();
     // Draws the model flattened onto y = position.y, sheared away from the
     // light, blended in the shadow colour. Each pixel is darkened once until
     // the stencil buffer is cleared (the level clears it for every scene),
     // however many triangles or shadows overlap there.
     void drawShadow();
-    // Draws the shadow now, or once the ground is drawn when it has to wait
-    // for it (see shadowQueue).
-    void castShadow();
 
     // The eight corners of everything the node draws (its model and its
     // poses), placed as draw places the model. Culling tests these: the
@@ -66,8 +70,9 @@ public:
     bool useSheet = false;
     ParticleSheet sheet;
     bool castsShadow = true;
-    // The ground: shadows waiting for it are drawn right after its model.
-    bool receivesShadows = false;
+    // The model was drawn ahead of the scene: draw skips it and draws only
+    // the children and the shadow.
+    bool drawnAhead = false;
     bool useDisplayList = false;
     unsigned int displayListBase = 0;
     bool highQualityTextures = true;
@@ -107,6 +112,8 @@ private:
     void loadKeyframes(const char* fileName);
     void loadBoundingBox(const char* fileName);
     void measureDrawnExtent();
+    // The modelview matrix that places the model: position, scale, heading.
+    void loadPlacement();
     // Chooses the poses of this frame; returns the blend factor.
     float prepareBlend(Model* m);
     void advanceStep();

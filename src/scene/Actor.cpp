@@ -32,7 +32,7 @@ void Actor::drawFollowing(Matrix4 parent, Vector3 dir, Vector3 anchor)
     drawModel(drawnModel);
     glLoadIdentity();
     if (!particleMode && castsShadow) {
-        castShadow();
+        drawShadow();
     }
     for (SceneNode* child : children) {
         child->drawAttached(parent, heading);
@@ -56,7 +56,7 @@ void Actor::drawAttached(Matrix4 parent, float h)
         }
     }
     if (!particleMode && castsShadow) {
-        castShadow();
+        drawShadow();
     }
 }
 
