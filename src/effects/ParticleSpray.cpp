@@ -46,16 +46,19 @@ void ParticleSpray::drawParticles()
 
     const float h = particleSize * 0.5f;
     const float speed = speedDivisor * 1000.0f;
-    for (Particle& p : particles) {
-        if (!p.active) {
-            continue;
-        }
-        drawParticleQuad(p, h, texture);
-        p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
-        p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
-        p.life -= p.fadeRate;
-        if (p.life < 0.0f) {
-            rebirth(p);
+    {
+        QuadStrip squares(texture);
+        for (Particle& p : particles) {
+            if (!p.active) {
+                continue;
+            }
+            squares.add(p, h);
+            p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
+            p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+            p.life -= p.fadeRate;
+            if (p.life < 0.0f) {
+                rebirth(p);
+            }
         }
     }
 
