@@ -4,20 +4,58 @@
 
 #include <GL/gl.h>
 
-void startParticles(std::span<Particle> particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
-                    const Vector3& acceleration)
+#include <algorithm>
+#include <iterator>
+
+ParticleArray::ParticleArray(const ParticleArray& other)
 {
-    for (Particle& p : particles) {
-        p.active = true;
-        p.life = 0.0f;
-        p.fadeRate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
-        p.colour[0] = colour[0];
-        p.colour[1] = colour[1];
-        p.colour[2] = colour[2];
-        p.offset.set(0.0f, 0.0f, 0.0f);
-        p.velocity.set(-260.0f, -250.0f, -250.0f);
-        p.acceleration = acceleration;
+    *this = other;
+}
+
+ParticleArray& ParticleArray::operator=(const ParticleArray& other)
+{
+    if (this != &other) {
+        fadeRates = other.fadeRates;
+        std::copy(std::begin(other.colour), std::end(other.colour), colour);
+        acceleration = other.acceleration;
+        particles = other.particles ? std::make_unique<std::array<Particle, particleCount>>(*other.particles)
+                                    : nullptr;
     }
+    return *this;
+}
+
+void ParticleArray::start(int fadeModulus, float fadeDivisor, const float (&systemColour)[3],
+                          const Vector3& systemAcceleration)
+{
+    for (float& rate : fadeRates) {
+        rate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
+    }
+    std::copy(std::begin(systemColour), std::end(systemColour), colour);
+    acceleration = systemAcceleration;
+    particles.reset();
+}
+
+void ParticleArray::make() const
+{
+    made();
+}
+
+std::array<Particle, particleCount>& ParticleArray::made() const
+{
+    if (!particles) {
+        particles = std::make_unique<std::array<Particle, particleCount>>();
+        for (int i = 0; i < particleCount; ++i) {
+            Particle& p = (*particles)[i];
+            p.active = true;
+            p.life = 0.0f;
+            p.fadeRate = fadeRates[i];
+            std::copy(std::begin(colour), std::end(colour), p.colour);
+            p.offset.set(0.0f, 0.0f, 0.0f);
+            p.velocity.set(-260.0f, -250.0f, -250.0f);
+            p.acceleration = acceleration;
+        }
+    }
+    return *particles;
 }
 
 void beginParticleState()

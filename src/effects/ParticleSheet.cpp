@@ -7,12 +7,15 @@
 
 ParticleSheet::ParticleSheet()
 {
-    startParticles(particles, 100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
+    particles.start(100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
 }
 
 void ParticleSheet::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.jpg", 0, false);
+    // Only a system that is shown loads its texture, at set-up: its
+    // particles are made now rather than in a frame.
+    particles.make();
 }
 
 // The draws happen in exactly this order (fade, x, y, velocity x, velocity y)

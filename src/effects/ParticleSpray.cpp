@@ -7,12 +7,15 @@
 
 ParticleSpray::ParticleSpray()
 {
-    startParticles(particles, fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
+    particles.start(fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
 }
 
 void ParticleSpray::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.bmp", 0, false);
+    // Only a system that is shown loads its texture, at set-up: its
+    // particles are made now rather than in a frame.
+    particles.make();
 }
 
 // Draw order fade, velocity x, y, z keeps every run the same.
