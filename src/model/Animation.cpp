@@ -7,6 +7,18 @@
 
 namespace {
 
+// A pose lends only its vertex locations to the blend; its triangles,
+// meshes and materials repeat the base model's and would only take room.
+void keepVerticesOnly(Model& pose)
+{
+    pose.triangles = {};
+    pose.meshes = {};
+    pose.materials = {};
+    pose.numTriangles = 0;
+    pose.numMeshes = 0;
+    pose.numMaterials = 0;
+}
+
 int usableKeyframes(const Animation& a)
 {
     return std::clamp(a.keyframeCount, 0, Animation::maxKeyframes);
@@ -25,10 +37,12 @@ void ModelNode::loadKeyframes(const char* fileName)
         }
         for (int k = 0; k < usableKeyframes(animation); ++k) {
             const std::string poseFile = stem + "_" + animation.name + "_" + std::to_string(k) + ".ms3d";
-            if (!animation.keyframes[k].loadModelData(poseFile.c_str())) {
+            Ms3dModel& pose = animation.keyframes[k];
+            if (!pose.loadModelData(poseFile.c_str())) {
                 std::cout << "=== WARNING: Anim-File for " << fileName << " at Keyframe " << k
                           << " not found! ===" << std::flush;
             }
+            keepVerticesOnly(pose);
         }
     }
 }
