@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -11,9 +12,9 @@ namespace {
 // meshes and materials repeat the base model's and would only take room.
 void keepVerticesOnly(Model& pose)
 {
-    pose.triangles = {};
-    pose.meshes = {};
-    pose.materials = {};
+    std::vector<Triangle>().swap(pose.triangles);
+    std::vector<Mesh>().swap(pose.meshes);
+    std::vector<Material>().swap(pose.materials);
     pose.numTriangles = 0;
     pose.numMeshes = 0;
     pose.numMaterials = 0;
