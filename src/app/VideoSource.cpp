@@ -1,10 +1,6 @@
 #include "app/VideoSource.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
-}
+#include "app/FFmpeg.h"
 
 #include <algorithm>
 #include <climits>
@@ -17,12 +13,7 @@ constexpr int fallbackMsPerFrame = 40;
 
 } // namespace
 
-VideoSource::VideoSource()
-{
-    // Damaged or unusual files are reported by the player in one line;
-    // the decoder's own chatter would only bury it.
-    av_log_set_level(AV_LOG_FATAL);
-}
+VideoSource::VideoSource() = default;
 
 VideoSource::~VideoSource()
 {
@@ -32,21 +23,25 @@ VideoSource::~VideoSource()
 VideoSource::OpenResult VideoSource::open(const char* file)
 {
     close();
-    if (avformat_open_input(&format, file, nullptr, nullptr) < 0) {
+    ff = ffmpeg();
+    if (ff == nullptr) {
+        return OpenResult::NoDecoder;
+    }
+    if (ff->avformat_open_input(&format, file, nullptr, nullptr) < 0) {
         format = nullptr;
         return OpenResult::NoStream;
     }
-    if (avformat_find_stream_info(format, nullptr) < 0) {
+    if (ff->avformat_find_stream_info(format, nullptr) < 0) {
         close();
         return OpenResult::NoStream;
     }
-    streamIndex = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    streamIndex = ff->av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (streamIndex < 0) {
         close();
         return OpenResult::NoStream;
     }
-    packet = av_packet_alloc();
-    decodedFrame = av_frame_alloc();
+    packet = ff->av_packet_alloc();
+    decodedFrame = ff->av_frame_alloc();
     const AVStream* stream = format->streams[streamIndex];
     const int64_t stated = stream->nb_frames;
     count = stated > 0 ? int(std::min<int64_t>(stated, INT_MAX)) : countFrames();
@@ -55,22 +50,22 @@ VideoSource::OpenResult VideoSource::open(const char* file)
         return OpenResult::NoStream;
     }
 
-    AVRational rate = av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
+    AVRational rate = ff->av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
     if (rate.num <= 0 || rate.den <= 0) {
         rate = av_inv_q(stream->time_base);
     }
     if (rate.num > 0 && rate.den > 0) {
-        const int64_t endMs = av_rescale(count, int64_t(rate.den) * 1000, rate.num);
+        const int64_t endMs = ff->av_rescale(count, int64_t(rate.den) * 1000, rate.num);
         frameMs = int(std::clamp<int64_t>(endMs / count, 1, INT_MAX));
     } else {
         frameMs = fallbackMsPerFrame;
     }
 
-    const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-    codec = avcodec_alloc_context3(decoder);
+    const AVCodec* decoder = ff->avcodec_find_decoder(stream->codecpar->codec_id);
+    codec = ff->avcodec_alloc_context3(decoder);
     if (decoder == nullptr || codec == nullptr
-        || avcodec_parameters_to_context(codec, stream->codecpar) < 0
-        || avcodec_open2(codec, decoder, nullptr) < 0) {
+        || ff->avcodec_parameters_to_context(codec, stream->codecpar) < 0
+        || ff->avcodec_open2(codec, decoder, nullptr) < 0) {
         close();
         return OpenResult::NoDecoder;
     }
@@ -80,12 +75,14 @@ VideoSource::OpenResult VideoSource::open(const char* file)
 
 void VideoSource::close()
 {
-    sws_freeContext(scaler);
+    if (ff != nullptr) {
+        ff->sws_freeContext(scaler);
+        ff->avcodec_free_context(&codec);
+        ff->av_frame_free(&decodedFrame);
+        ff->av_packet_free(&packet);
+        ff->avformat_close_input(&format);
+    }
     scaler = nullptr;
-    avcodec_free_context(&codec);
-    av_frame_free(&decodedFrame);
-    av_packet_free(&packet);
-    avformat_close_input(&format);
     streamIndex = -1;
     count = 0;
     frameMs = 0;
@@ -124,11 +121,11 @@ const unsigned char* VideoSource::frame(int index)
 int VideoSource::countFrames()
 {
     int64_t packets = 0;
-    while (av_read_frame(format, packet) >= 0) {
+    while (ff->av_read_frame(format, packet) >= 0) {
         if (packet->stream_index == streamIndex) {
             ++packets;
         }
-        av_packet_unref(packet);
+        ff->av_packet_unref(packet);
     }
     if (!rewind()) {
         return 0;
@@ -140,11 +137,11 @@ bool VideoSource::rewind()
 {
     const AVStream* stream = format->streams[streamIndex];
     const int64_t start = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
-    if (av_seek_frame(format, streamIndex, start, AVSEEK_FLAG_BACKWARD) < 0) {
+    if (ff->av_seek_frame(format, streamIndex, start, AVSEEK_FLAG_BACKWARD) < 0) {
         return false;
     }
     if (codec != nullptr) {
-        avcodec_flush_buffers(codec);
+        ff->avcodec_flush_buffers(codec);
     }
     decoderPosition = -1;
     draining = false;
@@ -156,7 +153,7 @@ bool VideoSource::rewind()
 bool VideoSource::decodeNext()
 {
     for (;;) {
-        const int received = avcodec_receive_frame(codec, decodedFrame);
+        const int received = ff->avcodec_receive_frame(codec, decodedFrame);
         if (received == 0) {
             ++decoderPosition;
             ++decoded;
@@ -165,23 +162,23 @@ bool VideoSource::decodeNext()
         if (received != AVERROR(EAGAIN) || draining) {
             return false;
         }
-        if (av_read_frame(format, packet) < 0) {
+        if (ff->av_read_frame(format, packet) < 0) {
             // End of file: let the decoder hand out the frames it holds.
             draining = true;
-            avcodec_send_packet(codec, nullptr);
+            ff->avcodec_send_packet(codec, nullptr);
             continue;
         }
         if (packet->stream_index == streamIndex) {
             // A damaged packet is skipped; the next one may decode again.
-            avcodec_send_packet(codec, packet);
+            ff->avcodec_send_packet(codec, packet);
         }
-        av_packet_unref(packet);
+        ff->av_packet_unref(packet);
     }
 }
 
 bool VideoSource::scaleDecoded()
 {
-    scaler = sws_getCachedContext(scaler, decodedFrame->width, decodedFrame->height,
+    scaler = ff->sws_getCachedContext(scaler, decodedFrame->width, decodedFrame->height,
                                   AVPixelFormat(decodedFrame->format), imageSize, imageSize,
                                   AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (scaler == nullptr) {
@@ -190,6 +187,6 @@ bool VideoSource::scaleDecoded()
     // Written from the last row up with a negative stride: bottom row first.
     uint8_t* target[4] = {image.data() + (imageSize - 1) * rowBytes, nullptr, nullptr, nullptr};
     const int targetStride[4] = {-rowBytes, 0, 0, 0};
-    return sws_scale(scaler, decodedFrame->data, decodedFrame->linesize, 0, decodedFrame->height,
+    return ff->sws_scale(scaler, decodedFrame->data, decodedFrame->linesize, 0, decodedFrame->height,
                      target, targetStride) > 0;
 }

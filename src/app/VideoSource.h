@@ -7,6 +7,7 @@ struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
 struct SwsContext;
+struct FFmpeg;
 
 // The frames of one video file, each scaled to a 256 x 256 RGB image
 // whatever the video's own size and aspect, ready for a texture.
@@ -24,7 +25,7 @@ public:
     VideoSource& operator=(const VideoSource&) = delete;
 
     // NoStream: missing file, not a video, or a video without frames.
-    // NoDecoder: the video's codec cannot be decoded here.
+    // NoDecoder: the video's codec (or FFmpeg itself) is missing here.
     OpenResult open(const char* file);
     void close();
     bool isOpen() const { return format != nullptr; }
@@ -48,6 +49,7 @@ private:
     bool decodeNext();
     bool scaleDecoded();
 
+    const FFmpeg* ff = nullptr; // the libraries, once a video was opened
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     AVFrame* decodedFrame = nullptr;
