@@ -107,7 +107,7 @@ void compileMeshLists(const Model& m, unsigned int firstList)
 {
     for (int mesh = 0; mesh < 2; ++mesh) {
         glNewList(firstList + mesh, GL_COMPILE);
-        drawMeshTriangles(m, mesh);
+        drawMesh(m, mesh);
         glEndList();
     }
 }

@@ -1,5 +1,6 @@
 #include "model/Model.h"
 
+#include "model/MeshArrays.h"
 #include "model/TextureLoader.h"
 
 void Model::reloadTextures()
@@ -8,5 +9,16 @@ void Model::reloadTextures()
         material.texture = material.textureFilename.empty()
             ? 0
             : loadTexture(material.textureFilename.c_str(), 0, false);
+    }
+}
+
+void Model::drawFromArrays()
+{
+    arrays = &meshArraysFor(*this);
+    std::vector<Triangle>().swap(triangles);
+    numTriangles = 0;
+    for (Mesh& mesh : meshes) {
+        std::vector<int>().swap(mesh.triangleIndices);
+        mesh.numTriangles = 0;
     }
 }

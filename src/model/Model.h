@@ -42,6 +42,10 @@ public:
     virtual bool loadModelData(const char* fileName) = 0;
     // Loads every material's texture again by its file name (0 when empty).
     void reloadTextures();
+    // Lays the geometry out as vertex arrays (`arrays`), then gives back the
+    // triangles, which drawing no longer reads: the meshes keep their
+    // materials, the model its vertices. Needs the GL context.
+    void drawFromArrays();
 
     int numMeshes = 0;
     std::vector<Mesh> meshes;

@@ -31,7 +31,7 @@ bool ModelNode::load(const char* fileName)
     if (!drawnModel->loadModelData(fileName)) {
         return false;
     }
-    drawnModel->arrays = &meshArraysFor(*drawnModel);
+    drawnModel->drawFromArrays();
     if (animated) {
         loadKeyframes(fileName);
         blendedCorners.assign(3 * static_cast<std::size_t>(drawnModel->arrays->corners()), 0.0f);
