@@ -26,6 +26,6 @@ void startGame(int& argc, char** argv)
     glutSetCursor(GLUT_CURSOR_NONE);
     startIntroOrGame();
     glutDisplayFunc(renderFrame);
-    glutReshapeFunc(reshapeWindow);
+    glutReshapeFunc(onWindowReshaped);
     glutIdleFunc(renderFrame);
 }
