@@ -50,11 +50,6 @@ std::uint64_t geometryKey(const Model& m)
     return h.value();
 }
 
-bool validVertex(const Model& m, int index)
-{
-    return index >= 0 && index < static_cast<int>(m.vertices.size());
-}
-
 // The corners drawMeshTriangles emits, in its order, skipping what it skips.
 void layOut(const Model& m, MeshArrays& a)
 {
@@ -63,14 +58,11 @@ void layOut(const Model& m, MeshArrays& a)
         a.indexStart.push_back(static_cast<int>(a.indices.size()));
         std::map<std::tuple<int, float, float, float, float, float>, unsigned int> stored;
         for (const int index : mesh.triangleIndices) {
-            if (index < 0 || index >= static_cast<int>(m.triangles.size())) {
+            const Triangle* drawable = m.drawableTriangle(index);
+            if (drawable == nullptr) {
                 continue;
             }
-            const Triangle& tri = m.triangles[index];
-            if (!validVertex(m, tri.vertexIndices[0]) || !validVertex(m, tri.vertexIndices[1]) ||
-                !validVertex(m, tri.vertexIndices[2])) {
-                continue;
-            }
+            const Triangle& tri = *drawable;
             for (int j = 0; j < 3; ++j) {
                 const int v = tri.vertexIndices[j];
                 const float* n = tri.vertexNormals[j];

@@ -4,28 +4,16 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-bool validVertex(const Model& m, int index)
-{
-    return index >= 0 && index < static_cast<int>(m.vertices.size());
-}
-
-} // namespace
-
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend)
 {
     glBegin(GL_TRIANGLES);
     if (meshIndex >= 0 && meshIndex < static_cast<int>(m.meshes.size())) {
         for (const int t : m.meshes[meshIndex].triangleIndices) {
-            if (t < 0 || t >= static_cast<int>(m.triangles.size())) {
+            const Triangle* drawable = m.drawableTriangle(t);
+            if (drawable == nullptr) {
                 continue;
             }
-            const Triangle& tri = m.triangles[t];
-            if (!validVertex(m, tri.vertexIndices[0]) || !validVertex(m, tri.vertexIndices[1]) ||
-                !validVertex(m, tri.vertexIndices[2])) {
-                continue;
-            }
+            const Triangle& tri = *drawable;
             for (int j = 0; j < 3; ++j) {
                 const int v = tri.vertexIndices[j];
                 glNormal3fv(tri.vertexNormals[j]);

@@ -22,3 +22,17 @@ void Model::drawFromArrays()
         mesh.numTriangles = 0;
     }
 }
+
+const Triangle* Model::drawableTriangle(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(triangles.size())) {
+        return nullptr;
+    }
+    const Triangle& t = triangles[index];
+    for (const int v : t.vertexIndices) {
+        if (v < 0 || v >= static_cast<int>(vertices.size())) {
+            return nullptr;
+        }
+    }
+    return &t;
+}

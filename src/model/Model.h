@@ -42,6 +42,9 @@ public:
     virtual bool loadModelData(const char* fileName) = 0;
     // Loads every material's texture again by its file name (0 when empty).
     void reloadTextures();
+    // Triangle `index` when it and its three vertices exist, else nullptr:
+    // drawing skips a triangle that points outside the model.
+    const Triangle* drawableTriangle(int index) const;
     // Lays the geometry out as vertex arrays (`arrays`), then gives back the
     // triangles, which drawing no longer reads: the meshes keep their
     // materials, the model its vertices. Needs the GL context.

@@ -10,10 +10,10 @@
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
 #include "app/Host.h"
+#include "app/PictureFile.h"
 #include "app/Startup.h"
 
 #include <GL/freeglut.h>
-#include <IL/il.h>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -240,24 +240,6 @@ int measure(const Settings& settings, int argc, char** argv)
     return startMs.empty() ? 1 : 0;
 }
 
-void savePicture(const std::string& file)
-{
-    const int w = glutGet(GLUT_WINDOW_WIDTH);
-    const int h = glutGet(GLUT_WINDOW_HEIGHT);
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * h * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    ilInit();
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(w, h, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, pixels.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    ilSave(IL_PNG, file.c_str());
-    ilDeleteImages(1, &image);
-}
-
 // Pictures at the start, middle and end of every level's path, drawn on a
 // clock that advances 1/60 s per frame, so two builds can be compared
 // pixel by pixel.
@@ -280,7 +262,8 @@ int takeShots(const Settings& settings, int argc, char** argv)
             if (i % 60 == 0) {
                 const std::string file = settings.shotsDir + "/level" + std::to_string(level) + "-" +
                                          std::to_string(i / 60) + ".png";
-                savePicture(file);
+                glReadBuffer(GL_BACK);
+                savePicture(file, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
                 std::fprintf(out, "%s\n", file.c_str());
             }
             glutSwapBuffers();
