@@ -46,6 +46,12 @@ void renderFrame()
     glFlush();
 }
 
+void onWindowReshaped(int width, int height)
+{
+    Host::current().windowResized(width, height);
+    reshapeWindow(width, height);
+}
+
 void reshapeWindow(int width, int height)
 {
     // The stored height divides the video's aspect below.

@@ -7,6 +7,9 @@ void renderFrame();
 // while a video runs, else the current level's camera (building the game
 // first if the intro has just ended).
 void reshapeWindow(int width, int height);
+// GLUT's reshape callback: tells the host the window's new size, then
+// reshapeWindow.
+void onWindowReshaped(int width, int height);
 
 // Start-up: opens the intro when it is wanted and playable, otherwise
 // builds the game at once.

@@ -4,11 +4,23 @@
 
 namespace {
 
+// Asking GLUT for the window size is a round trip to the X server (70 us
+// under Xvfb), and the size is read several times a frame; so once the
+// reshape callback has told it, the host keeps it.
 class GlutHost : public Host {
 public:
     int elapsedMs() const override { return glutGet(GLUT_ELAPSED_TIME); }
-    int windowWidth() const override { return glutGet(GLUT_WINDOW_WIDTH); }
-    int windowHeight() const override { return glutGet(GLUT_WINDOW_HEIGHT); }
+    int windowWidth() const override { return width > 0 ? width : glutGet(GLUT_WINDOW_WIDTH); }
+    int windowHeight() const override { return height > 0 ? height : glutGet(GLUT_WINDOW_HEIGHT); }
+    void windowResized(int w, int h) override
+    {
+        width = w;
+        height = h;
+    }
+
+private:
+    int width = 0;
+    int height = 0;
 };
 
 GlutHost glutHost;

@@ -9,6 +9,8 @@ public:
     virtual int elapsedMs() const = 0;
     virtual int windowWidth() const = 0;
     virtual int windowHeight() const = 0;
+    // The window now has this size (GLUT's reshape callback passes it on).
+    virtual void windowResized(int, int) {}
 
     // The host in use: GLUT's unless another one was installed.
     static Host& current();

@@ -1,12 +1,7 @@
 #include "app/VideoSource.h"
 
 #include "app/DataFile.h"
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
-}
+#include "app/FFmpeg.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,12 +16,7 @@ constexpr int fallbackMsPerFrame = 40;
 
 } // namespace
 
-VideoSource::VideoSource()
-{
-    // Damaged or unusual files are reported by the player in one line;
-    // the decoder's own chatter would only bury it.
-    av_log_set_level(AV_LOG_FATAL);
-}
+VideoSource::VideoSource() = default;
 
 VideoSource::~VideoSource()
 {
@@ -43,20 +33,24 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     };
     // Only AVI is read: a file of another kind (a playlist that names other
     // files, say) is refused rather than followed.
-    const int opened = avformat_open_input(&format, file, av_find_input_format("avi"), nullptr);
+    ff = ffmpeg();
+    if (ff == nullptr) {
+        return refuse(OpenResult::NoDecoder, "cannot be played without FFmpeg");
+    }
+    const int opened = ff->avformat_open_input(&format, file, ff->av_find_input_format("avi"), nullptr);
     if (opened < 0) {
         format = nullptr;
         return refuse(OpenResult::NoStream, opened == AVERROR(ENOENT) ? "cannot be opened" : "is no AVI video");
     }
-    if (avformat_find_stream_info(format, nullptr) < 0) {
+    if (ff->avformat_find_stream_info(format, nullptr) < 0) {
         return refuse(OpenResult::NoStream, "is no AVI video");
     }
-    streamIndex = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    streamIndex = ff->av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (streamIndex < 0) {
         return refuse(OpenResult::NoStream, "holds no video stream");
     }
-    packet = av_packet_alloc();
-    decodedFrame = av_frame_alloc();
+    packet = ff->av_packet_alloc();
+    decodedFrame = ff->av_frame_alloc();
     const AVStream* stream = format->streams[streamIndex];
     // The frames are counted, not taken from the header: a file cut short
     // still announces every frame it once held.
@@ -69,22 +63,22 @@ VideoSource::OpenResult VideoSource::open(const char* file)
                                                 + " frames but holds " + std::to_string(count));
     }
 
-    AVRational rate = av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
+    AVRational rate = ff->av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
     if (rate.num <= 0 || rate.den <= 0) {
         rate = av_inv_q(stream->time_base);
     }
     if (rate.num > 0 && rate.den > 0) {
-        const int64_t endMs = av_rescale(count, int64_t(rate.den) * 1000, rate.num);
+        const int64_t endMs = ff->av_rescale(count, int64_t(rate.den) * 1000, rate.num);
         frameMs = int(std::clamp<int64_t>(endMs / count, 1, INT_MAX));
     } else {
         frameMs = fallbackMsPerFrame;
     }
 
-    const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-    codec = avcodec_alloc_context3(decoder);
+    const AVCodec* decoder = ff->avcodec_find_decoder(stream->codecpar->codec_id);
+    codec = ff->avcodec_alloc_context3(decoder);
     if (decoder == nullptr || codec == nullptr
-        || avcodec_parameters_to_context(codec, stream->codecpar) < 0
-        || avcodec_open2(codec, decoder, nullptr) < 0) {
+        || ff->avcodec_parameters_to_context(codec, stream->codecpar) < 0
+        || ff->avcodec_open2(codec, decoder, nullptr) < 0) {
         return refuse(OpenResult::NoDecoder, "is in a format that cannot be decoded here");
     }
     image.assign(imageBytes, 0);
@@ -93,12 +87,14 @@ VideoSource::OpenResult VideoSource::open(const char* file)
 
 void VideoSource::close()
 {
-    sws_freeContext(scaler);
+    if (ff != nullptr) {
+        ff->sws_freeContext(scaler);
+        ff->avcodec_free_context(&codec);
+        ff->av_frame_free(&decodedFrame);
+        ff->av_packet_free(&packet);
+        ff->avformat_close_input(&format);
+    }
     scaler = nullptr;
-    avcodec_free_context(&codec);
-    av_frame_free(&decodedFrame);
-    av_packet_free(&packet);
-    avformat_close_input(&format);
     streamIndex = -1;
     count = 0;
     frameMs = 0;
@@ -136,11 +132,11 @@ const unsigned char* VideoSource::frame(int index)
 int VideoSource::countFrames()
 {
     int64_t packets = 0;
-    while (av_read_frame(format, packet) >= 0) {
+    while (ff->av_read_frame(format, packet) >= 0) {
         if (packet->stream_index == streamIndex) {
             ++packets;
         }
-        av_packet_unref(packet);
+        ff->av_packet_unref(packet);
     }
     if (!rewind()) {
         return 0;
@@ -152,11 +148,11 @@ bool VideoSource::rewind()
 {
     const AVStream* stream = format->streams[streamIndex];
     const int64_t start = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
-    if (av_seek_frame(format, streamIndex, start, AVSEEK_FLAG_BACKWARD) < 0) {
+    if (ff->av_seek_frame(format, streamIndex, start, AVSEEK_FLAG_BACKWARD) < 0) {
         return false;
     }
     if (codec != nullptr) {
-        avcodec_flush_buffers(codec);
+        ff->avcodec_flush_buffers(codec);
     }
     decoderPosition = -1;
     draining = false;
@@ -168,7 +164,7 @@ bool VideoSource::rewind()
 bool VideoSource::decodeNext()
 {
     for (;;) {
-        const int received = avcodec_receive_frame(codec, decodedFrame);
+        const int received = ff->avcodec_receive_frame(codec, decodedFrame);
         if (received == 0) {
             ++decoderPosition;
             ++decoded;
@@ -177,23 +173,23 @@ bool VideoSource::decodeNext()
         if (received != AVERROR(EAGAIN) || draining) {
             return false;
         }
-        if (av_read_frame(format, packet) < 0) {
+        if (ff->av_read_frame(format, packet) < 0) {
             // End of file: let the decoder hand out the frames it holds.
             draining = true;
-            avcodec_send_packet(codec, nullptr);
+            ff->avcodec_send_packet(codec, nullptr);
             continue;
         }
         if (packet->stream_index == streamIndex) {
             // A damaged packet is skipped; the next one may decode again.
-            avcodec_send_packet(codec, packet);
+            ff->avcodec_send_packet(codec, packet);
         }
-        av_packet_unref(packet);
+        ff->av_packet_unref(packet);
     }
 }
 
 bool VideoSource::scaleDecoded()
 {
-    scaler = sws_getCachedContext(scaler, decodedFrame->width, decodedFrame->height,
+    scaler = ff->sws_getCachedContext(scaler, decodedFrame->width, decodedFrame->height,
                                   AVPixelFormat(decodedFrame->format), imageSize, imageSize,
                                   AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (scaler == nullptr) {
@@ -202,6 +198,6 @@ bool VideoSource::scaleDecoded()
     // Written from the last row up with a negative stride: bottom row first.
     uint8_t* target[4] = {image.data() + (imageSize - 1) * rowBytes, nullptr, nullptr, nullptr};
     const int targetStride[4] = {-rowBytes, 0, 0, 0};
-    return sws_scale(scaler, decodedFrame->data, decodedFrame->linesize, 0, decodedFrame->height,
+    return ff->sws_scale(scaler, decodedFrame->data, decodedFrame->linesize, 0, decodedFrame->height,
                      target, targetStride) > 0;
 }

@@ -7,6 +7,7 @@ struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
 struct SwsContext;
+struct FFmpeg;
 
 // The frames of one video file, each scaled to a 256 x 256 RGB image
 // whatever the video's own size and aspect, ready for a texture.
@@ -25,7 +26,7 @@ public:
 
     // NoStream: missing file, no AVI video, a video without frames or one
     // that announces more frames than it holds. NoDecoder: the video's codec
-    // cannot be decoded here. A refused file is named once on the console.
+    // (or FFmpeg itself) is missing here. A refused file is named once on the console.
     OpenResult open(const char* file);
     void close();
     bool isOpen() const { return format != nullptr; }
@@ -49,6 +50,7 @@ private:
     bool decodeNext();
     bool scaleDecoded();
 
+    const FFmpeg* ff = nullptr; // the libraries, once a video was opened
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     AVFrame* decodedFrame = nullptr;

@@ -4,20 +4,58 @@
 
 #include <GL/gl.h>
 
-void startParticles(std::span<Particle> particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
-                    const Vector3& acceleration)
+#include <algorithm>
+#include <iterator>
+
+ParticleArray::ParticleArray(const ParticleArray& other)
 {
-    for (Particle& p : particles) {
-        p.active = true;
-        p.life = 0.0f;
-        p.fadeRate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
-        p.colour[0] = colour[0];
-        p.colour[1] = colour[1];
-        p.colour[2] = colour[2];
-        p.offset.set(0.0f, 0.0f, 0.0f);
-        p.velocity.set(-260.0f, -250.0f, -250.0f);
-        p.acceleration = acceleration;
+    *this = other;
+}
+
+ParticleArray& ParticleArray::operator=(const ParticleArray& other)
+{
+    if (this != &other) {
+        fadeRates = other.fadeRates;
+        std::copy(std::begin(other.colour), std::end(other.colour), colour);
+        acceleration = other.acceleration;
+        particles = other.particles ? std::make_unique<std::array<Particle, particleCount>>(*other.particles)
+                                    : nullptr;
     }
+    return *this;
+}
+
+void ParticleArray::start(int fadeModulus, float fadeDivisor, const float (&systemColour)[3],
+                          const Vector3& systemAcceleration)
+{
+    for (float& rate : fadeRates) {
+        rate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
+    }
+    std::copy(std::begin(systemColour), std::end(systemColour), colour);
+    acceleration = systemAcceleration;
+    particles.reset();
+}
+
+void ParticleArray::make() const
+{
+    made();
+}
+
+std::array<Particle, particleCount>& ParticleArray::made() const
+{
+    if (!particles) {
+        particles = std::make_unique<std::array<Particle, particleCount>>();
+        for (int i = 0; i < particleCount; ++i) {
+            Particle& p = (*particles)[i];
+            p.active = true;
+            p.life = 0.0f;
+            p.fadeRate = fadeRates[i];
+            std::copy(std::begin(colour), std::end(colour), p.colour);
+            p.offset.set(0.0f, 0.0f, 0.0f);
+            p.velocity.set(-260.0f, -250.0f, -250.0f);
+            p.acceleration = acceleration;
+        }
+    }
+    return *particles;
 }
 
 void beginParticleState()
@@ -39,19 +77,39 @@ void endParticleState()
     glDepthMask(GL_TRUE);
 }
 
-void drawParticleQuad(const Particle& p, float h, unsigned int texture)
+QuadStrip::QuadStrip(unsigned int texture)
 {
-    const float rgba[4] = {p.colour[0], p.colour[1], p.colour[2], p.life};
-    glColor4fv(rgba);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, rgba);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, rgba);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, rgba);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, rgba);
-
-    const Vector3& o = p.offset;
     glBegin(GL_TRIANGLE_STRIP);
+}
+
+QuadStrip::~QuadStrip()
+{
+    glEnd();
+    if (!empty) {
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, lastColour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, lastColour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, lastColour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, lastColour);
+    }
+}
+
+void QuadStrip::add(const Particle& p, float h)
+{
+    const Vector3& o = p.offset;
+    if (!empty) {
+        // Repeating the last corner and the next first one gives triangles
+        // without area and keeps each square's first triangle at an even
+        // place, so it turns the same way as in a strip of its own.
+        glVertex3fv(lastCorner);
+        glVertex3f(o.x + h, o.y + h, o.z);
+    }
+    lastColour[0] = p.colour[0];
+    lastColour[1] = p.colour[1];
+    lastColour[2] = p.colour[2];
+    lastColour[3] = p.life;
+    glColor4fv(lastColour);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(o.x + h, o.y + h, o.z);
     glTexCoord2f(0.0f, 1.0f);
@@ -59,6 +117,9 @@ void drawParticleQuad(const Particle& p, float h, unsigned int texture)
     glTexCoord2f(1.0f, 0.0f);
     glVertex3f(o.x + h, o.y - h, o.z);
     glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(o.x - h, o.y - h, o.z);
-    glEnd();
+    lastCorner[0] = o.x - h;
+    lastCorner[1] = o.y - h;
+    lastCorner[2] = o.z;
+    glVertex3fv(lastCorner);
+    empty = false;
 }

@@ -2,7 +2,9 @@
 
 #include "scene/Vector3.h"
 
-#include <span>
+#include <array>
+#include <cstddef>
+#include <memory>
 
 // One glowing square of a particle system. Its life doubles as the alpha of
 // its colour, so a particle fades out as it ages.
@@ -19,18 +21,64 @@ struct Particle {
 // How many particles every system simulates.
 inline constexpr int particleCount = 1000;
 
-// Every particle active, at the origin with life 0 (so the first step hands
-// it to the system's rebirth), a fade rate of (random % fadeModulus) /
-// fadeDivisor, the system's colour, the common start velocity and the given
-// acceleration.
-void startParticles(std::span<Particle> particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
-                    const Vector3& acceleration);
+// The thousand particles of one system. Every model node carries a system
+// of each kind, yet only a few nodes ever show one; so the particles are
+// made when first used, and until then each keeps only its fade rate, which
+// has to be drawn from the random sequence when the system is started.
+class ParticleArray {
+public:
+    ParticleArray() = default;
+    ParticleArray(const ParticleArray& other);
+    ParticleArray& operator=(const ParticleArray& other);
+
+    // Every particle active, at the origin with life 0 (so the first step
+    // hands it to the system's rebirth), a fade rate of (random %
+    // fadeModulus) / fadeDivisor, the system's colour, the common start
+    // velocity and the given acceleration.
+    void start(int fadeModulus, float fadeDivisor, const float (&colour)[3], const Vector3& acceleration);
+    // Makes the particles now rather than on first use.
+    void make() const;
+
+    Particle& operator[](std::size_t i) { return made()[i]; }
+    const Particle& operator[](std::size_t i) const { return made()[i]; }
+    Particle* begin() { return made().data(); }
+    Particle* end() { return made().data() + particleCount; }
+    const Particle* begin() const { return made().data(); }
+    const Particle* end() const { return made().data() + particleCount; }
+    static constexpr std::size_t size() { return particleCount; }
+
+private:
+    std::array<Particle, particleCount>& made() const;
+
+    std::array<float, particleCount> fadeRates{};
+    float colour[3] = {};
+    Vector3 acceleration;
+    mutable std::unique_ptr<std::array<Particle, particleCount>> particles;
+};
 
 // GL state shared by both systems: unlit, additive, no depth writes.
 void beginParticleState();
 // Puts back what the game expects between nodes (lighting, depth test and
 // depth writes on; blending and texturing off).
 void endParticleState();
-// One textured square of half size h around the particle's offset in the
-// current x-y plane, coloured (and lit by emission) with its colour and life.
-void drawParticleQuad(const Particle& p, float h, unsigned int texture);
+// The textured squares of one system's particles, each of half size h
+// around its offset in the current x-y plane and coloured with its colour
+// and life, drawn as one triangle strip: consecutive squares are joined by
+// triangles without area, so the strip holds exactly the triangles of one
+// strip per square, at one draw instead of a thousand. The materials end
+// with the last square's colour, as if each square had set them.
+class QuadStrip {
+public:
+    // Texturing on with `texture` bound; the strip begins.
+    explicit QuadStrip(unsigned int texture);
+    ~QuadStrip();
+    QuadStrip(const QuadStrip&) = delete;
+    QuadStrip& operator=(const QuadStrip&) = delete;
+
+    void add(const Particle& p, float h);
+
+private:
+    float lastColour[4] = {};
+    float lastCorner[3] = {};
+    bool empty = true;
+};

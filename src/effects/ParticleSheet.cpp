@@ -7,12 +7,15 @@
 
 ParticleSheet::ParticleSheet()
 {
-    startParticles(particles, 100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
+    particles.start(100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
 }
 
 void ParticleSheet::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.jpg", 0, false);
+    // Only a system that is shown loads its texture, at set-up: its
+    // particles are made now rather than in a frame.
+    particles.make();
 }
 
 // The draws happen in exactly this order (fade, x, y, velocity x, velocity y)
@@ -40,19 +43,22 @@ void ParticleSheet::drawParticles()
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
 
     const float h = particleSize * 0.5f;
-    for (Particle& p : particles) {
-        if (!p.active) {
-            continue;
-        }
-        drawParticleQuad(p, h, texture);
-        // The sheet stays flat: nothing moves in z.
-        p.offset.x += p.velocity.x / (speedDivisor * 1000.0f);
-        p.offset.y += p.velocity.y / (speedDivisor * 1000.0f);
-        p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
-        // A particle whose fade rate came out 0 never ages and is never reborn.
-        p.life -= p.fadeRate;
-        if (p.life < 0.0f) {
-            rebirth(p);
+    {
+        QuadStrip squares(texture);
+        for (Particle& p : particles) {
+            if (!p.active) {
+                continue;
+            }
+            squares.add(p, h);
+            // The sheet stays flat: nothing moves in z.
+            p.offset.x += p.velocity.x / (speedDivisor * 1000.0f);
+            p.offset.y += p.velocity.y / (speedDivisor * 1000.0f);
+            p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+            // A particle whose fade rate came out 0 never ages and is never reborn.
+            p.life -= p.fadeRate;
+            if (p.life < 0.0f) {
+                rebirth(p);
+            }
         }
     }
 

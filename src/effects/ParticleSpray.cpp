@@ -7,12 +7,15 @@
 
 ParticleSpray::ParticleSpray()
 {
-    startParticles(particles, fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
+    particles.start(fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
 }
 
 void ParticleSpray::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.bmp", 0, false);
+    // Only a system that is shown loads its texture, at set-up: its
+    // particles are made now rather than in a frame.
+    particles.make();
 }
 
 // Draw order fade, velocity x, y, z keeps every run the same.
@@ -46,16 +49,19 @@ void ParticleSpray::drawParticles()
 
     const float h = particleSize * 0.5f;
     const float speed = speedDivisor * 1000.0f;
-    for (Particle& p : particles) {
-        if (!p.active) {
-            continue;
-        }
-        drawParticleQuad(p, h, texture);
-        p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
-        p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
-        p.life -= p.fadeRate;
-        if (p.life < 0.0f) {
-            rebirth(p);
+    {
+        QuadStrip squares(texture);
+        for (Particle& p : particles) {
+            if (!p.active) {
+                continue;
+            }
+            squares.add(p, h);
+            p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
+            p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+            p.life -= p.fadeRate;
+            if (p.life < 0.0f) {
+                rebirth(p);
+            }
         }
     }
 

@@ -18,7 +18,7 @@ public:
     // Draws every particle facing `viewer` and advances it.
     void drawParticles();
 
-    std::array<Particle, particleCount> particles;
+    ParticleArray particles;
     float speedDivisor = 2.0f;
     float fadeDivisor = 1000.003f;
     float colour[3] = {0.5f, 0.5f, 0.5f};

@@ -200,8 +200,10 @@ void GameManager::runFrame()
 
 void GameManager::cullObstacles()
 {
+    Vector3 corners[8];
     for (ModelNode* object : currentLevel->obstacles) {
-        object->hidden = frustumCulling && !frustum.boxInside(object->box.points);
+        object->drawnCorners(corners);
+        object->hidden = frustumCulling && !frustum.boxInside(corners);
     }
 }
 

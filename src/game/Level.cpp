@@ -3,6 +3,8 @@
 #include "app/Host.h"
 #include "game/ControlNode.h"
 
+#include <GL/gl.h>
+
 #include <cstring>
 
 namespace {
@@ -79,7 +81,46 @@ void Level::showDescription(ModelNode& object)
 
 void Level::drawScene()
 {
-    geoBranch.draw(Matrix4());
+    // A fresh stencil: every pixel may take one shadow in this picture.
+    glClear(GL_STENCIL_BUFFER_BIT);
+    drawSurfacesAhead();
+    // Until the avatar come the sky and what is drawn without depth (the
+    // glow above, the river); the ground and the hills, drawn after them
+    // in the scene's order, paint over them, so they stay off their pixels.
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_EQUAL, 0, ModelNode::surfaceStencilBit);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    for (SceneNode* node : geoBranch.getChildren()) {
+        if (node == avatarPtr) {
+            glDisable(GL_STENCIL_TEST);
+        }
+        node->draw(Matrix4());
+    }
+    glDisable(GL_STENCIL_TEST);
+}
+
+// The sky comes first in the scene and the ground and the hills cover most
+// of it. Drawn ahead, in the state they meet at their turn in the scene,
+// they hide that part of the sky from the depth test, which then spares
+// shading it; their pixels are marked in the stencil.
+void Level::drawSurfacesAhead()
+{
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_STENCIL_TEST);
+    glStencilMask(ModelNode::surfaceStencilBit);
+    glStencilFunc(GL_ALWAYS, ModelNode::surfaceStencilBit, ModelNode::surfaceStencilBit);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    for (ModelNode* surface : surfacesAhead) {
+        if (surface->drawnAhead && !surface->hidden) {
+            surface->drawAhead();
+        }
+    }
+    glPopAttrib();
 }
 
 void Level::pace(ModelNode& node, int slot, int k) const
@@ -262,9 +303,12 @@ void Level::linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*
     geoBranch.addChild(&heavenBase);
     for (SceneNode* n : beforeAvatar) {
         geoBranch.addChild(n);
+        drawAheadIfHill(n);
     }
     geoBranch.addChild(avatarPtr);
     geoBranch.addChild(&ground);
+    ground.drawnAhead = true;
+    surfacesAhead.push_back(&ground);
     geoBranch.addChild(&light);
     geoBranch.addChild(&light2);
 }
@@ -273,5 +317,15 @@ void Level::addToGround(std::initializer_list<ModelNode*> nodes)
 {
     for (ModelNode* n : nodes) {
         ground.addChild(n);
+        drawAheadIfHill(n);
+    }
+}
+
+void Level::drawAheadIfHill(SceneNode* node)
+{
+    // Ahead of the scene, the surfaces keep the order they have in it.
+    if (node == &hill) {
+        hill.drawnAhead = true;
+        surfacesAhead.push_back(&hill);
     }
 }

@@ -106,16 +106,21 @@ protected:
     // moves `closedExit` out of reach and sets the new exit target.
     void applyReturn(const ReturnSetup& setup, ModelNode& closedExit);
     // Links sky, heavenBase, `beforeAvatar`, the avatar, the ground and the
-    // two lights below geoBranch, in that order, which is the drawing order.
+    // two lights below geoBranch, in that order, which is the drawing order
+    // (the ground and the hill are drawn ahead, see drawScene).
     void linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar = {});
     // Hangs `nodes` below the ground, in order.
     void addToGround(std::initializer_list<ModelNode*> nodes);
+    // The hill, wherever it is linked, is drawn ahead after what precedes it.
+    void drawAheadIfHill(SceneNode* node);
     // The members every level has, under each name the tables give them.
     std::vector<NodeBinding> commonBindings();
     // Re-derives the steps per keyframe of every paced animation from fps.
     void paceAnimations();
     // Draws the scene below geoBranch from an identity matrix.
     void drawScene();
+    // Draws the ground and the hills before the rest of the scene.
+    void drawSurfacesAhead();
     // Steps per keyframe of one animation: K / fps, truncated toward zero.
     void pace(ModelNode& node, int slot, int k) const;
     // Tries the rules in order; the first one the avatar stands inside sets
@@ -142,6 +147,8 @@ private:
         int k;
     };
     std::vector<PacedAnimation> paced;
+    // The ground and the hill in scene order, drawn before the scene.
+    std::vector<ModelNode*> surfacesAhead;
 };
 
 // The member bound to `name`, or nullptr.

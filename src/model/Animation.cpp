@@ -6,8 +6,21 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
+
+// A pose lends only its vertex locations to the blend; its triangles,
+// meshes and materials repeat the base model's and would only take room.
+void keepVerticesOnly(Model& pose)
+{
+    std::vector<Triangle>().swap(pose.triangles);
+    std::vector<Mesh>().swap(pose.meshes);
+    std::vector<Material>().swap(pose.materials);
+    pose.numTriangles = 0;
+    pose.numMeshes = 0;
+    pose.numMaterials = 0;
+}
 
 int usableKeyframes(const Animation& a)
 {
@@ -27,12 +40,14 @@ void ModelNode::loadKeyframes(const char* fileName)
         }
         for (int k = 0; k < usableKeyframes(animation); ++k) {
             const std::string poseFile = stem + "_" + animation.name + "_" + std::to_string(k) + ".ms3d";
+            Ms3dModel& pose = animation.keyframes[k];
             std::string problem;
-            if (!animation.keyframes[k].loadModelData(poseFile.c_str(), problem)) {
+            if (!pose.loadModelData(poseFile.c_str(), problem)) {
                 std::cout << "=== WARNING: Anim-File for " << fileName << " at Keyframe " << k
                           << " not found! ===" << std::flush;
                 warnAboutFile(poseFile, problem, true);
             }
+            keepVerticesOnly(pose);
         }
     }
 }

@@ -43,10 +43,18 @@ bool Frustum::pointInside(const Vector3& p) const
 
 bool Frustum::boxInside(const Vector3 points[8]) const
 {
-    for (int i = 0; i < 8; ++i) {
-        if (pointInside(points[i])) {
-            return true;
+    // A box can only be proven invisible by one plane that has all eight
+    // points behind it; a long wall seen in its middle has every corner
+    // outside some plane, yet fills the picture.
+    for (const auto& plane : planes) {
+        bool allBehind = true;
+        for (int i = 0; i < 8 && allBehind; ++i) {
+            const Vector3& p = points[i];
+            allBehind = plane[0] * p.x + plane[1] * p.y + plane[2] * p.z + plane[3] <= 0.0f;
+        }
+        if (allBehind) {
+            return false;
         }
     }
-    return false;
+    return true;
 }

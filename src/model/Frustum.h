@@ -11,7 +11,8 @@ public:
     void extract();
     // Strictly in front of all six planes; a point on a plane is outside.
     bool pointInside(const Vector3& p) const;
-    // At least one of the eight points inside.
+    // False only when all eight points lie outside one and the same plane,
+    // so that nothing on screen is ever taken for hidden.
     bool boxInside(const Vector3 points[8]) const;
 
     float planes[6][4] = {};

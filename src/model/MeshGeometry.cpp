@@ -1,29 +1,19 @@
 #include "model/MeshGeometry.h"
 
+#include "model/MeshArrays.h"
+
 #include <GL/gl.h>
-
-namespace {
-
-bool validVertex(const Model& m, int index)
-{
-    return index >= 0 && index < static_cast<int>(m.vertices.size());
-}
-
-} // namespace
 
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend)
 {
     glBegin(GL_TRIANGLES);
     if (meshIndex >= 0 && meshIndex < static_cast<int>(m.meshes.size())) {
         for (const int t : m.meshes[meshIndex].triangleIndices) {
-            if (t < 0 || t >= static_cast<int>(m.triangles.size())) {
+            const Triangle* drawable = m.drawableTriangle(t);
+            if (drawable == nullptr) {
                 continue;
             }
-            const Triangle& tri = m.triangles[t];
-            if (!validVertex(m, tri.vertexIndices[0]) || !validVertex(m, tri.vertexIndices[1]) ||
-                !validVertex(m, tri.vertexIndices[2])) {
-                continue;
-            }
+            const Triangle& tri = *drawable;
             for (int j = 0; j < 3; ++j) {
                 const int v = tri.vertexIndices[j];
                 glNormal3fv(tri.vertexNormals[j]);
@@ -44,11 +34,68 @@ void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend)
     glEnd();
 }
 
+namespace {
+
+// Blends the stored corners of one mesh into `corners`; `out` gets the
+// position of the corner drawn last, as drawMeshTriangles leaves it.
+void blendCorners(const MeshArrays& a, int mesh, const PoseBlend& blend)
+{
+    const float f = blend.factor;
+    for (int c = a.cornerStart[mesh]; c < a.cornerStart[mesh + 1]; ++c) {
+        const int v = a.vertexOf[c];
+        const float* p = blend.from->vertices[v].location;
+        const float* q = blend.to->vertices[v].location;
+        float* out = blend.corners + 3 * c;
+        out[0] = p[0] + (q[0] - p[0]) * f;
+        out[1] = p[1] + (q[1] - p[1]) * f;
+        out[2] = p[2] + (q[2] - p[2]) * f;
+    }
+    const float* last = blend.corners + 3 * a.indices[a.indexStart[mesh + 1] - 1];
+    blend.out->set(last[0], last[1], last[2]);
+}
+
+} // namespace
+
+void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend)
+{
+    const MeshArrays* a = m.arrays;
+    if (a == nullptr || meshIndex < 0 || meshIndex + 1 >= static_cast<int>(a->indexStart.size()) ||
+        (blend != nullptr && blend->corners == nullptr)) {
+        drawMeshTriangles(m, meshIndex, blend);
+        return;
+    }
+    const int first = a->indexStart[meshIndex];
+    const int count = a->indexStart[meshIndex + 1] - first;
+    if (count == 0) {
+        return;
+    }
+    const float* positions = a->positions.data();
+    if (blend != nullptr) {
+        blendCorners(*a, meshIndex, *blend);
+        positions = blend->corners;
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, positions);
+    glNormalPointer(GL_FLOAT, 0, a->normals.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, a->texCoords.data());
+    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, a->indices.data() + first);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    // Drawn corner by corner, the last corner's normal and texture
+    // coordinate would be current now; later drawing may rely on them.
+    const unsigned int last = a->indices[first + count - 1];
+    glNormal3fv(&a->normals[3 * last]);
+    glTexCoord2fv(&a->texCoords[2 * last]);
+}
+
 void compileMeshLists(const Model& m, unsigned int firstList)
 {
     for (int mesh = 0; mesh < 2; ++mesh) {
         glNewList(firstList + mesh, GL_COMPILE);
-        drawMeshTriangles(m, mesh);
+        drawMesh(m, mesh);
         glEndList();
     }
 }

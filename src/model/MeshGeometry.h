@@ -4,18 +4,27 @@
 #include "scene/Vector3.h"
 
 // Where the vertices of an animated model come from: the two poses being
-// blended and the blend factor. `out` receives each blended vertex.
+// blended and the blend factor. `out` receives each blended vertex; with
+// the model's arrays, `corners` receives the blended positions, 3 floats per
+// stored corner of the model's arrays.
 struct PoseBlend {
     const Model* from = nullptr;
     const Model* to = nullptr;
     float factor = 0.0f;
     Vector3* out = nullptr;
+    float* corners = nullptr;
 };
 
 // Emits one mesh as GL_TRIANGLES: per corner its normal, texture coordinate
 // and vertex, taken from m or, with a blend, between the two poses. A triangle
 // with an index outside the model is skipped.
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
+
+// The same triangles as drawMeshTriangles, in one call from vertex arrays
+// when the model has them (m.arrays); a blend (given `corners`, 3 floats
+// per stored corner) is blended into `corners` first. The current normal
+// and texture coordinate are left as drawMeshTriangles leaves them.
+void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
 
 // Compiles meshes 0 and 1 of a model, geometry only, into the lists
 // firstList and firstList + 1 (a missing mesh gives an empty list), so that

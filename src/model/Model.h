@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+struct MeshArrays;
+
 // One group of triangles drawn with one material.
 struct Mesh {
     int materialIndex = -1; // -1: no material, drawn untextured
@@ -40,6 +42,13 @@ public:
     virtual bool loadModelData(const char* fileName) = 0;
     // Loads every material's texture again by its file name (0 when empty).
     void reloadTextures();
+    // Triangle `index` when it and its three vertices exist, else nullptr:
+    // drawing skips a triangle that points outside the model.
+    const Triangle* drawableTriangle(int index) const;
+    // Lays the geometry out as vertex arrays (`arrays`), then gives back the
+    // triangles, which drawing no longer reads: the meshes keep their
+    // materials, the model its vertices. Needs the GL context.
+    void drawFromArrays();
 
     int numMeshes = 0;
     std::vector<Mesh> meshes;
@@ -49,6 +58,9 @@ public:
     std::vector<Triangle> triangles;
     int numVertices = 0;
     std::vector<Vertex> vertices;
+    // The geometry as vertex arrays and display lists (MeshArrays); set by
+    // the node that loads the model, dropped when the geometry is replaced.
+    const MeshArrays* arrays = nullptr;
 };
 
 // A MilkShape 3D file (versions 3 and 4): vertices, triangles, groups and

@@ -1,5 +1,6 @@
 #include "model/ModelNode.h"
 
+#include "model/MeshArrays.h"
 #include "model/MeshGeometry.h"
 #include "model/TextureLoader.h"
 #include "scene/Matrix4.h"
@@ -30,9 +31,12 @@ bool ModelNode::load(const char* fileName)
     if (!drawnModel->loadModelData(fileName)) {
         return false;
     }
+    drawnModel->drawFromArrays();
     if (animated) {
         loadKeyframes(fileName);
+        blendedCorners.assign(3 * static_cast<std::size_t>(drawnModel->arrays->corners()), 0.0f);
     }
+    measureDrawnExtent();
     if (hasBoundingBox) {
         loadBoundingBox(fileName);
     }
@@ -75,6 +79,42 @@ void ModelNode::loadBoundingBox(const char* fileName)
     rotateBox(heading);
 }
 
+void ModelNode::measureDrawnExtent()
+{
+    bool first = true;
+    const auto include = [&](const Model& m) {
+        for (const Vertex& v : m.vertices) {
+            const float* p = v.location;
+            if (first) {
+                drawnLow.set(p[0], p[1], p[2]);
+                drawnHigh = drawnLow;
+                first = false;
+            }
+            drawnLow.set(std::min(drawnLow.x, p[0]), std::min(drawnLow.y, p[1]), std::min(drawnLow.z, p[2]));
+            drawnHigh.set(std::max(drawnHigh.x, p[0]), std::max(drawnHigh.y, p[1]), std::max(drawnHigh.z, p[2]));
+        }
+    };
+    include(*drawnModel);
+    for (const Animation& animation : animations) {
+        for (const Ms3dModel& pose : animation.keyframes) {
+            include(pose);
+        }
+    }
+}
+
+void ModelNode::drawnCorners(Vector3 (&corners)[8]) const
+{
+    const Matrix4 placement = Matrix4()
+                                  .translate(position.x, position.y, position.z)
+                                  .scale(scale.x, scale.y, scale.z)
+                                  .rotateY(heading);
+    for (int i = 0; i < 8; ++i) {
+        const Vector3 corner((i & 1) ? drawnHigh.x : drawnLow.x, (i & 2) ? drawnHigh.y : drawnLow.y,
+                             (i & 4) ? drawnHigh.z : drawnLow.z);
+        corners[i] = placement.transformPoint(corner);
+    }
+}
+
 void ModelNode::rotateBox(float h)
 {
     const Matrix4 turn = Matrix4().rotateY(h);
@@ -105,16 +145,18 @@ void ModelNode::updateBoxPoints()
 void ModelNode::draw(Matrix4 parent)
 {
     if (!hidden) {
-        glLoadIdentity();
-        glTranslatef(position.x, position.y, position.z);
-        glScalef(scale.x, scale.y, scale.z);
-        glRotatef(heading, 0.0f, 1.0f, 0.0f);
+        loadPlacement();
         if (!particleMode) {
-            drawModel(drawnModel);
+            if (!drawnAhead) {
+                drawModel(drawnModel);
+            }
         } else if (useSheet) {
             sheet.anchor = position;
             sheet.drawParticles();
         } else {
+            // The spray turns its squares toward the viewer in world terms;
+            // the node's own turn would come on top and show them edge-on.
+            glRotatef(-heading, 0.0f, 1.0f, 0.0f);
             spray.anchor = position;
             spray.drawParticles();
         }
@@ -125,6 +167,21 @@ void ModelNode::draw(Matrix4 parent)
     if (!particleMode && castsShadow) {
         drawShadow();
     }
+}
+
+void ModelNode::loadPlacement()
+{
+    glLoadIdentity();
+    glTranslatef(position.x, position.y, position.z);
+    glScalef(scale.x, scale.y, scale.z);
+    glRotatef(heading, 0.0f, 1.0f, 0.0f);
+}
+
+void ModelNode::drawAhead()
+{
+    loadPlacement();
+    drawModel(drawnModel);
+    glLoadIdentity();
 }
 
 void ModelNode::drawModel(Model* m)
@@ -152,6 +209,17 @@ void ModelNode::drawShadow()
     shear.m[4] = d.x * length * 0.025f;
     shear.m[6] = d.z * length * 0.025f;
 
+    // Blended as translucent as the colour says. The stencil lets only the
+    // first fragment at each pixel through, so the layers of a flattened
+    // model (and neighbouring shadows) darken the ground only once.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
+    glStencilMask(shadowStencilBits);
+    glStencilFunc(GL_EQUAL, 0, shadowStencilBits);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_INCR);
+
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
@@ -160,6 +228,11 @@ void ModelNode::drawShadow()
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     drawGeometry(drawnModel, true);
     glPopMatrix();
+
+    glStencilMask(0xFF);
+    glDisable(GL_STENCIL_TEST);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
 }
 
 void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)
@@ -213,6 +286,9 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
         blend.from = fromPose != nullptr ? fromPose : m;
         blend.to = toPose != nullptr ? toPose : m;
         blend.out = &blendedVertex;
+        if (m->arrays != nullptr && blendedCorners.size() == 3 * static_cast<std::size_t>(m->arrays->corners())) {
+            blend.corners = blendedCorners.data();
+        }
         // A pose that is missing or short is shown as the base model.
         const std::size_t needed = m->vertices.size();
         if (blend.from->vertices.size() >= needed && blend.to->vertices.size() >= needed) {
@@ -228,7 +304,7 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
     } else {
         for (int mesh = 0; mesh < static_cast<int>(m->meshes.size()); ++mesh) {
             applyMaterial(*m, mesh, shadow);
-            drawMeshTriangles(*m, mesh, poses);
+            drawMesh(*m, mesh, poses);
         }
     }
 

@@ -19,6 +19,10 @@
 class ModelNode : public SceneNode {
 public:
     static constexpr int animationSlots = 5;
+    // The stencil's low bits count the shadows on a pixel; the top bit marks
+    // the pixels of the ground and the hills, which a level draws ahead.
+    static constexpr unsigned int shadowStencilBits = 0x7F;
+    static constexpr unsigned int surfaceStencilBit = 0x80;
 
     ModelNode() = default;
     explicit ModelNode(std::string nodeName) : SceneNode(std::move(nodeName)) {}
@@ -32,8 +36,19 @@ public:
     void draw(Matrix4 parent) override;
     // Draws m at the current modelview with this node's animation state.
     void drawModel(Model* m);
-    // Draws the model flattened onto y = position.y, sheared away from the light.
+    // Draws the model where draw places it, for a level that draws its
+    // ground and hills ahead of the scene (see `drawnAhead`).
+    void drawAhead();
+    // Draws the model flattened onto y = position.y, sheared away from the
+    // light, blended in the shadow colour. Each pixel is darkened once until
+    // the stencil buffer is cleared (the level clears it for every scene),
+    // however many triangles or shadows overlap there.
     void drawShadow();
+
+    // The eight corners of everything the node draws (its model and its
+    // poses), placed as draw places the model. Culling tests these: the
+    // collision box may be smaller than the model (eaves, a tree's crown).
+    void drawnCorners(Vector3 (&corners)[8]) const;
 
     // Turns the box about `position` by h degrees, keeping its shape.
     void rotateBox(float h);
@@ -55,6 +70,9 @@ public:
     bool useSheet = false;
     ParticleSheet sheet;
     bool castsShadow = true;
+    // The model was drawn ahead of the scene: draw skips it and draws only
+    // the children and the shadow.
+    bool drawnAhead = false;
     bool useDisplayList = false;
     unsigned int displayListBase = 0;
     bool highQualityTextures = true;
@@ -69,6 +87,9 @@ public:
     Vector3 shadowLight; // (0, 0, 0): no shadow
     Ms3dModel boxModel;
     float heading = 0.0f;
+    // Extent of the model's and its poses' vertices, in model coordinates.
+    Vector3 drawnLow;
+    Vector3 drawnHigh;
 
     bool animated = false;
     bool restartPending = false;
@@ -76,6 +97,8 @@ public:
     int keyframeIndex = 0; // pose at the end of the segment; keyframeCount = base model
     float step = 0.0f;
     Vector3 blendedVertex;
+    // The blended position of every stored corner, drawn as a vertex array.
+    std::vector<float> blendedCorners;
     Model* fromPose = nullptr; // nullptr counts as the base model
     Model* toPose = nullptr;
 
@@ -88,6 +111,9 @@ public:
 private:
     void loadKeyframes(const char* fileName);
     void loadBoundingBox(const char* fileName);
+    void measureDrawnExtent();
+    // The modelview matrix that places the model: position, scale, heading.
+    void loadPlacement();
     // Chooses the poses of this frame; returns the blend factor.
     float prepareBlend(Model* m);
     void advanceStep();

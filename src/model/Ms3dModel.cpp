@@ -33,6 +33,7 @@ bool Ms3dModel::loadModelData(const char* fileName, std::string& problem)
     numTriangles = static_cast<int>(triangles.size());
     numMeshes = static_cast<int>(meshes.size());
     numMaterials = static_cast<int>(materials.size());
+    arrays = nullptr;
     reloadTextures();
     return true;
 }

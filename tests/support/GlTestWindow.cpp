@@ -50,7 +50,7 @@ void GlTestWindow::ensure()
     char name[] = "korvel-test";
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
     glutInitWindowSize(width, height);
     glutInitWindowPosition(0, 0);
     window = glutCreateWindow("Korvel test");

@@ -5,7 +5,7 @@
 
 // A real GLUT window on the X server in $DISPLAY, opened once per test
 // process (GLUT cannot be initialised twice). 800 x 600, double-buffered RGB
-// with depth, like the game's own window.
+// with depth and stencil, like the game's own window.
 class GlTestWindow {
 public:
     static constexpr int width = 800;

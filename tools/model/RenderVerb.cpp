@@ -1,12 +1,12 @@
 #include "Verbs.h"
 
+#include "app/PictureFile.h"
 #include "model/ModelNode.h"
 #include "scene/Angles.h"
 #include "scene/LightNode.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
-#include <IL/il.h>
 
 #include <algorithm>
 #include <charconv>
@@ -124,24 +124,6 @@ void light(const View& view)
     fill.draw(Matrix4());
 }
 
-bool savePng(const std::string& out)
-{
-    std::vector<unsigned char> pixels(pictureWidth * pictureHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, pictureWidth, pictureHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-
-    ilInit();
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    // GL rows start at the bottom, as DevIL's default origin does.
-    ilTexImage(pictureWidth, pictureHeight, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, pixels.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    const bool saved = ilSave(IL_PNG, out.c_str()) == IL_TRUE;
-    ilDeleteImages(1, &image);
-    return saved;
-}
-
 } // namespace
 
 int runRender(const std::vector<std::string>& arguments)
@@ -212,7 +194,7 @@ int runRender(const std::vector<std::string>& arguments)
     node->draw(Matrix4());
     glFinish();
 
-    if (!savePng(out.string())) {
+    if (!savePicture(out.string(), pictureWidth, pictureHeight)) {
         std::fprintf(stderr, "korvel-model: cannot write %s\n", out.c_str());
         return exitRefused;
     }

@@ -1,0 +1,60 @@
+#include "app/Startup.h"
+
+#include "app/FrameLoop.h"
+#include "app/GameFiles.h"
+#include "app/GameObjects.h"
+#include "app/InputCallbacks.h"
+#include "app/MainWindow.h"
+#include "app/Options.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// GLUT sees the program's name and its own X options, nothing of ours.
+void initGlut(const CommandLine& command, const char* program)
+{
+    std::vector<std::string> glutArgs{program};
+    glutArgs.insert(glutArgs.end(), command.glutArgs.begin(), command.glutArgs.end());
+    std::vector<char*> glutArgv;
+    for (std::string& arg : glutArgs) {
+        glutArgv.push_back(arg.data());
+    }
+    int glutArgc = static_cast<int>(glutArgv.size());
+    glutArgv.push_back(nullptr);
+    glutInit(&glutArgc, glutArgv.data());
+}
+
+} // namespace
+
+bool startGame(const CommandLine& command, const char* program)
+{
+    std::printf("Viel Spass mit Korvel ....\n");
+    std::fflush(stdout);
+    useGameFiles();
+    loadOptions();
+    applyCommandLine(command, options);
+    // Without the player's figure there is nothing to play: stop before a window opens.
+    if (const std::string figure = GameManager::missingPlayerFigure(); !figure.empty()) {
+        std::printf("Korvel cannot run without %s; please reinstall the game data.\n", figure.c_str());
+        return false;
+    }
+    initGlut(command, program);
+    // The stencil keeps translucent shadows from darkening a pixel twice.
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
+    createMainWindow(options.windowWidth, options.windowHeight);
+    gameManager.controlNode = &controlNode;
+    // Held keys come as one press and one release; movement repeats per frame.
+    glutIgnoreKeyRepeat(1);
+    registerInputCallbacks();
+    glutSetCursor(GLUT_CURSOR_NONE);
+    startIntroOrGame();
+    glutDisplayFunc(renderFrame);
+    glutReshapeFunc(onWindowReshaped);
+    glutIdleFunc(renderFrame);
+    return true;
+}

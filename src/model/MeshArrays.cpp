@@ -1,0 +1,102 @@
+#include "model/MeshArrays.h"
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+
+namespace {
+
+// FNV-1a over the geometry that the arrays and lists are made of.
+class GeometryHash {
+public:
+    template <typename T>
+    void add(const T& value)
+    {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (const unsigned char b : bytes) {
+            hash = (hash ^ b) * 1099511628211ull;
+        }
+    }
+    std::uint64_t value() const { return hash; }
+
+private:
+    std::uint64_t hash = 14695981039346656037ull;
+};
+
+std::uint64_t geometryKey(const Model& m)
+{
+    GeometryHash h;
+    h.add(m.vertices.size());
+    for (const Vertex& v : m.vertices) {
+        h.add(v.location);
+    }
+    h.add(m.triangles.size());
+    for (const Triangle& t : m.triangles) {
+        h.add(t.vertexNormals);
+        h.add(t.s);
+        h.add(t.t);
+        h.add(t.vertexIndices);
+    }
+    h.add(m.meshes.size());
+    for (const Mesh& mesh : m.meshes) {
+        h.add(mesh.triangleIndices.size());
+        for (const int t : mesh.triangleIndices) {
+            h.add(t);
+        }
+    }
+    return h.value();
+}
+
+// The corners drawMeshTriangles emits, in its order, skipping what it skips.
+void layOut(const Model& m, MeshArrays& a)
+{
+    for (const Mesh& mesh : m.meshes) {
+        a.cornerStart.push_back(a.corners());
+        a.indexStart.push_back(static_cast<int>(a.indices.size()));
+        std::map<std::tuple<int, float, float, float, float, float>, unsigned int> stored;
+        for (const int index : mesh.triangleIndices) {
+            const Triangle* drawable = m.drawableTriangle(index);
+            if (drawable == nullptr) {
+                continue;
+            }
+            const Triangle& tri = *drawable;
+            for (int j = 0; j < 3; ++j) {
+                const int v = tri.vertexIndices[j];
+                const float* n = tri.vertexNormals[j];
+                const auto key = std::make_tuple(v, n[0], n[1], n[2], tri.s[j], tri.t[j]);
+                auto found = stored.find(key);
+                if (found == stored.end()) {
+                    found = stored.emplace(key, static_cast<unsigned int>(a.corners())).first;
+                    a.positions.insert(a.positions.end(), m.vertices[v].location, m.vertices[v].location + 3);
+                    a.normals.insert(a.normals.end(), n, n + 3);
+                    a.texCoords.push_back(tri.s[j]);
+                    a.texCoords.push_back(tri.t[j]);
+                    a.vertexOf.push_back(v);
+                }
+                a.indices.push_back(found->second);
+            }
+        }
+    }
+    a.cornerStart.push_back(a.corners());
+    a.indexStart.push_back(static_cast<int>(a.indices.size()));
+}
+
+// Every geometry ever laid out, by its key; models keep pointers into it.
+std::unordered_map<std::uint64_t, MeshArrays> laidOut;
+
+} // namespace
+
+const MeshArrays& meshArraysFor(const Model& m)
+{
+    const std::uint64_t key = geometryKey(m);
+    const auto found = laidOut.find(key);
+    if (found != laidOut.end()) {
+        return found->second;
+    }
+    MeshArrays& a = laidOut[key];
+    layOut(m, a);
+    return a;
+}

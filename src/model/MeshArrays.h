@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <vector>
+
+// A model's triangles as OpenGL 1.1 vertex arrays. Within a mesh, corners
+// that agree in vertex, normal and texture coordinate are stored once and
+// the triangles index them, so each is transformed and lit once instead of
+// once per triangle it belongs to. A mesh is a run of stored corners and a
+// run of indices, in the order drawMeshTriangles emits them. Models with
+// the same geometry (one file loaded by several nodes) share one set.
+struct MeshArrays {
+    std::vector<float> positions;  // 3 per stored corner: the model as loaded
+    std::vector<float> normals;    // 3 per stored corner
+    std::vector<float> texCoords;  // 2 per stored corner
+    std::vector<int> vertexOf;     // the model vertex of each stored corner
+    std::vector<unsigned int> indices; // 3 per drawn triangle, into the stored corners
+    std::vector<int> cornerStart;  // first stored corner of each mesh, then their number
+    std::vector<int> indexStart;   // first index of each mesh, then their number
+
+    int corners() const { return static_cast<int>(vertexOf.size()); }
+};
+
+// The arrays of m's present geometry, laid out on the first request for it
+// and kept for the whole run.
+const MeshArrays& meshArraysFor(const Model& m);
