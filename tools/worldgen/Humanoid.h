@@ -10,10 +10,10 @@ struct Look {
     V3 shirt;
     V3 trousers;
     V3 hair;
-    V3 robe;
+    V3 robe{};
     bool robed = false;
     Headwear headwear = Headwear::None;
-    V3 headwearColour;
+    V3 headwearColour{};
     bool beard = false;
     bool staff = false;
     bool backpack = false;
