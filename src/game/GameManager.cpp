@@ -30,6 +30,55 @@ void makeBlackTimes24(TextStyle& style)
     style.green = 0.0f;
 }
 
+// A function key turns its flag over (if it has one), applies it and says
+// `on` or `off` by the flag, or `on` alone; no text keeps the message.
+struct FunctionKey {
+    int key;
+    bool GameManager::*flag;
+    const char* on;
+    const char* off;
+    void (*apply)(GameManager&);
+};
+
+constexpr FunctionKey functionKeys[] = {
+    {GLUT_KEY_F1, nullptr, "H I L F E", nullptr,
+     [](GameManager&) { playSound("data/sound/hilfe.wav", SoundMode::Once); }},
+    {GLUT_KEY_F2, &GameManager::showFps, nullptr, nullptr, nullptr},
+    {GLUT_KEY_F3, &GameManager::wireframe, nullptr, nullptr,
+     [](GameManager& game) { glPolygonMode(GL_FRONT_AND_BACK, game.wireframe ? GL_LINE : GL_FILL); }},
+    {GLUT_KEY_F4, &GameManager::highTextureQuality, "Texturqualitaet hoch", "Texturqualitaet nieder",
+     [](GameManager& game) {
+         for (int number = 1; number <= 6; ++number) {
+             Level& level = *game.levelByNumber(number);
+             for (ModelNode* surface : {&level.sky, &level.ground}) {
+                 surface->highQualityTextures = game.highTextureQuality;
+                 surface->applyTextureQuality();
+             }
+         }
+     }},
+    // Only the village's sky and ground switch, each by turning its own flag.
+    {GLUT_KEY_F5, &GameManager::mipMapping, "Mip Mapping ein", "Mip Mapping aus",
+     [](GameManager& game) {
+         for (ModelNode* surface : {&game.level1.sky, &game.level1.ground}) {
+             surface->textureFlag = !surface->textureFlag;
+             surface->reloadTexturesWithFlag();
+         }
+     }},
+    {GLUT_KEY_F6, nullptr, "Sie befinden sich im Immediate Mode", nullptr, nullptr},
+    {GLUT_KEY_F7, &GameManager::displayLists, "Display Lists ein", "Display Lists aus",
+     [](GameManager& game) {
+         for (int number = 1; number <= 6; ++number) {
+             Level& level = *game.levelByNumber(number);
+             for (const auto* group : {&level.trees, &level.forests}) {
+                 for (ModelNode* node : *group) {
+                     node->useDisplayList = game.displayLists;
+                 }
+             }
+         }
+     }},
+    {GLUT_KEY_F8, &GameManager::frustumCulling, "View frustum culling ein", "View frustum culling aus", nullptr},
+};
+
 } // namespace
 
 GameManager::GameManager()
@@ -225,59 +274,12 @@ void GameManager::drawTexts()
 
 void GameManager::onKey(int key)
 {
-    switch (key) {
-    case GLUT_KEY_F1:
-        playSound("data/sound/hilfe.wav", SoundMode::Once);
-        message = "H I L F E";
-        break;
-    case GLUT_KEY_F2:
-        showFps = !showFps;
-        break;
-    case GLUT_KEY_F3:
-        wireframe = !wireframe;
-        glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
-        break;
-    case GLUT_KEY_F4:
-        highTextureQuality = !highTextureQuality;
-        for (int number = 1; number <= 6; ++number) {
-            Level* level = levelByNumber(number);
-            level->sky.highQualityTextures = highTextureQuality;
-            level->sky.applyTextureQuality();
-            level->ground.highQualityTextures = highTextureQuality;
-            level->ground.applyTextureQuality();
+    for (const FunctionKey& f : functionKeys) {
+        if (f.key == key) {
+            const bool on = f.flag == nullptr || (this->*f.flag = !(this->*f.flag));
+            if (f.apply != nullptr) f.apply(*this);
+            if (f.on != nullptr) message = on ? f.on : f.off;
         }
-        message = highTextureQuality ? "Texturqualitaet hoch" : "Texturqualitaet nieder";
-        break;
-    case GLUT_KEY_F5:
-        mipMapping = !mipMapping;
-        level1.sky.textureFlag = !level1.sky.textureFlag;
-        level1.sky.reloadTexturesWithFlag();
-        level1.ground.textureFlag = !level1.ground.textureFlag;
-        level1.ground.reloadTexturesWithFlag();
-        message = mipMapping ? "Mip Mapping ein" : "Mip Mapping aus";
-        break;
-    case GLUT_KEY_F6:
-        message = "Sie befinden sich im Immediate Mode";
-        break;
-    case GLUT_KEY_F7:
-        displayLists = !displayLists;
-        for (int number = 1; number <= 6; ++number) {
-            Level* level = levelByNumber(number);
-            for (ModelNode* tree : level->trees) {
-                tree->useDisplayList = displayLists;
-            }
-            for (ModelNode* forest : level->forests) {
-                forest->useDisplayList = displayLists;
-            }
-        }
-        message = displayLists ? "Display Lists ein" : "Display Lists aus";
-        break;
-    case GLUT_KEY_F8:
-        frustumCulling = !frustumCulling;
-        message = frustumCulling ? "View frustum culling ein" : "View frustum culling aus";
-        break;
-    default:
-        break;
     }
     if (currentLevel != nullptr) {
         currentLevel->rawKey(key);

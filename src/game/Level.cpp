@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 // Descriptions stand right of the middle, a third from the top.
@@ -287,14 +288,20 @@ void Level::paceAnimations()
     }
 }
 
-std::vector<NodeBinding> Level::commonBindings()
+std::vector<NodeBinding> Level::bindRows(const LevelLayout& layout, const std::vector<ModelNode*>& placed,
+                                         const std::vector<ModelNode*>& markers)
 {
-    return {
-        {"Licht", &light}, {"Licht2", &light2}, {"boden", &ground},
-        {"Himmel", &sky}, {"himmel", &sky}, {"Avatar", &avatar}, {"avatar", &avatar},
-        {"lvlbdryN", &boundaryN}, {"lvlbdryS", &boundaryS}, {"lvlbdryW", &boundaryW},
-        {"lvlbdryE", &boundaryE}, {"huegel", &hill},
-    };
+    if (placed.size() != layout.placements.size() || markers.size() > layout.exits.size()) {
+        throw std::logic_error("level " + std::to_string(layout.number) + ": members do not match its tables");
+    }
+    std::vector<NodeBinding> nodes;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        nodes.push_back({layout.placements[i].node, placed[i]});
+    }
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        nodes.push_back({layout.exits[i].label, markers[i]});
+    }
+    return nodes;
 }
 
 void Level::linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar)

@@ -113,8 +113,11 @@ protected:
     void addToGround(std::initializer_list<ModelNode*> nodes);
     // The hill, wherever it is linked, is drawn ahead after what precedes it.
     void drawAheadIfHill(SceneNode* node);
-    // The members every level has, under each name the tables give them.
-    std::vector<NodeBinding> commonBindings();
+    // Ties the rows of the layout's placement table, in order, to `placed`,
+    // and its first exit markers to `markers`; a member too many or too few
+    // would shift every name after it, so the counts must match the table.
+    static std::vector<NodeBinding> bindRows(const LevelLayout& layout, const std::vector<ModelNode*>& placed,
+                                             const std::vector<ModelNode*>& markers = {});
     // Re-derives the steps per keyframe of every paced animation from fps.
     void paceAnimations();
     // Draws the scene below geoBranch from an identity matrix.

@@ -75,14 +75,11 @@ Level1::Level1()
 
 std::vector<NodeBinding> Level1::bindings()
 {
-    std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {
-        {"haus1", &haus1}, {"haus2", &haus2}, {"haus3", &haus3}, {"haus4", &haus4},
-        {"kirche", &kirche}, {"brunnen", &brunnen}, {"priest", &priest}, {"frau", &frau},
-        {"sheep", &sheep}, {"ring", &ring}, {"wald1", &wald1}, {"wald2", &wald2},
-        {"wald3", &wald3}, {"wald4", &wald4}, {"sign", &sign}, {"heavenBase", &heavenBase},
+    return bindRows(layout, {
+        &light, &light2, &heavenBase, &haus1, &haus2, &haus3, &haus4, &sign, &kirche, &ground, &hill,
+        &brunnen, &avatar, &ring, &priest, &frau, &sheep, &sky, &wald1, &wald2, &wald3, &wald4,
+        &boundaryN, &boundaryS, &boundaryW, &boundaryE,
     });
-    return nodes;
 }
 
 void Level1::setup()

@@ -17,17 +17,17 @@ public:
     void setup() override;
     void frame() override;
 
-    ModelNode haus1{"haus1"}, haus2{"haus2"}, haus3{"haus3"}, haus4{"haus4"};
+    ModelNode haus1, haus2, haus3, haus4;
     ModelNode exitMarker;
-    ModelNode kirche{"kirche"};
-    ModelNode brunnen{"brunnen"};
-    ModelNode priest{"priest"};
-    ModelNode frau{"frau"};
-    Actor sheep{"sheep"};
-    Actor ring{"ring"};
-    ModelNode wald1{"wald1"}, wald2{"wald2"}, wald3{"wald3"}, wald4{"wald4"};
-    ModelNode sign{"sign"};
-    ModelNode heavenBase{"heavenBase"};
+    ModelNode kirche;
+    ModelNode brunnen;
+    ModelNode priest;
+    ModelNode frau;
+    Actor sheep;
+    Actor ring;
+    ModelNode wald1, wald2, wald3, wald4;
+    ModelNode sign;
+    ModelNode heavenBase;
     Quest priestQuest;
     Quest womanQuest;
 

@@ -64,16 +64,12 @@ Level2::Level2()
 
 std::vector<NodeBinding> Level2::bindings()
 {
-    std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {
-        {"einsiedler", &einsiedler}, {"haus", &haus}, {"krippe", &krippe},
-        {"wald1", &wald1}, {"wald2", &wald2}, {"wald3", &wald3}, {"wald4", &wald4}, {"wald5", &wald5},
-        {"baum1", &baum1}, {"baum2", &baum2}, {"baum3", &baum3}, {"baum4", &baum4}, {"baum5", &baum5},
-        {"sack1", &sacks[0]}, {"sack2", &sacks[1]}, {"sack3", &sacks[2]}, {"sack4", &sacks[3]},
-        {"sack5", &sacks[4]}, {"schubkarre", &schubkarre}, {"sign1", &sign1}, {"sign2", &sign2},
-        {"particleBase", &particleBase}, {"heavenBase", &heavenBase},
+    return bindRows(layout, {
+        &light, &light2, &baum1, &baum2, &baum3, &baum4, &baum5, &sign1, &sign2, &einsiedler, &haus,
+        &krippe, &wald1, &wald2, &wald3, &wald4, &wald5, &ground, &avatar, &sky, &boundaryN, &boundaryS,
+        &boundaryW, &boundaryE, &hill, &particleBase, &heavenBase, &schubkarre,
+        &sacks[0], &sacks[1], &sacks[2], &sacks[3], &sacks[4],
     });
-    return nodes;
 }
 
 void Level2::setup()

@@ -58,20 +58,13 @@ Level3::Level3()
 
 std::vector<NodeBinding> Level3::bindings()
 {
-    static constexpr const char* mobNames[chickenCount] = {
-        "mob1", "mob2", "mob3", "mob4", "mob5", "mob6", "mob7", "mob8",
-        "mob9", "mob10", "mob11", "mob12", "mob13", "mob14", "mob15"};
-    std::vector<NodeBinding> nodes = commonBindings();
-    for (int i = 0; i < chickenCount; ++i) {
-        nodes.push_back({mobNames[i], &mobs[i]});
+    std::vector<ModelNode*> placed = {&light, &light2, &baum1, &baum2, &baum3, &baum4, &baum5, &sign, &futter};
+    for (Actor& mob : mobs) {
+        placed.push_back(&mob);
     }
-    nodes.insert(nodes.end(), {
-        {"sack1", &sacks[0]}, {"sack2", &sacks[1]}, {"sack3", &sacks[2]}, {"sack4", &sacks[3]},
-        {"sack5", &sacks[4]}, {wheelbarrowName, &schubkarre},
-        {"baum1", &baum1}, {"baum2", &baum2}, {"baum3", &baum3}, {"baum4", &baum4}, {"baum5", &baum5},
-        {"futter", &futter}, {"heavenBase", &heavenBase}, {"sign", &sign},
-    });
-    return nodes;
+    placed.insert(placed.end(), {&ground, &avatar, &sky, &schubkarre, &sacks[0], &sacks[1], &sacks[2], &sacks[3],
+                                 &sacks[4], &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &heavenBase});
+    return bindRows(layout, placed);
 }
 
 void Level3::setup()

@@ -60,15 +60,11 @@ Level4::Level4()
 
 std::vector<NodeBinding> Level4::bindings()
 {
-    std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {
-        {"zoellner", &zoellner}, {"bruecke", &bruecke}, {"northExit", &northExit},
-        {"eastExit", &eastExit}, {"wald1", &wald1}, {"wald2", &wald2}, {"wald3", &wald3},
-        {"baum1", &baum1}, {"baum2", &baum2}, {"sign1", &sign1}, {"sign2", &sign2},
-        {"zaun1", &zaun1}, {"zaun2", &zaun2}, {"zaun3", &zaun3}, {"zaun4", &zaun4},
-        {"cBox1", &cBox1}, {"cBox2", &cBox2}, {"wasser", &wasser}, {"heavenBase", &heavenBase},
-    });
-    return nodes;
+    return bindRows(layout, {
+        &light, &light2, &baum1, &baum2, &wasser, &sign1, &sign2, &zaun1, &zaun2, &zaun3, &zaun4, &zoellner,
+        &bruecke, &wald1, &wald2, &wald3, &avatar, &sky, &boundaryN, &boundaryS, &boundaryW, &boundaryE,
+        &cBox1, &cBox2, &ground, &hill, &heavenBase,
+    }, {&northExit, &eastExit});
 }
 
 void Level4::setup()

@@ -22,18 +22,18 @@ public:
     // north edge, the north exit is closed and the way leads on to Level 6.
     void returnFromSideTrip(int itemsBrought) override;
 
-    ModelNode zoellner{"zoellner"};
-    ModelNode bruecke{"bruecke"};
+    ModelNode zoellner;
+    ModelNode bruecke;
     ModelNode northExit;
     ModelNode eastExit;
-    ModelNode wald1{"wald1"}, wald2{"wald2"}, wald3{"wald3"};
-    ModelNode baum1{"baum1"}, baum2{"baum2"};
-    ModelNode sign1{"sign1"}, sign2{"sign2"};
-    ModelNode zaun1{"zaun1"}, zaun2{"zaun2"}, zaun3{"zaun3"}, zaun4{"zaun4"};
-    ModelNode cBox1{"cBox1"}, cBox2{"cBox2"};
+    ModelNode wald1, wald2, wald3;
+    ModelNode baum1, baum2;
+    ModelNode sign1, sign2;
+    ModelNode zaun1, zaun2, zaun3, zaun4;
+    ModelNode cBox1, cBox2;
     WaterSurface wasser;
     bool barrierOpened = false;
-    ModelNode heavenBase{"heavenBase"};
+    ModelNode heavenBase;
     Quest officerQuest;
 
 private:

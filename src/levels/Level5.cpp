@@ -71,14 +71,11 @@ Level5::Level5()
 
 std::vector<NodeBinding> Level5::bindings()
 {
-    std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {
-        {"mob1", &mob1}, {"mob2", &mob2}, {"mob3", &mob3}, {"mob4", &mob4}, {"mob5", &mob5},
-        {"mob6", &mob6}, {"kaefig", &kaefig}, {"baum1", &baum1}, {"baum2", &baum2},
-        {"baum3", &baum3}, {"baum4", &baum4}, {"baum5", &baum5}, {"exit", &exitPoint},
-        {"heavenBase", &heavenBase}, {"sign", &sign},
-    });
-    return nodes;
+    return bindRows(layout, {
+        &light, &light2, &baum1, &baum2, &baum3, &baum4, &baum5, &sign, &mob1, &mob2, &mob3, &mob4, &mob5,
+        &mob6, &ground, &avatar, &sky, &kaefig, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
+        &heavenBase,
+    }, {&exitPoint});
 }
 
 void Level5::setup()

@@ -20,15 +20,15 @@ public:
     // 'm' takes the badge while the big snake is stunned; then as every level.
     void command(int key) override;
 
-    Actor mob1{"mob1"}, mob2{"mob2"}, mob3{"mob3"}, mob4{"mob4"}, mob5{"mob5"};
-    Actor mob6{"mob6"};
+    Actor mob1, mob2, mob3, mob4, mob5;
+    Actor mob6;
     // Where each snake started; a snake chased off the square goes back there.
     std::array<Vector3, 6> homes{};
-    ModelNode kaefig{"kaefig"};
-    ModelNode baum1{"baum1"}, baum2{"baum2"}, baum3{"baum3"}, baum4{"baum4"}, baum5{"baum5"};
+    ModelNode kaefig;
+    ModelNode baum1, baum2, baum3, baum4, baum5;
     ModelNode exitPoint;
-    ModelNode heavenBase{"heavenBase"};
-    ModelNode sign{"sign"};
+    ModelNode heavenBase;
+    ModelNode sign;
     int caughtCount = 0;
     int badgeCount = 0;
     bool cageClosed = false;

@@ -50,14 +50,10 @@ Level6::Level6()
 
 std::vector<NodeBinding> Level6::bindings()
 {
-    std::vector<NodeBinding> nodes = commonBindings();
-    nodes.insert(nodes.end(), {
-        {"haus1", &haus1}, {"haus2", &haus2}, {"haus3", &haus3}, {"haus4", &haus4},
-        {"wirtshaus", &wirtshaus}, {"brunnen", &brunnen}, {"held", &held},
-        {"wald1", &wald1}, {"wald2", &wald2}, {"wald3", &wald3}, {"wald4", &wald4},
-        {"heavenBase", &heavenBase},
+    return bindRows(layout, {
+        &light, &light2, &heavenBase, &haus1, &haus2, &haus3, &haus4, &wirtshaus, &ground, &hill, &brunnen,
+        &avatar, &held, &sky, &wald1, &wald2, &wald3, &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE,
     });
-    return nodes;
 }
 
 void Level6::setup()

@@ -20,12 +20,12 @@ public:
     void setup() override;
     void frame() override;
 
-    ModelNode haus1{"haus1"}, haus2{"haus2"}, haus3{"haus3"}, haus4{"haus4"};
-    ModelNode wirtshaus{"wirtshaus"};
-    ModelNode brunnen{"brunnen"};
-    ModelNode held{"held"};
-    ModelNode wald1{"wald1"}, wald2{"wald2"}, wald3{"wald3"}, wald4{"wald4"};
-    ModelNode heavenBase{"heavenBase"};
+    ModelNode haus1, haus2, haus3, haus4;
+    ModelNode wirtshaus;
+    ModelNode brunnen;
+    ModelNode held;
+    ModelNode wald1, wald2, wald3, wald4;
+    ModelNode heavenBase;
     Quest heroQuest;
 
 private:

@@ -32,6 +32,9 @@ const std::vector<ModelRecipe>& modelCatalogue();
 // Texture path as the game's loader resolves it below data/.
 inline std::string texturePath(const char* file) { return std::string("./texture/") + file; }
 
+// A value through the three keyframes of a motion: `a`, `b`, then `c`.
+inline float wave(int keyframe, float a, float b, float c) { return keyframe == 0 ? a : (keyframe == 1 ? b : c); }
+
 // The builders, grouped by kind.
 BuiltModel buildAvatar();
 BuiltModel buildPriest();
