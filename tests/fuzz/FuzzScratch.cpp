@@ -6,38 +6,22 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path scratch;
-
-void removeScratch()
-{
-    std::error_code ignored;
-    fs::remove_all(scratch, ignored);
-}
-
-} // namespace
+static fs::path scratch;
 
 int enterScratchDir(const std::string& gameFile, const std::string& copy)
 {
     // Memory-backed where there is one: every input is a file write.
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     std::string pattern = (base / "korvel-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::abort();
-    }
-    scratch = pattern;
-    fs::create_directories(scratch / "data");
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    fs::create_directories((scratch = pattern) / "data");
     fs::current_path(scratch);
-    std::atexit(removeScratch);
-    if (!gameFile.empty()) {
-        fs::copy_file(fs::path(KORVEL_RUN_DIR) / gameFile, copy, fs::copy_options::overwrite_existing);
-    }
+    std::atexit([] { std::error_code ignored; fs::remove_all(scratch, ignored); });
+    if (!gameFile.empty()) fs::copy_file(fs::path(KORVEL_RUN_DIR) / gameFile, copy, fs::copy_options::overwrite_existing);
     return 0;
 }
 
 void writeInput(const std::string& name, const std::uint8_t* data, std::size_t size)
 {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(name, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
 }
