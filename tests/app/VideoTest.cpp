@@ -5,30 +5,25 @@
 #include "app/VideoSource.h"
 #include "app/VideoWriter.h"
 #include "support/GlTestWindow.h"
+#include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
 using Colour = std::array<int, 3>;
 
 // Steps far wider than the codec's error, so an index reads back exactly.
-Colour indexColour(int i)
-{
-    return {10 + i % 10 * 25, 10 + i / 10 % 10 * 25, 128};
-}
+Colour indexColour(int i) { return {10 + i % 10 * 25, 10 + i / 10 % 10 * 25, 128}; }
 
 bool near(const unsigned char* rgb, const Colour& c, int tolerance = 16)
 {
-    return std::abs(rgb[0] - c[0]) <= tolerance && std::abs(rgb[1] - c[1]) <= tolerance &&
-           std::abs(rgb[2] - c[2]) <= tolerance;
+    return std::abs(rgb[0] - c[0]) <= tolerance && std::abs(rgb[1] - c[1]) <= tolerance && std::abs(rgb[2] - c[2]) <= tolerance;
 }
 
 int indexOf(const unsigned char* rgb)
@@ -61,13 +56,6 @@ bool writeIndexed(const std::string& file, int frames, int fps = 25)
 // Top row first: red top left, green top right, blue bottom left, yellow bottom right.
 const Colour quadrants[2][2] = {{{220, 40, 40}, {40, 200, 40}}, {{40, 40, 220}, {230, 220, 40}}};
 
-std::string bytesOf(const std::string& file)
-{
-    std::ostringstream all;
-    all << std::ifstream(file, std::ios::binary).rdbuf();
-    return all.str();
-}
-
 TEST(VideoSourceTest, AFrameLastsTheEndTimeOverTheFrameCountAndIsDecodedOnceGoingForward)
 {
     ScratchDir dir;
@@ -97,11 +85,7 @@ protected:
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
     }
-    void TearDown() override
-    {
-        closeVideo();
-        Host::install(nullptr);
-    }
+    void TearDown() override { closeVideo(); Host::install(nullptr); }
     // The frames the middle of the window shows at these times.
     std::vector<int> shownAt(std::initializer_list<int> times)
     {
@@ -141,15 +125,14 @@ TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithThe
                                            Spot{792, 1, 1, 1}, Spot{390, 310, 0, 0}, Spot{410, 290, 1, 1}}) {
         EXPECT_TRUE(near(GlTestWindow::pixel(x, y).data(), quadrants[row][column])) << x << ", " << y;
     }
-    GLint texture = 0, width = 0;
+    GLint texture = 0, width = 0, same = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     EXPECT_EQ(width, 256);
     host.advance(100);
     advanceVideo();
-    GLint same = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &same);
-    EXPECT_EQ(same, texture);
+    EXPECT_EQ(same, texture) << "one texture for every frame";
     closeVideo();
     EXPECT_FALSE(glIsTexture(GLuint(texture)));
 }
@@ -157,7 +140,7 @@ TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithThe
 TEST_F(VideoPlayerTest, UnplayableFilesAreReportedAndDrawNothing)
 {
     ASSERT_TRUE(writeIndexed("strange.avi", 5));
-    std::string bytes = bytesOf("strange.avi");
+    std::string bytes = readText("strange.avi");
     for (auto at = bytes.find("FMP4"); at != std::string::npos; at = bytes.find("FMP4", at)) {
         bytes.replace(at, 4, "QQZZ"); // a codec no decoder knows
     }
@@ -166,7 +149,7 @@ TEST_F(VideoPlayerTest, UnplayableFilesAreReportedAndDrawNothing)
     dir.write("empty.avi", "");
     // Each frame is one "00dc" chunk; a file cut after 40 still promises all 100.
     ASSERT_TRUE(writeIndexed("count.avi", 100));
-    const std::string whole = bytesOf("count.avi");
+    const std::string whole = readText("count.avi");
     std::size_t cut = whole.find("movi");
     for (int frame = 0; frame <= 40; ++frame) {
         cut = whole.find("00dc", cut + 4);
