@@ -65,21 +65,18 @@ public:
     }
     bool within(Vector3 target, float radius) const
     {
-        return std::any_of(reached.begin(), reached.end(),
-                           [&](const Vector3& p) { return Vector3(p.x, 0, p.z).distanceTo(target.x, target.y, target.z) < radius; });
+        return std::any_of(reached.begin(), reached.end(), [&](const Vector3& p) {
+            return Vector3(p.x, 0, p.z).distanceTo(target.x, target.y, target.z) < radius;
+        });
     }
     // Where a selection rule measures from: an exit marker or an object.
     Vector3 target(const std::string& name) const
     {
         for (const ExitMarker& exit : layout.exits) {
-            if (name == exit.label) {
-                return exit.position;
-            }
+            if (name == exit.label) return exit.position;
         }
         for (const Placement& p : layout.placements) {
-            if (name == p.node) {
-                return p.position;
-            }
+            if (name == p.node) return p.position;
         }
         ADD_FAILURE() << "no object or exit " << name;
         return {};
