@@ -156,17 +156,6 @@ void RealGame::signal(int number) const
     if (game > 0 && status < 0) kill(game, number);
 }
 
-long RealGame::cpuTicks() const
-{
-    // After the command name in brackets: fields 14 and 15 are user and system time.
-    const std::string stat = readText("/proc/" + std::to_string(game) + "/stat");
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string field;
-    long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) ticks += i >= 14 ? std::stol(field) : 0;
-    return ticks;
-}
-
 std::string RealGame::output() const { return readText(outFile); }
 std::string RealGame::errors() const { return readText(errFile); }
 

@@ -62,8 +62,6 @@ public:
     // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
     int waitForExit(std::chrono::milliseconds limit);
     void signal(int number) const;
-    // CPU time the game has used so far, in clock ticks.
-    long cpuTicks() const;
     std::string output() const;
     std::string errors() const;
 
