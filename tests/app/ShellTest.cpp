@@ -126,7 +126,7 @@ TEST_F(ShellTest, AnUnplayableIntroIsSkippedAndDuringAVideoOnlyTheReleaseOfLower
 
 TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
 {
-    std::filesystem::current_path(KORVEL_RUN_DIR); // something to see
+    std::filesystem::current_path(KORVEL_RUN_DIR); // a game to build
     startIntroOrGame();
     recorder.commands.clear();
     const int frames = gameManager.frameCount;
@@ -140,11 +140,6 @@ TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
     EXPECT_EQ(gameManager.frameCount, frames + 6);
     EXPECT_EQ(recorder.commands, "exxxxfxznx");
     EXPECT_EQ(recorder.keys, std::vector<int>{GLUT_KEY_F2});
-
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    gameManager.runFrame();
-    const auto meadow = GlTestWindow::pixel(400, 60);
-    EXPECT_GT(std::max({meadow[0], meadow[1], meadow[2]}), 60) << "the game frame is black";
 }
 
 TEST_F(ShellTest, TheOutroStartsOnceWhenTheLastQuestIsDoneAndWantedAndEndsTheProgram)

@@ -13,14 +13,6 @@
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-double Screenshot::differenceFrom(const Screenshot& other) const
-{
-    if (rgb.empty() || rgb.size() != other.rgb.size()) return 255.0;
-    double sum = 0.0;
-    for (size_t i = 0; i < rgb.size(); ++i) sum += std::abs(int(rgb[i]) - int(other.rgb[i]));
-    return sum / double(rgb.size());
-}
-
 RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program)
     : outFile(workingDir / "stdout.txt"), errFile(workingDir / "stderr.txt")
 {

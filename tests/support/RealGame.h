@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
@@ -22,7 +23,13 @@ struct Screenshot {
         return n;
     }
     // Mean difference per channel from another picture of the same size, 0 to 255.
-    double differenceFrom(const Screenshot& other) const;
+    double differenceFrom(const Screenshot& other) const
+    {
+        if (rgb.empty() || rgb.size() != other.rgb.size()) return 255.0;
+        double sum = 0.0;
+        for (size_t i = 0; i < rgb.size(); ++i) sum += std::abs(int(rgb[i]) - int(other.rgb[i]));
+        return sum / double(rgb.size());
+    }
 };
 
 // The real program as a player starts it: on an X server of its own (a
