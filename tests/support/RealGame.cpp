@@ -97,7 +97,7 @@ std::string RealGame::onDisplay(const std::string& command) const
 bool RealGame::waitForWindow()
 {
     const auto end = std::chrono::steady_clock::now() + 30s;
-    while (windowId.empty() && std::chrono::steady_clock::now() < end && waitForExit(100ms) < 0) {
+    while (game > 0 && windowId.empty() && std::chrono::steady_clock::now() < end && waitForExit(100ms) < 0) {
         std::istringstream(onDisplay("xdotool search --name '^Korvel$'")) >> windowId;
     }
     return !windowId.empty();
