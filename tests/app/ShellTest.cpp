@@ -37,11 +37,14 @@ protected:
         Host::install(&host);
         options = Options{};
         appState = AppState{};
-        std::destroy_at(&gameManager), std::construct_at(&gameManager);
-        std::destroy_at(&controlNode), std::construct_at(&controlNode);
+        std::destroy_at(&gameManager);
+        std::construct_at(&gameManager);
+        std::destroy_at(&controlNode);
+        std::construct_at(&controlNode);
         controlNode.addChild(&recorder);
         gameManager.controlNode = &controlNode;
-        recorder.commands.clear(), recorder.keys.clear();
+        recorder.commands.clear();
+        recorder.keys.clear();
     }
     void TearDown() override { Host::install(nullptr); }
 
