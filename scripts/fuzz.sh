@@ -13,7 +13,7 @@ seconds="${1:-600}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(Ms3d Keyframe BoundingBox Dialogue Options Video)
+  targets=(Model Text Video)
 fi
 if [ ! -d "$fuzz" ]; then
   echo "No fuzz targets in $fuzz: run scripts/sanitize.sh with clang installed first." >&2

@@ -2,33 +2,27 @@
 // one flat colour naming its index; a quadrant video shows four colours.
 #include "app/Host.h"
 #include "app/VideoPlayer.h"
-#include "app/VideoSource.h"
 #include "app/VideoWriter.h"
 #include "support/GlTestWindow.h"
+#include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
 using Colour = std::array<int, 3>;
 
 // Steps far wider than the codec's error, so an index reads back exactly.
-Colour indexColour(int i)
-{
-    return {10 + i % 10 * 25, 10 + i / 10 % 10 * 25, 128};
-}
+Colour indexColour(int i) { return {10 + i % 10 * 25, 10 + i / 10 % 10 * 25, 128}; }
 
 bool near(const unsigned char* rgb, const Colour& c, int tolerance = 16)
 {
-    return std::abs(rgb[0] - c[0]) <= tolerance && std::abs(rgb[1] - c[1]) <= tolerance &&
-           std::abs(rgb[2] - c[2]) <= tolerance;
+    return std::abs(rgb[0] - c[0]) <= tolerance && std::abs(rgb[1] - c[1]) <= tolerance && std::abs(rgb[2] - c[2]) <= tolerance;
 }
 
 int indexOf(const unsigned char* rgb)
@@ -37,12 +31,12 @@ int indexOf(const unsigned char* rgb)
     return index >= 0 && index < 100 && near(rgb, indexColour(index), 8) ? index : -1;
 }
 
-bool writeVideo(const std::string& file, int w, int h, int frames, int fps,
-                const std::function<Colour(int frame, int x, int y)>& colourAt)
+// At 25 frames a second.
+bool writeVideo(const std::string& file, int w, int h, int frames, const std::function<Colour(int frame, int x, int y)>& colourAt)
 {
     VideoWriter writer;
     std::vector<unsigned char> rgb(static_cast<std::size_t>(w * h * 3));
-    bool ok = writer.open(file, w, h, fps);
+    bool ok = writer.open(file, w, h, 25);
     for (int f = 0; ok && f < frames; ++f) {
         for (int i = 0; i < w * h; ++i) {
             const Colour c = colourAt(f, i % w, i / w);
@@ -53,35 +47,13 @@ bool writeVideo(const std::string& file, int w, int h, int frames, int fps,
     return writer.close() && ok;
 }
 
-bool writeIndexed(const std::string& file, int frames, int fps = 25)
+bool writeIndexed(const std::string& file, int frames)
 {
-    return writeVideo(file, 64, 48, frames, fps, [](int f, int, int) { return indexColour(f); });
+    return writeVideo(file, 64, 48, frames, [](int f, int, int) { return indexColour(f); });
 }
 
 // Top row first: red top left, green top right, blue bottom left, yellow bottom right.
 const Colour quadrants[2][2] = {{{220, 40, 40}, {40, 200, 40}}, {{40, 40, 220}, {230, 220, 40}}};
-
-std::string bytesOf(const std::string& file)
-{
-    std::ostringstream all;
-    all << std::ifstream(file, std::ios::binary).rdbuf();
-    return all.str();
-}
-
-TEST(VideoSourceTest, AFrameLastsTheEndTimeOverTheFrameCountAndIsDecodedOnceGoingForward)
-{
-    ScratchDir dir;
-    for (const auto& [frames, fps, ms] : {std::array{10, 30, 33}, std::array{7, 12, 83}}) { // 333 and 583 ms
-        ASSERT_TRUE(writeIndexed("timed.avi", frames, fps));
-        VideoSource source;
-        ASSERT_EQ(source.open("timed.avi"), VideoSource::OpenResult::Opened);
-        EXPECT_EQ(source.msPerFrame(), ms) << frames << " at " << fps;
-        for (int i : {0, 1, 2, 2, 0}) { // the same frame again, then back to the start
-            ASSERT_EQ(indexOf(source.frame(i) + (128 * 256 + 128) * 3), i);
-        }
-        EXPECT_EQ(source.framesDecoded(), 3 + 1);
-    }
-}
 
 // The window as the game sets it up while a video runs: 45 degrees, 4:3.
 class VideoPlayerTest : public testing::Test {
@@ -97,11 +69,7 @@ protected:
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
     }
-    void TearDown() override
-    {
-        closeVideo();
-        Host::install(nullptr);
-    }
+    void TearDown() override { closeVideo(); Host::install(nullptr); }
     // The frames the middle of the window shows at these times.
     std::vector<int> shownAt(std::initializer_list<int> times)
     {
@@ -132,7 +100,7 @@ TEST_F(VideoPlayerTest, FramesFollowTheClockLoopAndStartAgainWhenReopened)
 
 TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithTheVideo)
 {
-    ASSERT_TRUE(writeVideo("quadrants.avi", 320, 240, 5, 25,
+    ASSERT_TRUE(writeVideo("quadrants.avi", 320, 240, 5,
                            [](int, int x, int y) { return quadrants[y < 120 ? 0 : 1][x < 160 ? 0 : 1]; }));
     ASSERT_TRUE(openVideo("quadrants.avi"));
     advanceVideo();
@@ -141,15 +109,14 @@ TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithThe
                                            Spot{792, 1, 1, 1}, Spot{390, 310, 0, 0}, Spot{410, 290, 1, 1}}) {
         EXPECT_TRUE(near(GlTestWindow::pixel(x, y).data(), quadrants[row][column])) << x << ", " << y;
     }
-    GLint texture = 0, width = 0;
+    GLint texture = 0, width = 0, same = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     EXPECT_EQ(width, 256);
     host.advance(100);
     advanceVideo();
-    GLint same = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &same);
-    EXPECT_EQ(same, texture);
+    EXPECT_EQ(same, texture) << "one texture for every frame";
     closeVideo();
     EXPECT_FALSE(glIsTexture(GLuint(texture)));
 }
@@ -157,25 +124,21 @@ TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithThe
 TEST_F(VideoPlayerTest, UnplayableFilesAreReportedAndDrawNothing)
 {
     ASSERT_TRUE(writeIndexed("strange.avi", 5));
-    std::string bytes = bytesOf("strange.avi");
+    std::string bytes = readText("strange.avi");
     for (auto at = bytes.find("FMP4"); at != std::string::npos; at = bytes.find("FMP4", at)) {
         bytes.replace(at, 4, "QQZZ"); // a codec no decoder knows
     }
     dir.write("strange.avi", bytes);
     dir.write("notes.avi", "Kein Film.\n");
-    dir.write("empty.avi", "");
     // Each frame is one "00dc" chunk; a file cut after 40 still promises all 100.
     ASSERT_TRUE(writeIndexed("count.avi", 100));
-    const std::string whole = bytesOf("count.avi");
+    const std::string whole = readText("count.avi");
     std::size_t cut = whole.find("movi");
-    for (int frame = 0; frame <= 40; ++frame) {
-        cut = whole.find("00dc", cut + 4);
-    }
+    for (int frame = 0; frame <= 40; ++frame) cut = whole.find("00dc", cut + 4);
     dir.write("cut.avi", whole.substr(0, cut));
     using Case = std::pair<const char*, const char*>;
     for (const auto& [file, message] : {Case{"missing.avi", "Stream"}, Case{"notes.avi", "Stream"},
-                                        Case{"empty.avi", "Stream"}, Case{"cut.avi", "Stream"},
-                                        Case{"strange.avi", "Frame"}}) {
+                                        Case{"cut.avi", "Stream"}, Case{"strange.avi", "Frame"}}) {
         testing::internal::CaptureStderr();
         EXPECT_FALSE(openVideo(file));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("Error: Failed To Open The AVI ") + message + "\n");

@@ -14,9 +14,7 @@ using Rgb = std::array<std::uint8_t, 3>;
 inline std::string le(std::uint32_t value, int bytes = 4)
 {
     std::string out;
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>(value >> 8 * i & 0xff);
-    }
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> 8 * i & 0xff);
     return out;
 }
 
@@ -28,14 +26,11 @@ inline std::string image(int width, int height, const std::vector<Rgb>& pixels, 
     const std::uint32_t offset = 54 + 4 * static_cast<std::uint32_t>(palette.size()), size = row * height;
     std::string out = "BM" + le(offset + size) + le(0) + le(offset) + le(40) + le(width) + le(height) + le(1, 2) +
                       le(8 * depth, 2) + le(0) + le(size) + le(2835) + le(2835) + le(palette.size()) + le(0);
-    for (const Rgb& p : palette) {
-        out += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]), '\0'};
-    }
+    for (const Rgb& p : palette) out += {char(p[2]), char(p[1]), char(p[0]), '\0'};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const Rgb& p = pixels[static_cast<std::size_t>(y * width + x)];
-            out += depth == 1 ? std::string(1, static_cast<char>(p[0]))
-                              : std::string{static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
+            out += depth == 1 ? std::string(1, char(p[0])) : std::string{char(p[2]), char(p[1]), char(p[0])};
         }
         out.append(static_cast<std::size_t>(row - width * depth), '\0');
     }

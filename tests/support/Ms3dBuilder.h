@@ -60,14 +60,9 @@ struct Ms3dBuilder {
     {
         Ms3dBuilder b;
         b.vertices = {{-half, y, -half, 0}, {half, y, -half, 0}, {half, y, half, 0}, {-half, y, half, 0}};
-        b.triangles.resize(2);
-        for (Triangle& t : b.triangles) {
-            for (auto& n : t.normals) {
-                n[0] = 0, n[1] = 1, n[2] = 0;
-            }
-        }
-        b.triangles[1].vertices[1] = 2;
-        b.triangles[1].vertices[2] = 3;
+        const Triangle up{{0, 1, 2}, {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}}};
+        b.triangles = {up, up};
+        b.triangles[1].vertices[1] = 2, b.triangles[1].vertices[2] = 3;
         b.groups = {{{0, 1}, static_cast<std::uint8_t>(material < 0 ? 0xFF : material)}};
         if (material >= 0) {
             b.materials.resize(1);
@@ -82,9 +77,7 @@ struct Ms3dBuilder {
     static Ms3dBuilder box(float x0, float z0, float x1, float z1)
     {
         Ms3dBuilder b;
-        for (int i = 0; i < 8; ++i) {
-            b.vertices.push_back({i & 1 ? x1 : x0, i & 2 ? 2.0f : 0.0f, i & 4 ? z1 : z0, -1});
-        }
+        for (int i = 0; i < 8; ++i) b.vertices.push_back({i & 1 ? x1 : x0, i & 2 ? 2.0f : 0.0f, i & 4 ? z1 : z0, -1});
         return b;
     }
 
@@ -97,17 +90,13 @@ struct Ms3dBuilder {
         out += le(triangles.size(), 2);
         for (const Triangle& t : triangles) {
             out += le(0x7f7f, 2) + le(t.vertices[0], 2) + le(t.vertices[1], 2) + le(t.vertices[2], 2);
-            for (const auto& n : t.normals) {
-                out += floats({n[0], n[1], n[2]});
-            }
+            for (const auto& n : t.normals) out += floats({n[0], n[1], n[2]});
             out += floats({t.s[0], t.s[1], t.s[2]}) + floats({t.t[0], t.t[1], t.t[2]}) + "\x7f\x7f"; // smoothing, group
         }
         out += le(groups.size(), 2);
         for (const Group& g : groups) {
             out += '\x7f' + std::string(32, 'g') + le(g.triangles.size(), 2);
-            for (std::uint16_t index : g.triangles) {
-                out += le(index, 2);
-            }
+            for (std::uint16_t index : g.triangles) out += le(index, 2);
             out += static_cast<char>(g.material);
         }
         out += le(materials.size(), 2);
@@ -127,17 +116,13 @@ private:
     static std::string le(std::uint64_t value, int bytes)
     {
         std::string out;
-        for (int i = 0; i < bytes; ++i) {
-            out += static_cast<char>(value >> 8 * i & 0xff);
-        }
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> 8 * i & 0xff);
         return out;
     }
     static std::string floats(std::initializer_list<float> values)
     {
         std::string out;
-        for (float value : values) {
-            out += le(std::bit_cast<std::uint32_t>(value), 4);
-        }
+        for (float value : values) out += le(std::bit_cast<std::uint32_t>(value), 4);
         return out;
     }
 };

@@ -9,52 +9,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-double Screenshot::differenceFrom(const Screenshot& other) const
-{
-    if (rgb.empty() || rgb.size() != other.rgb.size()) {
-        return 255.0;
-    }
-    double sum = 0.0;
-    for (size_t i = 0; i < rgb.size(); ++i) {
-        sum += std::abs(int(rgb[i]) - int(other.rgb[i]));
-    }
-    return sum / double(rgb.size());
-}
-
 RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program)
     : outFile(workingDir / "stdout.txt"), errFile(workingDir / "stderr.txt")
 {
-    // Xvfb writes the display number it chose once it accepts clients.
-    int fds[2];
-    if (pipe(fds) != 0) {
-        return;
-    }
-    server = fork();
-    if (server == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        if (!std::freopen("/dev/null", "w", stderr)) {
-            _exit(127);
-        }
-        execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    // Kept open while the server runs: it must not write into a closed pipe.
-    serverPipe = fds[0];
-    pollfd ready{fds[0], POLLIN, 0};
-    char number[16] = {};
-    if (server < 0 || poll(&ready, 1, 20000) != 1 || read(fds[0], number, sizeof number - 1) <= 0) {
-        return;
-    }
-    display = ":" + std::to_string(std::atoi(number));
-
+    // On a busy machine the server now and then fails to come up; a second one usually does.
+    if (!startServer() && !startServer()) return;
     const std::string path = program.empty() ? std::string(KORVEL_RUN_DIR) + "/korvel" : program;
     std::vector<std::string> argv{path};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -66,9 +29,7 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
             _exit(127);
         }
         std::vector<char*> raw;
-        for (std::string& arg : argv) {
-            raw.push_back(arg.data());
-        }
+        for (std::string& arg : argv) raw.push_back(arg.data());
         raw.push_back(nullptr);
         execv(path.c_str(), raw.data());
         _exit(127);
@@ -81,28 +42,53 @@ RealGame::~RealGame()
         kill(game, SIGKILL);
         waitpid(game, nullptr, 0);
     }
+    stopServer();
+}
+
+bool RealGame::startServer()
+{
+    // Xvfb writes the display number it chose once it accepts clients.
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    server = fork();
+    if (server == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        if (std::freopen("/dev/null", "w", stderr)) {
+            execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+        }
+        _exit(127);
+    }
+    close(fds[1]);
+    serverPipe = fds[0]; // kept open while the server runs: it must not write into a closed pipe
+    pollfd ready{fds[0], POLLIN, 0};
+    char number[16] = {};
+    if (server > 0 && poll(&ready, 1, 20000) == 1 && read(fds[0], number, sizeof number - 1) > 0) {
+        display = ":" + std::to_string(std::atoi(number));
+        return true;
+    }
+    stopServer();
+    return false;
+}
+
+void RealGame::stopServer()
+{
     if (server > 0) {
         kill(server, SIGTERM);
         waitpid(server, nullptr, 0);
     }
-    if (serverPipe >= 0) {
-        close(serverPipe);
-    }
+    if (serverPipe >= 0) close(serverPipe);
+    server = serverPipe = -1;
 }
 
 std::string RealGame::onDisplay(const std::string& command) const
 {
     std::string result;
-    if (display.empty()) {
-        return result;
-    }
-    const std::string line = "DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null";
-    if (FILE* pipe = popen(line.c_str(), "r")) {
+    FILE* pipe = display.empty() ? nullptr : popen(("DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null").c_str(), "r");
+    if (pipe != nullptr) {
         char buffer[65536];
-        size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            result.append(buffer, got);
-        }
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.append(buffer, got);
         pclose(pipe);
     }
     return result;
@@ -111,12 +97,8 @@ std::string RealGame::onDisplay(const std::string& command) const
 bool RealGame::waitForWindow()
 {
     const auto end = std::chrono::steady_clock::now() + 30s;
-    while (windowId.empty() && std::chrono::steady_clock::now() < end && waitForExit(0ms) < 0) {
-        std::istringstream found(onDisplay("xdotool search --name '^Korvel$'"));
-        if (!std::getline(found, windowId)) {
-            windowId.clear();
-            pauseBriefly();
-        }
+    while (game > 0 && windowId.empty() && std::chrono::steady_clock::now() < end && waitForExit(100ms) < 0) {
+        std::istringstream(onDisplay("xdotool search --name '^Korvel$'")) >> windowId;
     }
     return !windowId.empty();
 }
@@ -124,19 +106,14 @@ bool RealGame::waitForWindow()
 void RealGame::type(const std::vector<std::string>& keys, std::chrono::milliseconds pause)
 {
     for (const std::string& key : keys) {
-        onDisplay("xdotool windowfocus --sync " + windowId + " key " + key);
+        xdotool("key " + key);
         std::this_thread::sleep_for(pause);
     }
 }
 
-void RealGame::keyDown(const std::string& key)
+void RealGame::xdotool(const std::string& command) const
 {
-    onDisplay("xdotool windowfocus --sync " + windowId + " keydown " + key);
-}
-
-void RealGame::keyUp(const std::string& key)
-{
-    onDisplay("xdotool windowfocus --sync " + windowId + " keyup " + key);
+    onDisplay("xdotool windowfocus --sync " + windowId + " " + command);
 }
 
 Screenshot RealGame::screenshot() const
@@ -148,9 +125,7 @@ Screenshot RealGame::screenshot() const
         if (line.rfind("HEIGHT=", 0) == 0) shot.height = std::atoi(line.c_str() + 7);
     }
     const std::string raw = onDisplay("import -window " + windowId + " -depth 8 rgb:-");
-    if (shot.width <= 0 || raw.size() != size_t(shot.width) * shot.height * 3) {
-        return {};
-    }
+    if (shot.width <= 0 || raw.size() != size_t(shot.width) * shot.height * 3) return {};
     shot.rgb.assign(raw.begin(), raw.end());
     return shot;
 }
@@ -158,14 +133,11 @@ Screenshot RealGame::screenshot() const
 int RealGame::waitForExit(std::chrono::milliseconds limit)
 {
     const auto end = std::chrono::steady_clock::now() + limit;
-    while (status < 0 && game > 0) {
-        int result = 0;
+    for (int result = 0; status < 0 && game > 0; std::this_thread::sleep_for(20ms)) {
         if (waitpid(game, &result, WNOHANG) == game) {
             status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
         } else if (std::chrono::steady_clock::now() >= end) {
             break;
-        } else {
-            std::this_thread::sleep_for(20ms);
         }
     }
     return status;
@@ -173,52 +145,29 @@ int RealGame::waitForExit(std::chrono::milliseconds limit)
 
 void RealGame::signal(int number) const
 {
-    if (game > 0 && status < 0) {
-        kill(game, number);
-    }
-}
-
-long RealGame::cpuTicks() const
-{
-    std::istringstream stat(readText("/proc/" + std::to_string(game) + "/stat"));
-    const std::string all = stat.str();
-    std::istringstream fields(all.substr(all.rfind(')') + 2));
-    std::string field;
-    long ticks = 0;
-    // Fields 14 and 15: user and system time.
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i >= 14) ticks += std::stol(field);
-    }
-    return ticks;
+    if (game > 0 && status < 0) kill(game, number);
 }
 
 std::string RealGame::output() const { return readText(outFile); }
 std::string RealGame::errors() const { return readText(errFile); }
 
-void RealGame::pauseBriefly() { std::this_thread::sleep_for(100ms); }
-
 void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string, std::string>>& options)
 {
     fs::create_directory_symlink(fs::path(KORVEL_RUN_DIR) / "data", dir / "data");
     std::ofstream file(dir / "options.txt");
-    for (const auto& [key, value] : options) {
-        file << '#' << key << '\n' << value << '\n';
-    }
+    for (const auto& [key, value] : options) file << '#' << key << '\n' << value << '\n';
 }
 
 std::string readText(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
 }
 
 int occurrences(const std::string& text, const std::string& part)
 {
     int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
-        ++n;
-    }
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
     return n;
 }

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <thread>
 #include <vector>
 
 // What a window showed: RGB rows from the top, 3 bytes a pixel.
 struct Screenshot {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<unsigned char> rgb;
 
     const unsigned char* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
@@ -18,13 +19,17 @@ struct Screenshot {
     int count(Wanted wanted) const
     {
         int n = 0;
-        for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
-            n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]) ? 1 : 0;
-        }
+        for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]) ? 1 : 0;
         return n;
     }
     // Mean difference per channel from another picture of the same size, 0 to 255.
-    double differenceFrom(const Screenshot& other) const;
+    double differenceFrom(const Screenshot& other) const
+    {
+        if (rgb.empty() || rgb.size() != other.rgb.size()) return 255.0;
+        double sum = 0.0;
+        for (size_t i = 0; i < rgb.size(); ++i) sum += std::abs(int(rgb[i]) - int(other.rgb[i]));
+        return sum / double(rgb.size());
+    }
 };
 
 // The real program as a player starts it: on an X server of its own (a
@@ -45,8 +50,8 @@ public:
     bool waitForWindow();
     // Types xdotool key names ("Escape", "l", "F1") into the window, `pause` apart.
     void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500));
-    void keyDown(const std::string& key);
-    void keyUp(const std::string& key);
+    // Runs an xdotool command ("keydown w") on the focused window.
+    void xdotool(const std::string& command) const;
     Screenshot screenshot() const;
     // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
     template <typename Wanted>
@@ -55,35 +60,28 @@ public:
         const auto end = std::chrono::steady_clock::now() + limit;
         Screenshot shot = screenshot();
         while (!(shot.width > 0 && wanted(shot)) && std::chrono::steady_clock::now() < end) {
-            pauseBriefly();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
             shot = screenshot();
         }
         return shot;
     }
-    // Runs an X client command (xdotool, import, ...) against the game's display; its output.
-    std::string onDisplay(const std::string& command) const;
 
     // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
     int waitForExit(std::chrono::milliseconds limit);
     void signal(int number) const;
-    // CPU time the game has used so far, in clock ticks.
-    long cpuTicks() const;
     std::string output() const;
     std::string errors() const;
 
-    const std::string& window() const { return windowId; }
-
 private:
-    static void pauseBriefly();
+    bool startServer();
+    void stopServer();
+    // Runs an X client command against the game's display; its output.
+    std::string onDisplay(const std::string& command) const;
 
-    std::filesystem::path outFile;
-    std::filesystem::path errFile;
-    std::string display;
-    pid_t server = -1;
-    int serverPipe = -1;
-    pid_t game = -1;
-    int status = -1;
-    std::string windowId;
+    std::filesystem::path outFile, errFile;
+    std::string display, windowId;
+    pid_t server = -1, game = -1;
+    int serverPipe = -1, status = -1;
 };
 
 // Makes `dir` a run directory for the game: the build's data linked in and

@@ -11,14 +11,9 @@
 // models loads textures, which needs the GL context.
 class RunDirTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        GlTestWindow::ensure();
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(KORVEL_RUN_DIR);
-    }
+    void SetUp() override { GlTestWindow::ensure(); std::filesystem::current_path(KORVEL_RUN_DIR); }
     void TearDown() override { std::filesystem::current_path(previous); }
 
 private:
-    std::filesystem::path previous;
+    std::filesystem::path previous = std::filesystem::current_path();
 };

@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Recorder : public SceneNode {
-public:
+struct Recorder : SceneNode {
     void command(int key) override { commands += key == 'x' ? "" : std::string(1, char(key)); }
     std::string commands;
 };
@@ -28,11 +27,8 @@ std::string commandsOf(const std::string& control)
         ControlNode controls;
         controls.addChild(&recorder);
         controls.inputMode = mode;
-        if (control == "linke Maustaste") {
-            controls.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
-        } else if (control.size() == 1) {
-            controls.keyDown(static_cast<unsigned char>(control[0]), 0, 0);
-        }
+        if (control == "linke Maustaste") controls.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+        if (control.size() == 1) controls.keyDown(static_cast<unsigned char>(control[0]), 0, 0);
         controls.sendHeldCommands();
     }
     return recorder.commands;

@@ -1,7 +1,6 @@
 // The generated conversations and sounds, read as the game reads them.
 #include "game/DialogueFile.h"
 #include "support/RunDirTest.h"
-#include "support/ScratchDir.h"
 
 #include <GL/freeglut.h>
 #include <SDL.h>
@@ -10,8 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <map>
 
 namespace {
@@ -68,44 +65,18 @@ TEST_F(Media, EverySoundLoadsIntoTheMixerAndOnlyTheStoppingSoundIsSilentAndShort
         ASSERT_NE(chunk, nullptr) << Mix_GetError();
         const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
         const std::size_t count = chunk->alen / 2;
-        const int peak = std::abs(*std::max_element(samples, samples + count, [](Sint16 a, Sint16 b) {
-            return std::abs(a) < std::abs(b);
-        }));
+        int peak = 0;
+        for (std::size_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(int(samples[i])));
         const double seconds = static_cast<double>(count) / 22050;
         if (name == "leer") { // it stops a looping whistle at once
-            EXPECT_EQ(peak, 0);
-            EXPECT_GT(seconds, 0.0);
-            EXPECT_LE(seconds, 0.5);
+            EXPECT_TRUE(peak == 0 && seconds > 0.0 && seconds <= 0.5) << peak << " " << seconds;
         } else {
-            EXPECT_GT(peak, 0.25 * 32768);
-            EXPECT_GE(seconds, 0.3);
+            EXPECT_TRUE(peak > 0.25 * 32768 && seconds >= 0.3) << peak << " " << seconds;
         }
         Mix_FreeChunk(chunk);
     }
     Mix_CloseAudio();
     SDL_Quit();
-}
-
-// A disk that fills up while the generator writes: what is there is whole,
-// nothing is left half written.
-TEST(MediaGenerator, AFullDiskLeavesNoHalfWrittenFile)
-{
-    namespace fs = std::filesystem;
-    const auto bytes = [](const fs::path& file) {
-        std::ostringstream text;
-        text << std::ifstream(file, std::ios::binary).rdbuf();
-        return text.str();
-    };
-    ScratchDir full;
-    const fs::path generator = fs::path(KORVEL_RUN_DIR) / ".." / "tools" / "mediagen" / "korvel-mediagen";
-    const std::string filling = "trap '' XFSZ; ulimit -f 100; " + generator.string() + " " + full.path().string();
-    EXPECT_NE(std::system((filling + " 2> /dev/null").c_str()), 0);
-    for (const auto& file : fs::recursive_directory_iterator(full.path() / "data")) {
-        if (file.is_regular_file()) {
-            EXPECT_EQ(bytes(file.path()), bytes(fs::path(KORVEL_RUN_DIR) / fs::relative(file.path(), full.path())))
-                << file.path();
-        }
-    }
 }
 
 } // namespace

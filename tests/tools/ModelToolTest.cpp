@@ -1,14 +1,13 @@
 // korvel-model, run as a user runs it, from another folder than the game's.
 #include "support/BmpFile.h"
 #include "support/Ms3dBuilder.h"
+#include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
 #include <IL/il.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -20,14 +19,12 @@ protected:
     {
         const int raw = std::system(("cd elsewhere && " + environment + " '" + KORVEL_RUN_DIR + "/korvel-model' " +
                                      arguments + " > ../out.txt 2> ../err.txt").c_str());
-        std::ostringstream o, e;
-        o << std::ifstream("out.txt").rdbuf();
-        e << std::ifstream("err.txt").rdbuf();
-        out = o.str(), err = e.str();
+        out = readText("out.txt"), err = readText("err.txt");
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
     ScratchDir dir;
     std::string out, err;
+    void SetUp() override { dir.write("elsewhere/.keep", ""); }
 };
 
 TEST_F(ModelToolTest, InfoPrintsCountsTexturesAndBoundsAsJsonAndNamesWhatItRefuses)
@@ -45,7 +42,6 @@ TEST_F(ModelToolTest, InfoPrintsCountsTexturesAndBoundsAsJsonAndNamesWhatItRefus
     Ms3dBuilder badIndex = Ms3dBuilder::triangle();
     badIndex.triangles[0].vertices[0] = 3;
     dir.write("bad index.ms3d", badIndex.bytes());
-    dir.write("elsewhere/.keep", "");
 
     EXPECT_EQ(run("info '../data/haus.ms3d'"), 0) << err;
     EXPECT_EQ(out, "{\"version\": 3, \"vertices\": 4, \"triangles\": 2, \"meshes\": 3, \"materials\": 3, "
@@ -75,9 +71,7 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
         const std::uint16_t corners[4][3] = {{0, 1, 2}, {0, 2, 3}, {4, 5, 1}, {4, 1, 0}};
         for (int i = 0; i < 4; ++i) {
             std::copy(corners[i], corners[i] + 3, b.triangles[i].vertices);
-            for (auto& n : b.triangles[i].normals) {
-                n[2] = -1;
-            }
+            for (auto& n : b.triangles[i].normals) n[2] = -1;
         }
         b.groups = {{{0, 1}, 0}, {{2, 3}, 0xFF}};
         b.materials.resize(1);
@@ -87,7 +81,6 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     dir.write("run/data/texture/rot.bmp", bmp::solid(4, 4, {255, 0, 0}));
     dir.write("run/data/wand.ms3d", wall(1));
     dir.write("run/data/wand_breit_0.ms3d", wall(4));
-    dir.write("elsewhere/.keep", "");
     // The red area of a picture, its width over its height, and whether
     // something other than the background lies below its middle.
     struct Red {
@@ -99,8 +92,7 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
         ilInit();
         ilEnable(IL_ORIGIN_SET);
         ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
-        ILuint image = 0;
-        ilGenImages(1, &image);
+        ILuint image = ilGenImage();
         ilBindImage(image);
         Red r;
         EXPECT_TRUE(ilLoadImage(png) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE));
@@ -118,7 +110,7 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
         }
         const int middle = (r.left + r.right) / 2;
         r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) && rgb(middle, r.bottom + 30) != rgb(2, 2);
-        ilDeleteImages(1, &image);
+        ilDeleteImage(image);
         return r;
     };
     ASSERT_EQ(run("render ../run/data/wand.ms3d ../wand.png"), 0) << err;
@@ -129,16 +121,17 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     ASSERT_EQ(run("render ../run/data/wand.ms3d ../breit.png breit 0"), 0) << err;
     EXPECT_GT(redIn("breit.png").aspect(), 1.6 * plain.aspect()) << "the wide pose";
 
-    EXPECT_EQ(run("render ../run/data/fehlt.ms3d ../x.png"), 1);
-    EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png sprung 0"), 1);
-    EXPECT_NE(err.find("no usable pose 0 of animation \"sprung\""), std::string::npos) << err;
-    EXPECT_EQ(run("render ../run/data/wand.ms3d ../kein/ordner/x.png"), 1);
-    for (const char* emptyName : {"render '' ../x.png", "render ../run/data/wand.ms3d ''"}) {
-        EXPECT_EQ(run(emptyName), 1) << emptyName;
-        EXPECT_NE(err.find("need a file name"), std::string::npos) << emptyName;
+    using Refusal = std::array<const char*, 3>; // environment, arguments, part of the message
+    for (const auto& [environment, arguments, message] :
+         {Refusal{"", "render ../run/data/fehlt.ms3d ../x.png", "fehlt.ms3d"},
+          Refusal{"", "render ../run/data/wand.ms3d ../x.png sprung 0", "no usable pose 0 of animation \"sprung\""},
+          Refusal{"", "render ../run/data/wand.ms3d ../kein/ordner/x.png", "x.png"},
+          Refusal{"", "render '' ../x.png", "need a file name"},
+          Refusal{"", "render ../run/data/wand.ms3d ''", "need a file name"},
+          Refusal{"env -u DISPLAY", "render ../run/data/wand.ms3d ../x.png", "X display"}}) {
+        EXPECT_EQ(run(arguments, environment), 1) << arguments;
+        EXPECT_NE(err.find(message), std::string::npos) << arguments << ": " << err;
     }
-    EXPECT_EQ(run("render ../run/data/wand.ms3d ../x.png", "env -u DISPLAY"), 1);
-    EXPECT_NE(err.find("X display"), std::string::npos);
 }
 
 } // namespace

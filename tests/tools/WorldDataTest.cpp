@@ -1,32 +1,62 @@
 // The generated data as the game reads it: every model, box and pose well
 // formed and loadable with its textures, and every generator deterministic.
-#include "WorldFiles.h"
-
+#include "levels/Level2Layout.h"
+#include "levels/Level5Layout.h"
 #include "model/Model.h"
 #include "model/Ms3dReader.h"
 #include "model/TextureLoader.h"
+#include "support/RealGame.h"
 #include "support/RunDirTest.h"
 #include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using WorldData = RunDirTest;
+// One model file the game loads: a model, the box beside a boxed one, or a
+// pose of an animated one (`base` is the model it bends).
+struct WorldFile {
+    enum Kind { Model, Box, Pose } kind;
+    std::string path, base;
+};
 
-std::array<float, 3> minus(const float* a, const float* b)
+// Every model the six levels place or load later into placed nodes, and the
+// dialog panel; then the boxes and poses of the placed ones. No repeats.
+std::vector<WorldFile> worldFiles()
 {
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+    std::vector<WorldFile> files;
+    const auto add = [&files](WorldFile::Kind kind, const std::string& path, const std::string& base = "") {
+        if (std::none_of(files.begin(), files.end(), [&](const WorldFile& f) { return f.path == path; })) {
+            files.push_back({kind, path, base});
+        }
+    };
+    for (const char* model : {level2::mendedManger, level5::shutCage, "data/dialogbox.ms3d"}) add(WorldFile::Model, model);
+    for (int level = 1; level <= 6; ++level) {
+        const LevelLayout& layout = *levelLayout(level);
+        for (const Placement& p : layout.placements) {
+            if (p.model == nullptr) continue;
+            const std::string model = p.model, stem = model.substr(5, model.size() - 10); // data/<stem>.ms3d
+            add(WorldFile::Model, model);
+            if (p.flags & HasBox) add(WorldFile::Box, "data/bb" + stem + ".ms3d");
+            for (const AnimationSlot& slot : layout.animations) {
+                for (int k = 0; (p.flags & Animated) && slot.node == std::string(p.node) && k < slot.keyframeCount; ++k) {
+                    add(WorldFile::Pose, "data/" + stem + "_" + slot.name + "_" + std::to_string(k) + ".ms3d", model);
+                }
+            }
+        }
+    }
+    return files;
 }
+
+std::array<float, 3> minus(const float* a, const float* b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+
+using WorldData = RunDirTest;
 
 TEST_F(WorldData, EveryModelBoxAndPoseIsWellFormedAndLoadsWithItsTextures)
 {
@@ -39,9 +69,7 @@ TEST_F(WorldData, EveryModelBoxAndPoseIsWellFormedAndLoadsWithItsTextures)
         EXPECT_EQ(read->version, 4);
         float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
         for (const Vertex& v : read->vertices) {
-            for (int k = 0; k < 3; ++k) {
-                lo[k] = std::min(lo[k], v.location[k]), hi[k] = std::max(hi[k], v.location[k]);
-            }
+            for (int k = 0; k < 3; ++k) lo[k] = std::min(lo[k], v.location[k]), hi[k] = std::max(hi[k], v.location[k]);
         }
         if (file.kind == WorldFile::Box) {
             EXPECT_TRUE(hi[0] > lo[0] && hi[2] > lo[2] && lo[1] <= 1e-3f) << "a box stands on the ground";
@@ -53,14 +81,13 @@ TEST_F(WorldData, EveryModelBoxAndPoseIsWellFormedAndLoadsWithItsTextures)
             EXPECT_TRUE(m.textureFilename.empty() || m.texture != 0) << m.textureFilename;
         }
         std::set<int> grouped;
-        for (const Mesh& mesh : read->meshes) {
-            grouped.insert(mesh.triangleIndices.begin(), mesh.triangleIndices.end());
-        }
+        for (const Mesh& mesh : read->meshes) grouped.insert(mesh.triangleIndices.begin(), mesh.triangleIndices.end());
         EXPECT_EQ(grouped.size(), read->triangles.size()) << "every triangle belongs to a group";
         ASSERT_FALSE(read->triangles.empty());
         for (const Triangle& t : read->triangles) { // unit normals on the side the winding faces
-            const auto e1 = minus(read->vertices[t.vertexIndices[1]].location, read->vertices[t.vertexIndices[0]].location);
-            const auto e2 = minus(read->vertices[t.vertexIndices[2]].location, read->vertices[t.vertexIndices[0]].location);
+            const float* corner = read->vertices[t.vertexIndices[0]].location;
+            const auto e1 = minus(read->vertices[t.vertexIndices[1]].location, corner);
+            const auto e2 = minus(read->vertices[t.vertexIndices[2]].location, corner);
             for (const auto& n : t.vertexNormals) {
                 const float facing = n[0] * (e1[1] * e2[2] - e1[2] * e2[1]) + n[1] * (e1[2] * e2[0] - e1[0] * e2[2]) +
                                      n[2] * (e1[0] * e2[1] - e1[1] * e2[0]);
@@ -92,40 +119,39 @@ TEST_F(WorldData, EveryModelBoxAndPoseIsWellFormedAndLoadsWithItsTextures)
         ++poses;
     }
     EXPECT_GT(poses, 30);
-    for (const char* name : {"./texture/Particle.jpg", "./texture/Particle.bmp", "./texture/gloh.jpg",
-                             "./texture/big_gloh.jpg", "./texture/halo.jpg", "./texture/streaks.jpg",
-                             "./texture/wasser02.jpg", "./texture/wasser02LOW.jpg", "./texture/wieseLOW.jpg",
-                             "./texture/himmelLOW.jpg"}) {
-        EXPECT_NE(loadTexture(name, 0, false), 0u) << name;
+    for (const char* name : {"Particle.jpg", "Particle.bmp", "gloh.jpg", "big_gloh.jpg", "halo.jpg", "streaks.jpg",
+                             "wasser02.jpg", "wasser02LOW.jpg", "wieseLOW.jpg", "himmelLOW.jpg"}) {
+        EXPECT_NE(loadTexture((std::string("./texture/") + name).c_str(), 0, false), 0u) << name;
     }
 }
 
-std::string bytesOf(const fs::path& file)
-{
-    std::ostringstream all;
-    all << std::ifstream(file, std::ios::binary).rdbuf();
-    return all.str();
-}
-
-TEST(Generators, WriteTheSameFilesEveryRunAndRefuseARunDirectoryTheyCannotWriteTo)
+// Each generator writes the same files every run; on a disk that fills up
+// what it wrote is whole, and it refuses a run directory it cannot write to.
+TEST(Generators, WriteTheSameFilesEveryRunAndNothingHalfWritten)
 {
     for (const char* tool : {"worldgen/korvel-worldgen", "mediagen/korvel-mediagen", "videogen/korvel-videogen"}) {
         SCOPED_TRACE(tool);
-        const fs::path generator = fs::path(KORVEL_RUN_DIR) / ".." / "tools" / tool;
+        const std::string generator = (fs::path(KORVEL_RUN_DIR) / ".." / "tools" / tool).string();
         ScratchDir scratch;
-        ASSERT_EQ(std::system((generator.string() + " " + scratch.path().string() + " > /dev/null").c_str()), 0);
-        int compared = 0;
-        for (const auto& entry : fs::recursive_directory_iterator(scratch.path() / "data")) {
-            if (entry.is_regular_file()) {
-                const fs::path relative = fs::relative(entry.path(), scratch.path());
-                ASSERT_EQ(bytesOf(entry.path()), bytesOf(fs::path(KORVEL_RUN_DIR) / relative)) << relative;
-                ++compared;
+        const auto sameAsTheBuilds = [&](const fs::path& dir) {
+            int compared = 0;
+            for (const auto& entry : fs::recursive_directory_iterator(dir / "data")) {
+                const fs::path relative = fs::relative(entry.path(), dir);
+                compared += entry.is_regular_file() ? 1 : 0;
+                EXPECT_TRUE(!entry.is_regular_file() || readText(entry.path()) == readText(fs::path(KORVEL_RUN_DIR) / relative))
+                    << relative;
             }
-        }
-        EXPECT_GT(compared, 1);
+            return compared;
+        };
+        ASSERT_EQ(std::system((generator + " " + scratch.path().string() + " > /dev/null").c_str()), 0);
+        EXPECT_GT(sameAsTheBuilds(scratch.path()), 1);
+        fs::create_directory("full");
+        const std::string filling = "trap '' XFSZ; ulimit -f 4; " + generator + " full > /dev/null 2>&1";
+        EXPECT_NE(std::system(filling.c_str()), 0) << "the data fit in 4 KiB files";
+        sameAsTheBuilds(scratch.path() / "full");
         scratch.write("blocked/data", "a file where the data folder belongs");
-        EXPECT_NE(std::system((generator.string() + " 2> /dev/null").c_str()), 0);
-        EXPECT_NE(std::system((generator.string() + " " + (scratch.path() / "blocked").string() + " 2> /dev/null").c_str()), 0);
+        EXPECT_NE(std::system((generator + " 2> /dev/null").c_str()), 0);
+        EXPECT_NE(std::system((generator + " " + (scratch.path() / "blocked").string() + " 2> /dev/null").c_str()), 0);
     }
 }
 
