@@ -2,9 +2,9 @@
 
 #include "app/AppState.h"
 #include "app/GameObjects.h"
-#include "app/Host.h"
 #include "app/Options.h"
 #include "app/VideoPlayer.h"
+#include "platform/Host.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,7 @@
 #include "app/VideoPlayer.h"
 
-#include "app/Host.h"
-#include "app/VideoSource.h"
+#include "platform/Host.h"
+#include "platform/VideoSource.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 #include "effects/Particle.h"
 
-#include "app/Random.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 

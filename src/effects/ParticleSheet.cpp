@@ -1,7 +1,7 @@
 #include "effects/ParticleSheet.h"
 
-#include "app/Random.h"
 #include "model/TextureLoader.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 #include "game/Avatar.h"
 
-#include "app/Sound.h"
+#include "platform/Sound.h"
 #include "scene/Camera.h"
 
 #include <GL/gl.h>

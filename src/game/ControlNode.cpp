@@ -1,6 +1,6 @@
 #include "game/ControlNode.h"
 
-#include "app/Host.h"
+#include "platform/Host.h"
 #include "scene/Camera.h"
 
 #include <GL/freeglut.h>

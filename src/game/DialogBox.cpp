@@ -1,7 +1,7 @@
 #include "game/DialogBox.h"
 
-#include "app/Host.h"
 #include "game/DialogueFile.h"
+#include "platform/Host.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #include "game/Level.h"
 
-#include "app/Host.h"
 #include "game/ControlNode.h"
+#include "platform/Host.h"
 
 #include <GL/gl.h>
 

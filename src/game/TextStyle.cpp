@@ -1,6 +1,6 @@
 #include "game/TextStyle.h"
 
-#include "app/Host.h"
+#include "platform/Host.h"
 
 void TextStyle::print(void* textFont, const char* text, float x, float y) const
 {

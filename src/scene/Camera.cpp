@@ -1,6 +1,6 @@
 #include "scene/Camera.h"
 
-#include "app/Host.h"
+#include "platform/Host.h"
 #include "scene/Angles.h"
 
 #include <GL/gl.h>

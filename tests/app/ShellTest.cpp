@@ -3,10 +3,10 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
-#include "app/Host.h"
 #include "app/InputCallbacks.h"
 #include "app/Options.h"
 #include "app/VideoPlayer.h"
+#include "platform/Host.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
 

@@ -1,4 +1,4 @@
-#include "app/Host.h"
+#include "platform/Host.h"
 #include "scene/Camera.h"
 #include "scene/Matrix4.h"
 #include "support/GlTestWindow.h"

@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/Options.h"
-#include "app/Random.h"
+#include "platform/Random.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,7 @@
 #include "Verbs.h"
 
-#include "app/PictureFile.h"
 #include "model/ModelNode.h"
+#include "platform/PictureFile.h"
 #include "scene/Angles.h"
 #include "scene/LightNode.h"
 
