@@ -1,7 +1,7 @@
 #include "game/Avatar.h"
 
+#include "model/Camera.h"
 #include "platform/Sound.h"
-#include "scene/Camera.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #include "game/ControlNode.h"
 
+#include "model/Camera.h"
 #include "platform/Host.h"
-#include "scene/Camera.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,7 @@
 #include "game/GameManager.h"
 
 #include "game/ControlNode.h"
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 #include "model/MeshGeometry.h"
 #include "model/Ms3dReader.h"
 #include "platform/DataFile.h"

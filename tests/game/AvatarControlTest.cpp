@@ -2,9 +2,9 @@
 // into commands, the avatar below it walks, turns, whistles and passes them on.
 #include "game/Avatar.h"
 #include "game/ControlNode.h"
+#include "model/Camera.h"
 #include "platform/Host.h"
 #include "platform/Sound.h"
-#include "scene/Camera.h"
 #include "support/GlTestWindow.h"
 #include "support/Ms3dBuilder.h"
 #include "support/ScratchDir.h"

@@ -2,6 +2,7 @@
 // function keys, culling, the frame rate and the texts it writes.
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
+#include "levels/LevelLayouts.h"
 #include "platform/Sound.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"

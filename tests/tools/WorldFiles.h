@@ -2,7 +2,7 @@
 
 #include "levels/Level2Layout.h"
 #include "levels/Level5Layout.h"
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "scene/Camera.h"
+#include "model/Camera.h"
 
 #include "platform/Host.h"
 #include "scene/Angles.h"

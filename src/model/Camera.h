@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/Actor.h"
+#include "model/Actor.h"
 #include "scene/Vector3.h"
 
 // Eye, target and up vector. Whenever the view changes it is written into
