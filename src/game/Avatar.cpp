@@ -161,12 +161,12 @@ void Avatar::draw(Matrix4 parent)
 {
     if (!hidden) {
         glPushMatrix();
-        const Matrix4 placement = Matrix4()
-                                      .translate(position.x, position.y, position.z)
-                                      .scale(scale.x, scale.y, scale.z)
-                                      .rotateY(direction.headingTo(forward));
-        glMultMatrixf(placement.m);
-        drawModel(drawnModel);
+            const Matrix4 placement = Matrix4()
+                                          .translate(position.x, position.y, position.z)
+                                          .scale(scale.x, scale.y, scale.z)
+                                          .rotateY(direction.headingTo(forward));
+            glMultMatrixf(placement.m);
+            drawModel(drawnModel);
         glPopMatrix();
 
         // Carried objects take over this frame's steps.

@@ -119,12 +119,8 @@ void ControlNode::applyCamera()
         camera->apply();
         return;
     }
-    const int width = Host::current().windowWidth();
-    const int height = Host::current().windowHeight();
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // A minimised window reports height 0; keep the aspect finite.
-    gluPerspective(45.0, static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1), 1.0, 4000.0);
+    applyPerspective(Host::current().windowWidth(), Host::current().windowHeight(), viewDepth);
     gluLookAt(0.0, 0.0, 0.0, 0.0, 1.0, -10.0, 0.0, 1.0, 0.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
