@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -37,13 +36,8 @@ protected:
         glViewport(0, 0, 800, 600);
         Host::install(&host);
         options = Options{};
-        appState = AppState{};
-        std::destroy_at(&gameManager);
-        std::construct_at(&gameManager);
-        std::destroy_at(&controlNode);
-        std::construct_at(&controlNode);
+        resetGameObjects();
         controlNode.addChild(&recorder);
-        gameManager.controlNode = &controlNode;
     }
     void TearDown() override { Host::install(nullptr); }
 
