@@ -2,9 +2,10 @@
 
 #include "app/AppState.h"
 #include "app/GameObjects.h"
-#include "app/Host.h"
 #include "app/Options.h"
 #include "app/VideoPlayer.h"
+#include "model/Camera.h"
+#include "platform/Host.h"
 
 #include <GL/freeglut.h>
 
@@ -54,15 +55,14 @@ void onWindowReshaped(int width, int height)
 
 void reshapeWindow(int width, int height)
 {
-    // The stored height divides the video's aspect below.
+    // The video's aspect below comes from the stored size, kept above 0.
     if (options.windowHeight == 0) {
         options.windowHeight = 1;
     }
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     if (appState.videoRunning()) {
-        glLoadIdentity();
-        gluPerspective(45.0, static_cast<double>(options.windowWidth) / options.windowHeight, 1.0, 100.0);
+        applyPerspective(options.windowWidth, options.windowHeight, 100.0);
     } else {
         buildGameOnce();
         controlNode.applyCamera();

@@ -7,3 +7,8 @@
 // with all its levels. Constructed before main, in this order.
 extern ControlNode controlNode;
 extern GameManager gameManager;
+
+// A fresh game as at start, for tests that play one game after another:
+// both objects made anew and linked as main links them, the shell's flags
+// cleared and the random numbers started over.
+void resetGameObjects();

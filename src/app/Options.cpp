@@ -1,6 +1,6 @@
 #include "app/Options.h"
 
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "app/VideoPlayer.h"
 
-#include "app/Host.h"
-#include "app/VideoSource.h"
+#include "platform/Host.h"
+#include "platform/VideoSource.h"
 
 #include <GL/gl.h>
 
@@ -61,14 +61,14 @@ void drawVideoFrame()
 
     // At 45 degrees and a 4:3 view this fills the height and a 4:3 width.
     glBegin(GL_QUADS);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(11.0f, 8.3f, -20.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-11.0f, 8.3f, -20.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-11.0f, -8.3f, -20.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(11.0f, -8.3f, -20.0f);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex3f(11.0f, 8.3f, -20.0f);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex3f(-11.0f, 8.3f, -20.0f);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex3f(-11.0f, -8.3f, -20.0f);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex3f(11.0f, -8.3f, -20.0f);
     glEnd();
 
     glLoadIdentity();

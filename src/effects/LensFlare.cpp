@@ -136,26 +136,26 @@ void LensFlare::drawElement(int texture, Vector3 position, float halfSize, const
 {
     const float heading = Vector3(0.0f, 0.0f, 1.0f).headingTo(facing);
     glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    glRotatef(-heading, 0.0f, 1.0f, 0.0f);
+        glTranslatef(position.x, position.y, position.z);
+        glRotatef(-heading, 0.0f, 1.0f, 0.0f);
 
-    const bool loaded = texture >= 0 && static_cast<size_t>(texture) < textures.size();
-    glBindTexture(GL_TEXTURE_2D, loaded ? textures[texture] : 0);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, colour);
+        const bool loaded = texture >= 0 && static_cast<size_t>(texture) < textures.size();
+        glBindTexture(GL_TEXTURE_2D, loaded ? textures[texture] : 0);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, colour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, colour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, colour);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, colour);
 
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-halfSize, -halfSize, 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-halfSize, halfSize, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(halfSize, -halfSize, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(halfSize, halfSize, 0.0f);
-    glEnd();
+        glBegin(GL_TRIANGLE_STRIP);
+            glTexCoord2f(0.0f, 0.0f);
+            glVertex3f(-halfSize, -halfSize, 0.0f);
+            glTexCoord2f(0.0f, 1.0f);
+            glVertex3f(-halfSize, halfSize, 0.0f);
+            glTexCoord2f(1.0f, 0.0f);
+            glVertex3f(halfSize, -halfSize, 0.0f);
+            glTexCoord2f(1.0f, 1.0f);
+            glVertex3f(halfSize, halfSize, 0.0f);
+        glEnd();
 
     glPopMatrix();
 }

@@ -1,6 +1,6 @@
 #include "effects/Particle.h"
 
-#include "app/Random.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 
@@ -58,7 +58,7 @@ std::array<Particle, particleCount>& ParticleArray::made() const
     return *particles;
 }
 
-void beginParticleState()
+ParticleState::ParticleState()
 {
     glDisable(GL_LIGHTING);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
@@ -68,7 +68,7 @@ void beginParticleState()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
-void endParticleState()
+ParticleState::~ParticleState()
 {
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);

@@ -56,11 +56,17 @@ private:
     mutable std::unique_ptr<std::array<Particle, particleCount>> particles;
 };
 
-// GL state shared by both systems: unlit, additive, no depth writes.
-void beginParticleState();
-// Puts back what the game expects between nodes (lighting, depth test and
-// depth writes on; blending and texturing off).
-void endParticleState();
+// While it lives, the GL state shared by both systems: unlit, additive, no
+// depth writes. Its end puts back what the game expects between nodes
+// (lighting, depth test and depth writes on; blending and texturing off),
+// however the drawing ends.
+class ParticleState {
+public:
+    ParticleState();
+    ~ParticleState();
+    ParticleState(const ParticleState&) = delete;
+    ParticleState& operator=(const ParticleState&) = delete;
+};
 // The textured squares of one system's particles, each of half size h
 // around its offset in the current x-y plane and coloured with its colour
 // and life, drawn as one triangle strip: consecutive squares are joined by

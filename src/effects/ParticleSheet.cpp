@@ -1,7 +1,7 @@
 #include "effects/ParticleSheet.h"
 
-#include "app/Random.h"
 #include "model/TextureLoader.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 
@@ -36,32 +36,30 @@ void ParticleSheet::rebirth(Particle& p)
 
 void ParticleSheet::drawParticles()
 {
+    const ParticleState state;
     glPushMatrix();
-    beginParticleState();
-    glDisable(GL_DEPTH_TEST);
-    // The particles live in their x-y plane; lay it into the node's x-z plane.
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+        glDisable(GL_DEPTH_TEST);
+        // The particles live in their x-y plane; lay it into the node's x-z plane.
+        glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
 
-    const float h = particleSize * 0.5f;
-    {
-        QuadStrip squares(texture);
-        for (Particle& p : particles) {
-            if (!p.active) {
-                continue;
-            }
-            squares.add(p, h);
-            // The sheet stays flat: nothing moves in z.
-            p.offset.x += p.velocity.x / (speedDivisor * 1000.0f);
-            p.offset.y += p.velocity.y / (speedDivisor * 1000.0f);
-            p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
-            // A particle whose fade rate came out 0 never ages and is never reborn.
-            p.life -= p.fadeRate;
-            if (p.life < 0.0f) {
-                rebirth(p);
+        const float h = particleSize * 0.5f;
+        {
+            QuadStrip squares(texture);
+            for (Particle& p : particles) {
+                if (!p.active) {
+                    continue;
+                }
+                squares.add(p, h);
+                // The sheet stays flat: nothing moves in z.
+                p.offset.x += p.velocity.x / (speedDivisor * 1000.0f);
+                p.offset.y += p.velocity.y / (speedDivisor * 1000.0f);
+                p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+                // A particle whose fade rate came out 0 never ages and is never reborn.
+                p.life -= p.fadeRate;
+                if (p.life < 0.0f) {
+                    rebirth(p);
+                }
             }
         }
-    }
-
-    endParticleState();
     glPopMatrix();
 }

@@ -1,7 +1,7 @@
 #include "effects/ParticleSpray.h"
 
-#include "app/Random.h"
 #include "model/TextureLoader.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 
@@ -34,37 +34,34 @@ void ParticleSpray::rebirth(Particle& p)
 
 void ParticleSpray::drawParticles()
 {
-    glPushMatrix();
     // Depth-tested against the scene, but without writing depth.
-    beginParticleState();
+    const ParticleState state;
+    glPushMatrix();
+        // Turn the squares toward the viewer. A viewer standing exactly at the
+        // anchor gives no direction; the squares then keep their orientation.
+        Vector3 d = Vector3::subtract(anchor.x, anchor.y, anchor.z, viewer.x, viewer.y, viewer.z);
+        if (d.x != 0.0f || d.y != 0.0f || d.z != 0.0f) {
+            d.normalize();
+            const float a = Vector3(0.0f, 0.0f, 1.0f).headingTo(d);
+            glRotatef(-a, 0.0f, 1.0f, 0.0f);
+        }
 
-    // Turn the squares toward the viewer. A viewer standing exactly at the
-    // anchor gives no direction; the squares then keep their orientation.
-    Vector3 d = Vector3::subtract(anchor.x, anchor.y, anchor.z, viewer.x, viewer.y, viewer.z);
-    if (d.x != 0.0f || d.y != 0.0f || d.z != 0.0f) {
-        d.normalize();
-        const float a = Vector3(0.0f, 0.0f, 1.0f).headingTo(d);
-        glRotatef(-a, 0.0f, 1.0f, 0.0f);
-    }
-
-    const float h = particleSize * 0.5f;
-    const float speed = speedDivisor * 1000.0f;
-    {
-        QuadStrip squares(texture);
-        for (Particle& p : particles) {
-            if (!p.active) {
-                continue;
-            }
-            squares.add(p, h);
-            p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
-            p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
-            p.life -= p.fadeRate;
-            if (p.life < 0.0f) {
-                rebirth(p);
+        const float h = particleSize * 0.5f;
+        const float speed = speedDivisor * 1000.0f;
+        {
+            QuadStrip squares(texture);
+            for (Particle& p : particles) {
+                if (!p.active) {
+                    continue;
+                }
+                squares.add(p, h);
+                p.offset.add(p.velocity.x / speed, p.velocity.y / speed, p.velocity.z / speed);
+                p.velocity.add(p.acceleration.x, p.acceleration.y, p.acceleration.z);
+                p.life -= p.fadeRate;
+                if (p.life < 0.0f) {
+                    rebirth(p);
+                }
             }
         }
-    }
-
-    endParticleState();
     glPopMatrix();
 }

@@ -51,13 +51,13 @@ void WaterGrid::draw(unsigned int texture)
 
     setMaterial(0.7f);
     glBegin(GL_QUADS);
-    drawLayer(lowerLayer, slideOffset);
-    slideStep();
+        drawLayer(lowerLayer, slideOffset);
+        slideStep();
     glEnd();
 
     setMaterial(0.5f);
     glBegin(GL_QUADS);
-    drawLayer(upperLayer, 0.0f);
+        drawLayer(upperLayer, 0.0f);
     glEnd();
     waveStep();
 

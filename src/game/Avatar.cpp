@@ -1,7 +1,7 @@
 #include "game/Avatar.h"
 
-#include "app/Sound.h"
-#include "scene/Camera.h"
+#include "model/Camera.h"
+#include "platform/Sound.h"
 
 #include <GL/gl.h>
 
@@ -161,12 +161,12 @@ void Avatar::draw(Matrix4 parent)
 {
     if (!hidden) {
         glPushMatrix();
-        const Matrix4 placement = Matrix4()
-                                      .translate(position.x, position.y, position.z)
-                                      .scale(scale.x, scale.y, scale.z)
-                                      .rotateY(direction.headingTo(forward));
-        glMultMatrixf(placement.m);
-        drawModel(drawnModel);
+            const Matrix4 placement = Matrix4()
+                                          .translate(position.x, position.y, position.z)
+                                          .scale(scale.x, scale.y, scale.z)
+                                          .rotateY(direction.headingTo(forward));
+            glMultMatrixf(placement.m);
+            drawModel(drawnModel);
         glPopMatrix();
 
         // Carried objects take over this frame's steps.

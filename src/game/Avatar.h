@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/Actor.h"
+#include "model/Actor.h"
 
 class Camera;
 

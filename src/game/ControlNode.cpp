@@ -1,7 +1,7 @@
 #include "game/ControlNode.h"
 
-#include "app/Host.h"
-#include "scene/Camera.h"
+#include "model/Camera.h"
+#include "platform/Host.h"
 
 #include <GL/freeglut.h>
 
@@ -119,12 +119,8 @@ void ControlNode::applyCamera()
         camera->apply();
         return;
     }
-    const int width = Host::current().windowWidth();
-    const int height = Host::current().windowHeight();
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // A minimised window reports height 0; keep the aspect finite.
-    gluPerspective(45.0, static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1), 1.0, 4000.0);
+    applyPerspective(Host::current().windowWidth(), Host::current().windowHeight(), viewDepth);
     gluLookAt(0.0, 0.0, 0.0, 0.0, 1.0, -10.0, 0.0, 1.0, 0.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

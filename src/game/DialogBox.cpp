@@ -1,7 +1,7 @@
 #include "game/DialogBox.h"
 
-#include "app/Host.h"
 #include "game/DialogueFile.h"
+#include "platform/Host.h"
 
 #include <GL/gl.h>
 
@@ -48,16 +48,16 @@ void DialogBox::draw(Matrix4)
     // near the bottom of the picture whatever the camera does.
     glDisable(GL_DEPTH_TEST);
     glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslatef(panel.position.x, panel.position.y, panel.position.z);
-    glScalef(panel.scale.x, panel.scale.y, panel.scale.z);
-    glRotatef(panel.heading, 0.0f, 1.0f, 0.0f);
-    drawModel(panel.drawnModel);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+            glLoadIdentity();
+            glTranslatef(panel.position.x, panel.position.y, panel.position.z);
+            glScalef(panel.scale.x, panel.scale.y, panel.scale.z);
+            glRotatef(panel.heading, 0.0f, 1.0f, 0.0f);
+            drawModel(panel.drawnModel);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
 

@@ -1,6 +1,6 @@
 #include "game/DialogueFile.h"
 
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <cctype>
 #include <cstdio>

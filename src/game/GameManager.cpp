@@ -1,12 +1,12 @@
 #include "game/GameManager.h"
 
-#include "app/DataFile.h"
-#include "app/Host.h"
-#include "app/Sound.h"
 #include "game/ControlNode.h"
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 #include "model/MeshGeometry.h"
 #include "model/Ms3dReader.h"
+#include "platform/DataFile.h"
+#include "platform/Host.h"
+#include "platform/Sound.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,7 @@
 #include "game/Level.h"
 
-#include "app/Host.h"
 #include "game/ControlNode.h"
+#include "platform/Host.h"
 
 #include <GL/gl.h>
 
@@ -107,20 +107,20 @@ void Level::drawScene()
 void Level::drawSurfacesAhead()
 {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
-    glDepthMask(GL_TRUE);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_STENCIL_TEST);
-    glStencilMask(ModelNode::surfaceStencilBit);
-    glStencilFunc(GL_ALWAYS, ModelNode::surfaceStencilBit, ModelNode::surfaceStencilBit);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-    for (ModelNode* surface : surfacesAhead) {
-        if (surface->drawnAhead && !surface->hidden) {
-            surface->drawAhead();
+        glEnable(GL_LIGHTING);
+        glEnable(GL_DEPTH_TEST);
+        glDepthMask(GL_TRUE);
+        glDisable(GL_BLEND);
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_STENCIL_TEST);
+        glStencilMask(ModelNode::surfaceStencilBit);
+        glStencilFunc(GL_ALWAYS, ModelNode::surfaceStencilBit, ModelNode::surfaceStencilBit);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+        for (ModelNode* surface : surfacesAhead) {
+            if (surface->drawnAhead && !surface->hidden) {
+                surface->drawAhead();
+            }
         }
-    }
     glPopAttrib();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "game/Avatar.h"
+#include "game/Placement.h"
 #include "game/TextStyle.h"
-#include "levels/Placement.h"
+#include "model/Camera.h"
+#include "model/LightNode.h"
 #include "model/ModelNode.h"
-#include "scene/Camera.h"
-#include "scene/LightNode.h"
 #include "scene/SceneNode.h"
 
 #include <initializer_list>

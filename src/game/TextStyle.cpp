@@ -1,6 +1,6 @@
 #include "game/TextStyle.h"
 
-#include "app/Host.h"
+#include "platform/Host.h"
 
 void TextStyle::print(void* textFont, const char* text, float x, float y) const
 {
@@ -10,18 +10,18 @@ void TextStyle::print(void* textFont, const char* text, float x, float y) const
     glDisable(GL_LIGHTING);
 
     glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, w, 0.0, h, -1.0, 1.0);
+        glLoadIdentity();
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+            glLoadIdentity();
+            glOrtho(0.0, w, 0.0, h, -1.0, 1.0);
 
-    glColor3f(red, green, blue);
-    glRasterPos3f(x, static_cast<float>(h) - y, 0.0f);
-    drawString(textFont, text);
+            glColor3f(red, green, blue);
+            glRasterPos3f(x, static_cast<float>(h) - y, 0.0f);
+            drawString(textFont, text);
 
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
 
     glEnable(GL_DEPTH_TEST);

@@ -1,7 +1,7 @@
 #include "levels/Level1.h"
 
-#include "app/Sound.h"
 #include "levels/Level1Layout.h"
+#include "platform/Sound.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "game/Level.h"
 #include "game/Quest.h"
-#include "scene/Actor.h"
+#include "model/Actor.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The village: four houses, church, well, four woods, priest, old woman, sheep.
 namespace level1 {

@@ -1,7 +1,7 @@
 #include "levels/Level2.h"
 
-#include "app/Sound.h"
 #include "levels/Level2Layout.h"
+#include "platform/Sound.h"
 
 #include <cstring>
 

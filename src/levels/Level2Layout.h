@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The hermit's settlement: the hermit, his house, woods, trees, the manger.
 namespace level2 {

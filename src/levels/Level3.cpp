@@ -1,7 +1,7 @@
 #include "levels/Level3.h"
 
-#include "app/Sound.h"
 #include "levels/Level3Layout.h"
+#include "platform/Sound.h"
 
 #include <cmath>
 #include <cstring>

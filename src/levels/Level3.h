@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/Level.h"
-#include "scene/Actor.h"
+#include "model/Actor.h"
 
 #include <array>
 #include <vector>

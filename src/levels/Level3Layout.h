@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The chicken yard: fifteen chickens, trees, the wheelbarrow and the feed pile.
 namespace level3 {

@@ -1,7 +1,7 @@
 #include "levels/Level4.h"
 
-#include "app/Sound.h"
 #include "levels/Level4Layout.h"
+#include "platform/Sound.h"
 
 
 namespace {

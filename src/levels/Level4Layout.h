@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The river with the bridge, the customs officer and the barrier walls.
 namespace level4 {

@@ -1,7 +1,7 @@
 #include "levels/Level5.h"
 
-#include "app/Sound.h"
 #include "levels/Level5Layout.h"
+#include "platform/Sound.h"
 
 #include <cmath>
 #include <initializer_list>

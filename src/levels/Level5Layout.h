@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The snake pit: five baby snakes, their mother, the cage and trees.
 namespace level5 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levels/Placement.h"
+#include "game/Placement.h"
 
 // The inn's village: four houses, the inn, a well, woods and the hooded hero.
 namespace level6 {

@@ -1,7 +1,7 @@
 // Keyframe animation of a model node: pose files, the pose cycle and the blend.
 #include "model/ModelNode.h"
 
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <algorithm>
 #include <iostream>

@@ -7,30 +7,30 @@
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend)
 {
     glBegin(GL_TRIANGLES);
-    if (meshIndex >= 0 && meshIndex < static_cast<int>(m.meshes.size())) {
-        for (const int t : m.meshes[meshIndex].triangleIndices) {
-            const Triangle* drawable = m.drawableTriangle(t);
-            if (drawable == nullptr) {
-                continue;
-            }
-            const Triangle& tri = *drawable;
-            for (int j = 0; j < 3; ++j) {
-                const int v = tri.vertexIndices[j];
-                glNormal3fv(tri.vertexNormals[j]);
-                glTexCoord2f(tri.s[j], tri.t[j]);
-                if (blend == nullptr) {
-                    glVertex3fv(m.vertices[v].location);
+        if (meshIndex >= 0 && meshIndex < static_cast<int>(m.meshes.size())) {
+            for (const int t : m.meshes[meshIndex].triangleIndices) {
+                const Triangle* drawable = m.drawableTriangle(t);
+                if (drawable == nullptr) {
                     continue;
                 }
-                const float* a = blend->from->vertices[v].location;
-                const float* b = blend->to->vertices[v].location;
-                const float f = blend->factor;
-                blend->out->set(a[0] + (b[0] - a[0]) * f, a[1] + (b[1] - a[1]) * f,
-                                a[2] + (b[2] - a[2]) * f);
-                glVertex3f(blend->out->x, blend->out->y, blend->out->z);
+                const Triangle& tri = *drawable;
+                for (int j = 0; j < 3; ++j) {
+                    const int v = tri.vertexIndices[j];
+                    glNormal3fv(tri.vertexNormals[j]);
+                    glTexCoord2f(tri.s[j], tri.t[j]);
+                    if (blend == nullptr) {
+                        glVertex3fv(m.vertices[v].location);
+                        continue;
+                    }
+                    const float* a = blend->from->vertices[v].location;
+                    const float* b = blend->to->vertices[v].location;
+                    const float f = blend->factor;
+                    blend->out->set(a[0] + (b[0] - a[0]) * f, a[1] + (b[1] - a[1]) * f,
+                                    a[2] + (b[2] - a[2]) * f);
+                    glVertex3f(blend->out->x, blend->out->y, blend->out->z);
+                }
             }
         }
-    }
     glEnd();
 }
 

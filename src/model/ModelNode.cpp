@@ -222,11 +222,11 @@ void ModelNode::drawShadow()
 
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    glScalef(scale.x, 0.0f, scale.z);
-    glMultMatrixf(shear.m);
-    glRotatef(heading, 0.0f, 1.0f, 0.0f);
-    drawGeometry(drawnModel, true);
+        glTranslatef(position.x, position.y, position.z);
+        glScalef(scale.x, 0.0f, scale.z);
+        glMultMatrixf(shear.m);
+        glRotatef(heading, 0.0f, 1.0f, 0.0f);
+        drawGeometry(drawnModel, true);
     glPopMatrix();
 
     glStencilMask(0xFF);

@@ -2,7 +2,6 @@
 
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
-#include "game/TextStyle.h"
 #include "model/Animation.h"
 #include "model/BoundingBox.h"
 #include "model/Model.h"
@@ -102,7 +101,6 @@ public:
     Model* fromPose = nullptr; // nullptr counts as the base model
     Model* toPose = nullptr;
 
-    TextStyle textStyle;
     std::vector<const char*> descriptionLines;
     bool selected = false;
     // Animation slot the game last switched this node to (avatar, chickens, snakes).

@@ -1,7 +1,7 @@
 #include "model/Model.h"
 
-#include "app/DataFile.h"
 #include "model/Ms3dReader.h"
+#include "platform/DataFile.h"
 
 #include <utility>
 

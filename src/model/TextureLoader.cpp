@@ -1,6 +1,6 @@
 #include "model/TextureLoader.h"
 
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

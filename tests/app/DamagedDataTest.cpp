@@ -1,7 +1,7 @@
 // The real game over a copy of its data with files missing, cut in half or
 // overwritten with noise: it names each such file, plays on without it and
 // still ends on Escape at once.
-#include "app/Random.h"
+#include "platform/Random.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 

@@ -3,10 +3,10 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
-#include "app/Host.h"
 #include "app/InputCallbacks.h"
 #include "app/Options.h"
 #include "app/VideoPlayer.h"
+#include "platform/Host.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
 
@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 namespace {
 
@@ -36,13 +35,8 @@ protected:
         glViewport(0, 0, 800, 600);
         Host::install(&host);
         options = Options{};
-        appState = AppState{};
-        std::destroy_at(&gameManager);
-        std::construct_at(&gameManager);
-        std::destroy_at(&controlNode);
-        std::construct_at(&controlNode);
+        resetGameObjects();
         controlNode.addChild(&recorder);
-        gameManager.controlNode = &controlNode;
         recorder.commands.clear();
         recorder.keys.clear();
     }

@@ -1,4 +1,4 @@
-#include "app/Sound.h"
+#include "platform/Sound.h"
 #include "support/ScratchDir.h"
 #include "support/SilentWav.h"
 

@@ -1,8 +1,9 @@
 // Videos the tests write for themselves: each frame of an indexed video is
 // one flat colour naming its index; a quadrant video shows four colours.
-#include "app/Host.h"
+#include "VideoWriter.h"
 #include "app/VideoPlayer.h"
-#include "app/VideoWriter.h"
+#include "platform/Host.h"
+#include "platform/VideoSource.h"
 #include "support/GlTestWindow.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"

@@ -1,6 +1,6 @@
-#include "app/Random.h"
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
+#include "platform/Random.h"
 #include "support/GlTestWindow.h"
 
 #include <GL/glu.h>

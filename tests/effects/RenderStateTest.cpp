@@ -1,12 +1,12 @@
 // The scene is drawn with lighting and depth test on, blending and texturing
 // off, depth writes on and the view in the projection matrix. Whatever a
 // drawable switches for itself, the next one must find the scene so.
-#include "app/Host.h"
 #include "effects/LensFlare.h"
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
 #include "effects/WaterSurface.h"
 #include "game/DialogBox.h"
+#include "platform/Host.h"
 #include "support/BmpFile.h"
 #include "support/GlTestWindow.h"
 #include "support/Ms3dBuilder.h"

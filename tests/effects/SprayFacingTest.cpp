@@ -1,5 +1,5 @@
-#include "app/Random.h"
 #include "model/ModelNode.h"
+#include "platform/Random.h"
 #include "support/GlTestWindow.h"
 
 #include <GL/gl.h>

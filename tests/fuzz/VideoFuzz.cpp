@@ -1,6 +1,6 @@
 // A video file from opening it up to its first decoded frame.
 #include "FuzzScratch.h"
-#include "app/VideoSource.h"
+#include "platform/VideoSource.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

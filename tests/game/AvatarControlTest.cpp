@@ -1,10 +1,10 @@
 // Input as the player gives it: the control node turns keys and the mouse
 // into commands, the avatar below it walks, turns, whistles and passes them on.
-#include "app/Host.h"
-#include "app/Sound.h"
 #include "game/Avatar.h"
 #include "game/ControlNode.h"
-#include "scene/Camera.h"
+#include "model/Camera.h"
+#include "platform/Host.h"
+#include "platform/Sound.h"
 #include "support/GlTestWindow.h"
 #include "support/Ms3dBuilder.h"
 #include "support/ScratchDir.h"

@@ -1,8 +1,8 @@
 // Conversations: what an entry of the dialogues file yields, which entry a
 // key brings up, and where the box and the text styles put the lines.
-#include "app/Host.h"
 #include "game/DialogueFile.h"
 #include "game/Quest.h"
+#include "platform/Host.h"
 #include "support/GlTestWindow.h"
 #include "support/ScratchDir.h"
 

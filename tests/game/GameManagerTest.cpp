@@ -1,8 +1,9 @@
 // The game manager in the real game: level switches, side trips, the
 // function keys, culling, the frame rate and the texts it writes.
-#include "app/Sound.h"
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
+#include "levels/LevelLayouts.h"
+#include "platform/Sound.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 

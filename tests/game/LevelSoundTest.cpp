@@ -1,7 +1,7 @@
 // A looped sound ends with the level that started it, unless the level
 // entered has a loop of its own: its avatar still whistling.
-#include "app/Sound.h"
 #include "game/GameManager.h"
+#include "platform/Sound.h"
 #include "support/GameDriver.h"
 
 #include <GL/freeglut.h>

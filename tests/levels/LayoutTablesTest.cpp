@@ -3,7 +3,7 @@
 // keeps its exits shut until the task is done, skips to the right level and
 // draws its scene in the right order.
 #include "game/GameManager.h"
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 #include "support/GameDriver.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // the other order of the village's tasks, the chickens' chase, a second
 // thanks at the barrier, snakes at the edge and in the cage, the hero's
 // conversation closed early.
-#include "app/Sound.h"
+#include "platform/Sound.h"
 #include "support/GameDriver.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/Host.h"
-#include "scene/Camera.h"
+#include "model/Camera.h"
+#include "platform/Host.h"
 #include "scene/Matrix4.h"
 #include "support/GlTestWindow.h"
 

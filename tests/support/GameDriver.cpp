@@ -1,14 +1,11 @@
 #include "support/GameDriver.h"
 
-#include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/Options.h"
-#include "app/Random.h"
 
 #include <GL/freeglut.h>
 
 #include <chrono>
-#include <memory>
 
 GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond, int width, int height)
     : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
@@ -18,15 +15,7 @@ GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond,
     std::filesystem::current_path(runDir);
     host.setWindowSize(width, height);
     Host::install(&host);
-    resetRandom();
-
-    // A fresh game: the globals the callbacks use are made anew.
-    std::destroy_at(&gameManager);
-    std::construct_at(&gameManager);
-    std::destroy_at(&controlNode);
-    std::construct_at(&controlNode);
-    gameManager.controlNode = &controlNode;
-    appState = AppState{};
+    resetGameObjects();
     options.playIntro = false;
     options.playOutro = false;
     options.fullscreen = false;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/GameObjects.h"
-#include "app/Host.h"
 #include "app/InputCallbacks.h"
+#include "platform/Host.h"
 #include "support/GlTestWindow.h"
 
 #include <array>

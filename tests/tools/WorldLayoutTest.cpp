@@ -2,7 +2,8 @@
 // the player starts free, stays inside the walls, and reaches every object
 // and exit.
 #include "levels/Level4Layout.h"
-#include "scene/Actor.h"
+#include "levels/LevelLayouts.h"
+#include "model/Actor.h"
 #include "support/RunDirTest.h"
 
 #include <gtest/gtest.h>

@@ -9,9 +9,9 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
-#include "app/Host.h"
-#include "app/PictureFile.h"
 #include "app/Startup.h"
+#include "platform/Host.h"
+#include "platform/PictureFile.h"
 
 #include <GL/freeglut.h>
 

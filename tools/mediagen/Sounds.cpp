@@ -2,7 +2,7 @@
 
 #include "Synth.h"
 #include "WavWriter.h"
-#include "app/Random.h"
+#include "platform/Random.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #include "Synth.h"
 
 #include "WavWriter.h"
-#include "app/Random.h"
+#include "platform/Random.h"
 
 #include <algorithm>
 #include <cmath>

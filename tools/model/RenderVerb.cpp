@@ -1,9 +1,9 @@
 #include "Verbs.h"
 
-#include "app/PictureFile.h"
+#include "model/LightNode.h"
 #include "model/ModelNode.h"
+#include "platform/PictureFile.h"
 #include "scene/Angles.h"
-#include "scene/LightNode.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

@@ -3,10 +3,10 @@
 
 #include "BitmapFont.h"
 #include "Canvas.h"
+#include "VideoWriter.h"
 #include "WholeFile.h"
 
-#include "app/Random.h"
-#include "app/VideoWriter.h"
+#include "platform/Random.h"
 
 #include <cmath>
 #include <cstdio>

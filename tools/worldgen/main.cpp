@@ -5,7 +5,7 @@
 #include "Ms3dWriter.h"
 #include "Textures.h"
 
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/VideoWriter.h"
+#include "VideoWriter.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

@@ -1,7 +1,7 @@
-#include "app/VideoSource.h"
+#include "platform/VideoSource.h"
 
-#include "app/DataFile.h"
-#include "app/FFmpeg.h"
+#include "platform/DataFile.h"
+#include "platform/FFmpeg.h"
 
 #include <algorithm>
 #include <cerrno>

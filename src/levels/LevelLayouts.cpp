@@ -1,4 +1,4 @@
-#include "levels/Placement.h"
+#include "levels/LevelLayouts.h"
 
 #include "levels/Level1Layout.h"
 #include "levels/Level2Layout.h"

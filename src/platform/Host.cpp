@@ -1,4 +1,4 @@
-#include "app/Host.h"
+#include "platform/Host.h"
 
 #include <GL/freeglut.h>
 

@@ -4,10 +4,10 @@
 
 #include <span>
 
-// The placement tables of the six levels: plain constant data, read by the
-// level set-up code and by the data checks of the world generator. Positions
-// are world units, facings are `direction` vectors (the heading follows from
-// them against the forward reference (0, 0, -1)).
+// The shape of the six levels' placement tables, which levels/ fills: plain
+// constant data, read by the level set-up code and by the data checks of the
+// world generator. Positions are world units, facings are `direction` vectors
+// (the heading follows from them against the forward reference (0, 0, -1)).
 
 enum PlacementFlag : unsigned {
     HasBox = 1u << 0,        // loads "data/bb<name>" as its bounding box
@@ -83,6 +83,3 @@ struct LevelLayout {
     CameraSetup camera;
     const ReturnSetup* returnSetup; // nullptr for levels nobody comes back to
 };
-
-// Level 1 to 6; nullptr for any other number.
-const LevelLayout* levelLayout(int number);

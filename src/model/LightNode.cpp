@@ -1,4 +1,4 @@
-#include "scene/LightNode.h"
+#include "model/LightNode.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <algorithm>
 #include <cstdio>

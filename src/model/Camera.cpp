@@ -1,6 +1,6 @@
-#include "scene/Camera.h"
+#include "model/Camera.h"
 
-#include "app/Host.h"
+#include "platform/Host.h"
 #include "scene/Angles.h"
 
 #include <GL/gl.h>
@@ -9,14 +9,16 @@
 #include <algorithm>
 #include <cmath>
 
+void applyPerspective(int width, int height, double farPlane)
+{
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / std::max(height, 1), 1.0, farPlane);
+}
+
 void Camera::apply()
 {
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const int width = Host::current().windowWidth();
-    // A minimised window reports height 0; keep the aspect finite.
-    const int height = std::max(Host::current().windowHeight(), 1);
-    gluPerspective(45.0, static_cast<float>(width) / static_cast<float>(height), 1.0, 4000.0);
+    applyPerspective(Host::current().windowWidth(), Host::current().windowHeight(), viewDepth);
     gluLookAt(position.x, position.y, position.z, target.x, target.y, target.z, up.x, up.y, up.z);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -1,7 +1,15 @@
 #pragma once
 
-#include "scene/Actor.h"
+#include "model/Actor.h"
 #include "scene/Vector3.h"
+
+// How far the game's view reaches.
+inline constexpr double viewDepth = 4000.0;
+
+// Replaces the current matrix with a 45-degree perspective for a window of
+// width x height pixels that shows from 1 to farPlane units ahead. A
+// minimised window reports height 0; the aspect stays finite.
+void applyPerspective(int width, int height, double farPlane);
 
 // Eye, target and up vector. Whenever the view changes it is written into
 // the projection matrix, leaving the modelview matrix to the nodes.

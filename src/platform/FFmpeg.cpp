@@ -1,4 +1,4 @@
-#include "app/FFmpeg.h"
+#include "platform/FFmpeg.h"
 
 #include <dlfcn.h>
 

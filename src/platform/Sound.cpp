@@ -1,6 +1,6 @@
-#include "app/Sound.h"
+#include "platform/Sound.h"
 
-#include "app/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

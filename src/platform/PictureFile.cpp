@@ -1,4 +1,4 @@
-#include "app/PictureFile.h"
+#include "platform/PictureFile.h"
 
 #include <GL/gl.h>
 #include <IL/il.h>

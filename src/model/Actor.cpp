@@ -1,4 +1,4 @@
-#include "scene/Actor.h"
+#include "model/Actor.h"
 
 #include <GL/gl.h>
 
