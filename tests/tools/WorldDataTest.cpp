@@ -2,6 +2,7 @@
 // formed and loadable with its textures, and every generator deterministic.
 #include "levels/Level2Layout.h"
 #include "levels/Level5Layout.h"
+#include "levels/LevelLayouts.h"
 #include "model/Model.h"
 #include "model/Ms3dReader.h"
 #include "model/TextureLoader.h"
