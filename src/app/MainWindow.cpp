@@ -1,3 +1,6 @@
+// Opening the window or game mode, with a size cut down to what the screen and GL can show.
+// Its own file because the size checks ask the X server and GL, which nothing else here does.
+
 #include "app/MainWindow.h"
 
 #include "app/Options.h"

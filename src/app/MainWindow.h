@@ -1,3 +1,6 @@
+// Opening the game's one window or switching the screen to game mode.
+// Apart from start-up because fitting the size asks the X server and GL, which nothing else does.
+
 #pragma once
 
 // Opens the game's window "Korvel" at (100, 100) with the given size, or in
