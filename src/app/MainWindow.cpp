@@ -1,5 +1,5 @@
 // Opening the window or game mode, with a size cut down to what the screen and GL can show.
-// Its own file because the size checks ask the X server and GL, which nothing else here does.
+// Its own file because fitting the size asks the screen and GL for their limits, which nothing else does.
 
 #include "app/MainWindow.h"
 

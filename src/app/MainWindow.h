@@ -1,5 +1,5 @@
 // Opening the game's one window or switching the screen to game mode.
-// Apart from start-up because fitting the size asks the X server and GL, which nothing else does.
+// Its own file because fitting the size asks the screen and GL for their limits, which nothing else does.
 
 #pragma once
 

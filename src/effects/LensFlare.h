@@ -1,5 +1,5 @@
 // The lens flare: where its squares go for a light in view, and drawing them.
-// Its own file because placing the flare is pure geometry that tests check without GL.
+// Its own file because placing the flare is pure geometry, tested apart from the drawing.
 
 #pragma once
 
