@@ -1,3 +1,6 @@
+// Whether a video plays, the outro has begun and the game is built: the shell's state.
+// Its own header because start-up, the frame loop and the input callbacks all read them.
+
 #pragma once
 
 // The shell's flags, shared by start-up and the frame loop.

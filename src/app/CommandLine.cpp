@@ -1,3 +1,6 @@
+// Parsing the command line, the --help and --version answers, and laying the result over the options.
+// Kept from start-up so it can answer without a display and be tested without GLUT.
+
 #include "app/CommandLine.h"
 
 #include <cstdio>

@@ -1,3 +1,6 @@
+// The command line as the player gave it, and how it is laid over the options file.
+// Apart from Options so the file's settings and the run's overrides stay two things.
+
 #pragma once
 
 #include "app/Options.h"

@@ -1,3 +1,6 @@
+// The frame loop: one frame of intro, game or outro per GLUT display call.
+// Apart from the input callbacks, so either can be read without the other.
+
 #pragma once
 
 // GLUT calls renderFrame as both display and idle callback: each call draws

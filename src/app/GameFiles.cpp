@@ -1,3 +1,6 @@
+// Finding the run directory or the installed data, and giving the player a copy of the default options.
+// Its own file because the choice is pure path logic that tests drive with made-up places.
+
 #include "app/GameFiles.h"
 
 #include "app/Options.h"

@@ -1,3 +1,6 @@
+// Where the game finds its data and options: a run directory, or an installed tree plus an XDG options file.
+// Its own file because the choice is pure path logic that tests drive with made-up places.
+
 #pragma once
 
 #include <filesystem>

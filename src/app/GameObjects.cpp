@@ -1,3 +1,6 @@
+// Defines the run-long control node and game manager, and makes both afresh for tests.
+// Alone so the objects' order of construction is visible in one place.
+
 #include "app/GameObjects.h"
 
 #include "app/AppState.h"

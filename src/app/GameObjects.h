@@ -1,3 +1,6 @@
+// The control node and the game manager, the two objects that live for the whole run.
+// Declared alone so the shell, korvel-bench and the tests all reach the same two objects.
+
 #pragma once
 
 #include "game/ControlNode.h"

@@ -1,3 +1,6 @@
+// GLUT's keyboard and mouse callbacks, which hand input to the control node.
+// Apart from the frame loop, so either can be read without the other.
+
 #pragma once
 
 // GLUT's keyboard and mouse callbacks. They hand events to the control node

@@ -1,3 +1,6 @@
+// Opening the window or game mode, with a size cut down to what the screen and GL can show.
+// Its own file because fitting the size asks the screen and GL for their limits, which nothing else does.
+
 #include "app/MainWindow.h"
 
 #include "app/Options.h"

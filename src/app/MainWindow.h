@@ -1,3 +1,6 @@
+// Opening the game's one window or switching the screen to game mode.
+// Its own file because fitting the size asks the screen and GL for their limits, which nothing else does.
+
 #pragma once
 
 // Opens the game's window "Korvel" at (100, 100) with the given size, or in

@@ -1,3 +1,6 @@
+// Reading "options.txt": a "#key" line, its value on the next, with warnings for a damaged file.
+// Its own file because the options are read once at start-up and by key from elsewhere.
+
 #include "app/Options.h"
 
 #include "platform/DataFile.h"

@@ -1,3 +1,6 @@
+// The settings read from "options.txt", shared by the whole shell.
+// Apart from the command line so the file's settings and the run's overrides stay two things.
+
 #pragma once
 
 #include <filesystem>

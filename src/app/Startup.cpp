@@ -1,3 +1,6 @@
+// Start-up: GLUT, the game's files and options, the window, the callbacks, then the intro or the game.
+// Apart from main so the benchmark tool can start the game the same way and drive the frames itself.
+
 #include "app/Startup.h"
 
 #include "app/FrameLoop.h"

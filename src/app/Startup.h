@@ -1,3 +1,6 @@
+// Everything the program does before GLUT's main loop takes over.
+// Apart from main so the benchmark tool can start the game the same way and drive the frames itself.
+
 #pragma once
 
 #include "app/CommandLine.h"

@@ -1,3 +1,6 @@
+// Shows the decoded video frames on a textured quad, paced by the host's clock.
+// Apart from VideoSource, which decodes: this side only times and draws.
+
 #include "app/VideoPlayer.h"
 
 #include "platform/Host.h"

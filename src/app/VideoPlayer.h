@@ -1,3 +1,6 @@
+// Full-screen playback of the intro and outro videos.
+// Its own header because the frame loop only opens, advances and closes a video.
+
 #pragma once
 
 // Full-screen playback of the intro and outro videos on a textured quad,

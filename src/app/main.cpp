@@ -1,3 +1,6 @@
+// The program's entry: parse the command line, answer it or start the game, then GLUT's main loop.
+// Kept this small: the rest is in korvel_core, which the tools and tests link too.
+
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 

@@ -1,3 +1,6 @@
+// The shared particle array made once at set-up, the particles' GL state and the strip of squares.
+// Apart from the two systems so the sheet and the spray differ only in how particles are born.
+
 #include "effects/Particle.h"
 
 #include "platform/Random.h"

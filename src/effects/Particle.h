@@ -1,3 +1,6 @@
+// What both particle systems share: the particle, its array, the GL state and the quad strip.
+// Apart from the two systems so the sheet and the spray differ only in how particles are born.
+
 #pragma once
 
 #include "scene/Vector3.h"

@@ -1,3 +1,6 @@
+// How the sheet's particles are born over a flat area and drawn in the node's plane.
+// Its own file beside the spray: the same particles, born and drawn differently.
+
 #include "effects/ParticleSheet.h"
 
 #include "model/TextureLoader.h"

@@ -1,3 +1,6 @@
+// How the spray's particles are born at one point and drawn facing the viewer.
+// Its own file beside the sheet: the same particles, born and drawn differently.
+
 #include "effects/ParticleSpray.h"
 
 #include "model/TextureLoader.h"

@@ -1,3 +1,6 @@
+// Filling the water grid, sliding and waving its layers, and drawing both translucent layers.
+// Apart from the node that places it, so the grid's animation can be checked without a level.
+
 #include "effects/WaterGrid.h"
 
 #include <GL/gl.h>

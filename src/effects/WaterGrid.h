@@ -1,3 +1,6 @@
+// The river's two height-field layers and the counters that move them.
+// Apart from the node that places it, so the grid's animation can be checked without a level.
+
 #pragma once
 
 // The river's two height-field layers on one 90 x 10 grid, and the counters

@@ -1,3 +1,6 @@
+// The water node: loading the river texture and drawing the grid at the node's transform.
+// Apart from the grid: this side is only the node's place in the scene and its texture.
+
 #include "effects/WaterSurface.h"
 
 #include "model/TextureLoader.h"

@@ -1,3 +1,6 @@
+// The river's model node, which draws the shared water grid in place of a model.
+// Apart from the grid: this side is only the node's place in the scene and its texture.
+
 #pragma once
 
 #include "effects/WaterGrid.h"

@@ -1,3 +1,6 @@
+// Key and mouse handling, held movement keys, turning at the window edge, and the camera switch.
+// Apart from the GLUT callbacks, which only pass events on: the game's input rules sit here.
+
 #include "game/ControlNode.h"
 
 #include "model/Camera.h"

@@ -1,3 +1,6 @@
+// The input node "Steuerung", which turns keys and mouse into commands for the scene tree.
+// Apart from the GLUT callbacks, which only pass events on: the game's input rules sit here.
+
 #pragma once
 
 #include "scene/SceneNode.h"

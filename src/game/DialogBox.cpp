@@ -1,3 +1,6 @@
+// Placing and loading the panel, taking one dialogue entry, and drawing panel and text.
+// Apart from Quest, which decides what is said; this side only shows it.
+
 #include "game/DialogBox.h"
 
 #include "game/DialogueFile.h"

@@ -1,3 +1,6 @@
+// The on-screen box of a conversation: the panel and the lines printed over it.
+// Apart from Quest, which decides what is said; this side only shows it.
+
 #pragma once
 
 #include "game/TextStyle.h"

@@ -1,3 +1,6 @@
+// Building the tree, switching levels, a frame of the game, its text lines and the function keys.
+// Its own file as the one place that knows every level and runs a frame of the game.
+
 #include "game/GameManager.h"
 
 #include "game/ControlNode.h"

@@ -1,3 +1,6 @@
+// The game as a whole: the scene tree's root, the six levels, the frame and the level switch.
+// Its own file as the one place that knows every level and runs a frame of the game.
+
 #pragma once
 
 #include "effects/LensFlare.h"

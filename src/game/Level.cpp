@@ -1,3 +1,6 @@
+// A level's keys, drawing, selecting what the avatar stands at, and placing objects from its table.
+// Kept apart from the six levels so each of them holds only its own objects and script.
+
 #include "game/Level.h"
 
 #include "game/ControlNode.h"

@@ -1,3 +1,6 @@
+// One playing area: what every level owns and does, and the helpers the six levels share.
+// Kept apart from the six levels so each of them holds only its own objects and script.
+
 #pragma once
 
 #include "game/Avatar.h"

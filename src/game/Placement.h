@@ -1,3 +1,6 @@
+// The shape of the levels' placement tables: objects, animations, selections, exits, camera.
+// Apart from the tables themselves so the level code and the world generator read the same rows.
+
 #pragma once
 
 #include "scene/Vector3.h"

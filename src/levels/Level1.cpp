@@ -1,3 +1,6 @@
+// The village's prompts, descriptions, set-up and script: carry the sheep home, get the ring, leave.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level1.h"
 
 #include "levels/Level1Layout.h"

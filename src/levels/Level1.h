@@ -1,3 +1,6 @@
+// Level 1, the village: the priest's lost sheep and the old woman at the gate.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "game/Level.h"

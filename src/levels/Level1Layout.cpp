@@ -1,3 +1,6 @@
+// The village's placement table, animations, selection rules, exits, obstacles and camera.
+// Apart from Level1 so the world generator can read the same table without the level's code.
+
 #include "levels/Level1Layout.h"
 
 namespace level1 {

@@ -1,3 +1,6 @@
+// Where the village's objects stand.
+// Apart from Level1 so the world generator can read the same table without the level's code.
+
 #pragma once
 
 #include "game/Placement.h"

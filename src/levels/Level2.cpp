@@ -1,3 +1,6 @@
+// The settlement's prompts, descriptions, set-up and script: mend the manger, open north and east.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level2.h"
 
 #include "levels/Level2Layout.h"

@@ -1,3 +1,6 @@
+// Level 2, the hermit's settlement and his broken manger.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "game/Level.h"

@@ -1,3 +1,6 @@
+// The settlement's placement table, animations, selection rules, exits, obstacles, camera and return.
+// Apart from Level2 so the world generator can read the same table without the level's code.
+
 #include "levels/Level2Layout.h"
 
 namespace level2 {

@@ -1,3 +1,6 @@
+// Where the hermit's settlement's objects stand, and the mended manger's model.
+// Apart from Level2 so the world generator can read the same table without the level's code.
+
 #pragma once
 
 #include "game/Placement.h"

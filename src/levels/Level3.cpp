@@ -1,3 +1,6 @@
+// The yard's prompts, descriptions, set-up and script: load the feed, flee the chickens, get out.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level3.h"
 
 #include "levels/Level3Layout.h"

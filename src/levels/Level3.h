@@ -1,3 +1,6 @@
+// Level 3, the chicken yard: the wheelbarrow, the feed and the hungry chickens.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "game/Level.h"

@@ -1,3 +1,6 @@
+// The yard's placement table with its fifteen chickens, animations, selection rules, exits and camera.
+// Apart from Level3 so the world generator can read the same table without the level's code.
+
 #include "levels/Level3Layout.h"
 
 #include <array>

@@ -1,3 +1,6 @@
+// Where the chicken yard's objects stand, and how fast and near the chickens chase.
+// Apart from Level3 so the world generator can read the same table without the level's code.
+
 #pragma once
 
 #include "game/Placement.h"

@@ -1,3 +1,6 @@
+// The river's prompts, descriptions, set-up and script: the officer's task, the barrier, the exits.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level4.h"
 
 #include "levels/Level4Layout.h"

@@ -1,3 +1,6 @@
+// Level 4, the river with the bridge and the customs officer.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "effects/WaterSurface.h"

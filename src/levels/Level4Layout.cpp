@@ -1,3 +1,6 @@
+// The river's placement table, animations, selection rules, exits, obstacles, camera and return.
+// Apart from Level4 so the world generator can read the same table without the level's code.
+
 #include "levels/Level4Layout.h"
 
 namespace level4 {

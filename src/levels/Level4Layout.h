@@ -1,3 +1,6 @@
+// Where the river level's objects stand, and where the opened barrier goes.
+// Apart from Level4 so the world generator can read the same table without the level's code.
+
 #pragma once
 
 #include "game/Placement.h"

@@ -1,3 +1,6 @@
+// The pit's prompts, descriptions, set-up and script: drive the snakes into the cage, take the badge.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level5.h"
 
 #include "levels/Level5Layout.h"

@@ -1,3 +1,6 @@
+// Level 5, the snake pit: five baby snakes, the cage and the mother on the badge.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "game/Level.h"

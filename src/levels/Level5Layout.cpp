@@ -1,3 +1,6 @@
+// The pit's placement table, animations, selection rules, exits, obstacles and camera.
+// Apart from Level5 so the world generator can read the same table without the level's code.
+
 #include "levels/Level5Layout.h"
 
 namespace level5 {

@@ -1,3 +1,6 @@
+// Where the snake pit's objects stand, and how fast and near the snakes flee.
+// Apart from Level5 so the world generator can read the same table without the level's code.
+
 #pragma once
 
 #include "game/Placement.h"

@@ -1,3 +1,6 @@
+// The inn village's prompts, descriptions, set-up and script: the hero's task and the farewell.
+// One file per level, so each area's objects and script read on their own.
+
 #include "levels/Level6.h"
 
 #include "levels/Level6Layout.h"

@@ -1,3 +1,6 @@
+// Level 6, the inn's village and the hooded hero whose task ends the game.
+// One file per level, so each area's objects and script read on their own.
+
 #pragma once
 
 #include "game/Level.h"

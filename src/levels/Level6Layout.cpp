@@ -1,3 +1,6 @@
+// The inn village's placement table, animations, selection rules, obstacles and camera; no exits.
+// Apart from Level6 so the world generator can read the same table without the level's code.
+
 #include "levels/Level6Layout.h"
 
 namespace level6 {

@@ -1,3 +1,6 @@
+// Maps the numbers 1 to 6 to the six levels' placement tables.
+// Its own file so the game manager and the world generator look a table up without the levels.
+
 #include "levels/LevelLayouts.h"
 
 #include "levels/Level1Layout.h"

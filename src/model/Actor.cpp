@@ -1,3 +1,6 @@
+// Walking and being carried, the probes against other boxes and the longest safe step.
+// Its own file because the avatar, the animals and the camera all move this way.
+
 #include "model/Actor.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,6 @@
+// One keyframe animation of a model node: its pose models and their pace.
+// Its own header so ModelNode's slots are declared without the blending code.
+
 #pragma once
 
 #include "model/Model.h"

@@ -1,3 +1,6 @@
+// The perspective, the look-at view, and moving the eye around its target.
+// Its own file because the game's perspective is set only here, by the shell and every level.
+
 #include "model/Camera.h"
 
 #include "platform/Host.h"

@@ -1,3 +1,6 @@
+// The level camera that follows the avatar, and the game's one perspective.
+// Its own file because the game's perspective is set only here, by the shell and every level.
+
 #pragma once
 
 #include "model/Actor.h"

@@ -1,3 +1,6 @@
+// Extracting the view's planes from the GL matrices and testing points and boxes against them.
+// Its own file because only the game manager culls, once a frame, against it.
+
 #include "model/Frustum.h"
 
 #include "scene/Matrix4.h"

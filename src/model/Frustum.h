@@ -1,3 +1,6 @@
+// The six planes of the current view, for culling nodes by their boxes.
+// Its own file because only the game manager culls, once a frame, against it.
+
 #pragma once
 
 #include "scene/Vector3.h"

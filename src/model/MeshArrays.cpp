@@ -1,3 +1,6 @@
+// Laying a model out as vertex arrays, shared between models of the same geometry.
+// Apart from Model so the loaders never need to know how the game draws.
+
 #include "model/MeshArrays.h"
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// A model's triangles as shared vertex arrays, corners stored once per mesh.
+// Apart from Model so the loaders never need to know how the game draws.
+
 #pragma once
 
 #include "model/Model.h"

@@ -1,3 +1,6 @@
+// Drawing a mesh from arrays or as triangles, blending poses, and compiling display lists.
+// Apart from ModelNode, which sets materials and shadows around these calls.
+
 #include "model/MeshGeometry.h"
 
 #include "model/MeshArrays.h"

@@ -1,3 +1,6 @@
+// Emitting a model's meshes to GL, from its arrays or triangle by triangle, blended or not.
+// Apart from ModelNode, which sets materials and shadows around these calls.
+
 #pragma once
 
 #include "model/Model.h"

@@ -1,3 +1,6 @@
+// A model's textures, its switch to vertex arrays, and the triangles safe to draw.
+// Its own file because the reader, the drawing code and korvel-model all share this shape.
+
 #include "model/Model.h"
 
 #include "model/MeshArrays.h"

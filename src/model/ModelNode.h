@@ -1,3 +1,6 @@
+// The scene node that shows one model, with its shadow, box and animations.
+// Its own file because scenery, props and characters are all drawn through it.
+
 #pragma once
 
 #include "effects/ParticleSheet.h"

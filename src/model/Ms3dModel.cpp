@@ -1,3 +1,6 @@
+// Loading an MS3D file into a model and its textures, with a warning when it is refused.
+// Apart from the reader so that reading stays free of OpenGL.
+
 #include "model/Model.h"
 
 #include "model/Ms3dReader.h"

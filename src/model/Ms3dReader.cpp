@@ -1,3 +1,6 @@
+// The MS3D byte reader: every count and index checked against what the file holds.
+// Its own file so the format is tested and fuzzed alone, and korvel-model can read without a window.
+
 #include "model/Ms3dReader.h"
 
 #include <bit>

@@ -1,3 +1,6 @@
+// Reading a MilkShape 3D file into plain data, without OpenGL.
+// Its own file so the format is tested and fuzzed alone, and korvel-model can read without a window.
+
 #pragma once
 
 #include "model/Model.h"

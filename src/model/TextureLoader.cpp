@@ -1,3 +1,6 @@
+// The texture cache and the DevIL upload: format conversion, wrap modes and mip-maps.
+// Its own file to keep DevIL's image calls to one place for all textures.
+
 #include "model/TextureLoader.h"
 
 #include "platform/DataFile.h"

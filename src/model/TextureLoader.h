@@ -1,3 +1,6 @@
+// Loading an image file into an OpenGL texture, once per name.
+// Its own header because models, particles, water and the lens flare all load textures so.
+
 #pragma once
 
 // Loads "./data/" + name without its first two characters (names are given

@@ -1,3 +1,6 @@
+// Opens the FFmpeg libraries with dlopen and fills the table of functions once.
+// Apart from VideoSource so the libraries are opened at the first video, not linked in.
+
 #include "platform/FFmpeg.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,6 @@
+// The FFmpeg functions video playback calls, as a table of pointers.
+// Apart from VideoSource so the libraries are opened at the first video, not linked in.
+
 #pragma once
 
 extern "C" {

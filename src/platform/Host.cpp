@@ -1,3 +1,6 @@
+// GLUT's host, which keeps the window size the reshape callback told it, and the switch between hosts.
+// Its own file so only this one place asks GLUT for time and size.
+
 #include "platform/Host.h"
 
 #include <GL/freeglut.h>

@@ -1,3 +1,6 @@
+// The window system's clock and window size, the only ones the game reads.
+// Its own header so tests can install a ManualHost in place of GLUT's.
+
 #pragma once
 
 // What the game asks of the window system besides drawing: the elapsed time

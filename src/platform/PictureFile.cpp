@@ -1,3 +1,6 @@
+// Reads back the GL pixels and writes them out as PNG through DevIL.
+// Its own file to keep DevIL's image calls out of the texture loader.
+
 #include "platform/PictureFile.h"
 
 #include <GL/gl.h>

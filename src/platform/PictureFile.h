@@ -1,3 +1,6 @@
+// Saving the GL read buffer as a PNG picture.
+// Its own header because korvel-bench and korvel-model both save screenshots with it.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,6 @@
+// The generator's state and its step: state * 214013 + 2531011, bits 16..30.
+// Its own file so the state is reachable only through nextRandom and resetRandom.
+
 #include "platform/Random.h"
 
 #include <cstdint>

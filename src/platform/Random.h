@@ -1,3 +1,6 @@
+// The program's one random sequence.
+// Its own header so every random draw visibly comes from this one generator.
+
 #pragma once
 
 // The one random sequence of the whole program. It is never seeded, so every

@@ -1,3 +1,6 @@
+// The sound layer on SDL_mixer: the device, the cache of loaded sounds, playing one at a time.
+// Its own file so the game never sees SDL_mixer.
+
 #include "platform/Sound.h"
 
 #include "platform/DataFile.h"

@@ -1,3 +1,6 @@
+// Playing the game's WAV sounds, one at a time, and what the sound layer is doing.
+// Its own header so the game never sees SDL_mixer.
+
 #pragma once
 
 #include <string>

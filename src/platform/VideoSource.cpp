@@ -1,3 +1,6 @@
+// Opening, decoding, scaling and rewinding a video through FFmpeg.
+// Apart from the player, which times and draws them, so decoding can be tested without GL.
+
 #include "platform/VideoSource.h"
 
 #include "platform/DataFile.h"

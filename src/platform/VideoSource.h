@@ -1,3 +1,6 @@
+// Decoding one video file into 256 x 256 RGB frames.
+// Apart from the player, which times and draws them, so decoding can be tested without GL.
+
 #pragma once
 
 #include <vector>

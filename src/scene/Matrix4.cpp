@@ -1,3 +1,6 @@
+// Matrix products and the translate, scale and turn steps, laid out as OpenGL expects.
+// Its own file because the scene, the models and the tools all compute transforms with it.
+
 #include "scene/Matrix4.h"
 
 #include "scene/Angles.h"

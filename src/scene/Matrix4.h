@@ -1,3 +1,6 @@
+// The 4 x 4 transform the scene tree hands down to its nodes.
+// Its own file because the scene, the models and the tools all compute transforms with it.
+
 #pragma once
 
 #include "scene/Vector3.h"

@@ -1,3 +1,6 @@
+// The scene tree's traversals: draw, update and commands forwarded to the children in order.
+// Its own file because every level, model and effect builds on it.
+
 #include "scene/SceneNode.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The base of every node in the game's scene tree and its child list.
+// Its own file because every level, model and effect builds on it.
+
 #pragma once
 
 #include "scene/Matrix4.h"

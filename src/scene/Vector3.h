@@ -1,3 +1,6 @@
+// A position or direction in world units.
+// Its own file because almost every other file in the game uses it.
+
 #pragma once
 
 // A position or direction in world units. Y is up; the ground is X-Z.

@@ -1,3 +1,6 @@
+// The six levels' camera walks, three stations each, and the even pace between them.
+// Apart from the measuring so the same views serve both the timings and the screenshots.
+
 #include "CameraPaths.h"
 
 #include <algorithm>

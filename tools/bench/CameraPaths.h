@@ -1,3 +1,6 @@
+// The benchmark's fixed camera walk through each level, and the view at any point of it.
+// Apart from the measuring so the same views serve both the timings and the screenshots.
+
 #pragma once
 
 #include "scene/Vector3.h"

@@ -1,3 +1,6 @@
+// Starts this program again as the game, times it to its first frame, and reads VmHWM.
+// Apart from the frame timings because it runs the game again as a child process.
+
 #include "Probe.h"
 
 #include "app/AppState.h"

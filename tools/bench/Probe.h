@@ -1,3 +1,6 @@
+// What the game costs outside its frames: time to the first frame and peak memory.
+// Apart from the frame timings because it runs the game again as a child process.
+
 #pragma once
 
 #include <optional>

@@ -1,5 +1,6 @@
-// korvel-bench: how fast the game draws, measured on the current display.
-//
+// korvel-bench: how fast the game draws, switches levels and starts, measured on the current display.
+// A program of its own so timing stays out of the game and out of the tests.
+
 // Run it from the run directory (it needs data/ and options.txt):
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./korvel-bench [--repeats N] [--frames N]
 //   ./korvel-bench --shots DIR   pictures of each level on a fixed clock

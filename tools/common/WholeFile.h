@@ -1,3 +1,6 @@
+// Writing a generated file whole or not at all.
+// Shared by the generators so no build leaves a half-written file the game would take for damaged.
+
 #pragma once
 
 #include <filesystem>

@@ -1,3 +1,6 @@
+// Every partner's conversation, the check for unsafe lines, and writing "dialogues.txt".
+// Apart from the sounds: the other half of what korvel-mediagen writes.
+
 #include "Dialogues.h"
 
 #include <sstream>

@@ -1,3 +1,6 @@
+// The game's conversations as data: each partner's eight entries, their lines and replies.
+// Apart from the sounds: the other half of what korvel-mediagen writes.
+
 #pragma once
 
 #include <array>

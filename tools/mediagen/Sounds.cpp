@@ -1,3 +1,6 @@
+// The game's sounds composed from the synthesiser: calls, thanks, bleat, clucking, whistle, hiss.
+// Apart from the synthesiser, which knows no sound by name: here each one is composed.
+
 #include "Sounds.h"
 
 #include "Synth.h"

@@ -1,3 +1,6 @@
+// Every sound the game plays, as named sample buffers.
+// Apart from the synthesiser, which knows no sound by name: here each one is composed.
+
 #pragma once
 
 #include <string>

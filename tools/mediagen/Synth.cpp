@@ -1,3 +1,6 @@
+// The synthesiser's filters, formant voice and envelopes, with noise from the game's own sequence.
+// Apart from the sounds themselves so each sound reads as a recipe.
+
 #include "Synth.h"
 
 #include "WavWriter.h"

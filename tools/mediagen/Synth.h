@@ -1,3 +1,6 @@
+// Noise, filters, envelopes and voices, the building blocks of the game's sounds.
+// Apart from the sounds themselves so each sound reads as a recipe.
+
 #pragma once
 
 #include <vector>

@@ -1,3 +1,6 @@
+// Writes mono 16-bit PCM samples as a RIFF/WAVE file, clipped to range.
+// Its own file because the file format has nothing to do with how a sound is made.
+
 #include "WavWriter.h"
 
 #include "WholeFile.h"

@@ -1,3 +1,6 @@
+// The sample rate of every game sound, and writing samples as a WAV file.
+// Its own file because the file format has nothing to do with how a sound is made.
+
 #pragma once
 
 #include <filesystem>

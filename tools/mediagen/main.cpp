@@ -1,3 +1,6 @@
+// korvel-mediagen: writes the game's sounds and its dialogues file below a run directory.
+// A program of its own so the build makes the sounds and texts without the game.
+
 #include "Dialogues.h"
 #include "Sounds.h"
 #include "WavWriter.h"

@@ -1,3 +1,6 @@
+// korvel-model info: a model's counts, texture names and bounds as JSON.
+// One file per verb; this one needs no display.
+
 #include "Verbs.h"
 
 #include "model/Ms3dReader.h"

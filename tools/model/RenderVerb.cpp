@@ -1,3 +1,6 @@
+// korvel-model render: draws a model as the game does, lit and textured, into a PNG.
+// One file per verb; this one needs an X display.
+
 #include "Verbs.h"
 
 #include "model/LightNode.h"

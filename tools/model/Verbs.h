@@ -1,3 +1,6 @@
+// korvel-model's verbs, their usage lines and exit codes.
+// Its own header so main lists the verbs and each verb lives in its own file.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,6 @@
+// korvel-model's entry: picks the verb from the command line or prints the usage.
+// A program of its own for looking at a model without starting the game.
+
 #include "Verbs.h"
 
 #include <cstdio>

@@ -1,3 +1,6 @@
+// The font's glyphs as rows of pixels, measuring text and drawing it onto a canvas.
+// Apart from the canvas so the font is data only.
+
 #include "BitmapFont.h"
 
 #include <array>

@@ -1,3 +1,6 @@
+// A 5 x 7 pixel font with the letters the videos' captions use.
+// Apart from the canvas so the font is data only.
+
 #pragma once
 
 #include "Canvas.h"

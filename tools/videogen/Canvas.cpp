@@ -1,3 +1,6 @@
+// Reading, setting and blending canvas pixels, clipped to the picture.
+// Its own file because the font and the frames of both videos paint on it.
+
 #include "Canvas.h"
 
 #include <cmath>

@@ -1,3 +1,6 @@
+// An RGB picture to paint a video frame on, and colour mixing.
+// Its own file because the font and the frames of both videos paint on it.
+
 #pragma once
 
 #include <vector>

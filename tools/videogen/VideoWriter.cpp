@@ -1,3 +1,6 @@
+// The MPEG-4 encoder set up for byte-identical output, frames sent in and the file closed.
+// Apart from the pictures so FFmpeg's encoding stays out of the frame painting.
+
 #include "VideoWriter.h"
 
 extern "C" {

@@ -1,3 +1,6 @@
+// Writing RGB frames into an AVI file of MPEG-4 video.
+// Apart from the pictures so FFmpeg's encoding stays out of the frame painting.
+
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-// Makes the game's two videos: the intro's title card and the outro's
-// farewell, each a short seamless loop that tells the player how to go on.
+// korvel-videogen: the intro's title card and the outro's farewell, each a short seamless loop.
+// A program of its own so the build makes the videos without the game.
 
 #include "BitmapFont.h"
 #include "Canvas.h"

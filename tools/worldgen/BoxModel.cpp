@@ -1,3 +1,6 @@
+// Builds the untextured box of min..max and measures a model's extent.
+// Its own file because every model gets one, whatever builds it.
+
 #include "BoxModel.h"
 
 #include "ModelBuilder.h"

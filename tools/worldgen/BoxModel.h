@@ -1,3 +1,6 @@
+// The bounding-box model written beside each model, and a model's extent.
+// Its own file because every model gets one, whatever builds it.
+
 #pragma once
 
 #include "Geometry.h"

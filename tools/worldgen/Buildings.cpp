@@ -1,3 +1,6 @@
+// The houses, church, inn, hermit's house, well, boundary wall, bridge and fence.
+// One file per kind of model, so the generator's recipes read in groups.
+
 #include "ModelBuilder.h"
 #include "Models.h"
 

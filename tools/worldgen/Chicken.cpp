@@ -1,3 +1,6 @@
+// The chicken model and its walking poses.
+// One file per animal, its poses beside its shape.
+
 #include "ModelBuilder.h"
 #include "Models.h"
 

@@ -1,3 +1,6 @@
+// Small model-space value types: the vector, the frame and angle helpers.
+// Apart from the game's Vector3, which works on placed nodes, not on models being built.
+
 #pragma once
 
 #include <cmath>

@@ -1,3 +1,6 @@
+// The humanoid body from its joints, its clothes, and its idle, walk and whistle poses.
+// Apart from People.cpp so the body and its poses are written once for all six people.
+
 #include "Humanoid.h"
 
 #include "ModelBuilder.h"

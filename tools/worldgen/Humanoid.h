@@ -1,3 +1,6 @@
+// The figure every person of the game is built from, dressed by a Look.
+// Apart from People.cpp so the body and its poses are written once for all six people.
+
 #pragma once
 
 #include "Models.h"

@@ -1,3 +1,6 @@
+// The builder's materials, vertices, triangles with normals, and each primitive.
+// Its own file because every model recipe is written with it.
+
 #include "ModelBuilder.h"
 
 #include <cmath>

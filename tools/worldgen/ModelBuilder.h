@@ -1,3 +1,6 @@
+// Building a model out of boxes, quads, cylinders, ellipsoids and roofs.
+// Its own file because every model recipe is written with it.
+
 #pragma once
 
 #include "Geometry.h"

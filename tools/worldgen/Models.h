@@ -1,3 +1,6 @@
+// Every model recipe the generator knows, and the catalogue naming their files.
+// Its own header so main sees the recipes without the files that build them.
+
 #pragma once
 
 #include "Geometry.h"

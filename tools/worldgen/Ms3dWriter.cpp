@@ -1,3 +1,6 @@
+// Writes a generated model in MS3D layout and drops materials no group uses.
+// Apart from the builder so the file format stays out of the recipes.
+
 #include "Ms3dWriter.h"
 
 #include "WholeFile.h"

@@ -1,3 +1,6 @@
+// A model as the generator builds it, and writing it as a MilkShape 3D file.
+// Apart from the builder so the file format stays out of the recipes.
+
 #pragma once
 
 #include <string>

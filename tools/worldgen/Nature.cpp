@@ -1,3 +1,6 @@
+// Trees, woods, the meadows, the three hill sets and the sky.
+// One file per kind of model, so the generator's recipes read in groups.
+
 #include "ModelBuilder.h"
 #include "Models.h"
 

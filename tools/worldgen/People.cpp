@@ -1,3 +1,6 @@
+// The six people of the game: the avatar, priest, old woman, hermit, customs officer and hero.
+// Apart from Humanoid so each person reads as a Look and nothing else.
+
 #include "Humanoid.h"
 
 BuiltModel buildAvatar()

@@ -1,3 +1,6 @@
+// The small things: sign, ring, wheelbarrow, sack, feed, manger, cage, dialog panel; the catalogue.
+// One file per kind of model, so the generator's recipes read in groups.
+
 #include "ModelBuilder.h"
 #include "Models.h"
 

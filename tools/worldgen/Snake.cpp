@@ -1,3 +1,6 @@
+// The snake model, for the babies and their mother, and its poses.
+// One file per animal, its poses beside its shape.
+
 #include "ModelBuilder.h"
 #include "Models.h"
 

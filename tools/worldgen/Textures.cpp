@@ -1,3 +1,6 @@
+// The textures painted from lattice noise, the game icon, half-size copies and PNG saving.
+// Apart from the models because textures are painted pixel by pixel, not built.
+
 #include "Textures.h"
 
 #include "WholeFile.h"

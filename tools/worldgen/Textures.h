@@ -1,3 +1,6 @@
+// Procedural images for every texture the models and effects name, and the icons.
+// Apart from the models because textures are painted pixel by pixel, not built.
+
 #pragma once
 
 #include <string>

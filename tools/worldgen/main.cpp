@@ -1,5 +1,6 @@
-// Writes every model, keyframe pose, bounding box and texture of the game
-// below <run-dir>/data/, and the game's icons below <run-dir>/icons/. Deterministic: the same files on every run.
+// korvel-worldgen: every model, pose, bounding box and texture below <run-dir>/data/, the icons below icons/.
+// A program of its own, run by the build; it writes the same files on every run.
+
 #include "BoxModel.h"
 #include "Models.h"
 #include "Ms3dWriter.h"
