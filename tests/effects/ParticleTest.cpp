@@ -1,5 +1,6 @@
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
+#include "model/ModelNode.h"
 #include "platform/Random.h"
 #include "support/GlTestWindow.h"
 
@@ -12,20 +13,21 @@
 
 namespace {
 
-void lookAt(double eyeY, double eyeZ, double upZ)
+// The game's projection, looking from `eye` at `target`.
+void lookAt(Vector3 eye, Vector3 target, Vector3 up = {0, 1, 0})
 {
     GlTestWindow::ensure();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
-    gluLookAt(0, eyeY, eyeZ, 0, 0, 0, 0, 1 - upZ, upZ);
+    gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
 
 TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesStaysOut)
 {
-    lookAt(100, 0, -1); // straight down on the origin
+    lookAt({0, 100, 0}, {}, {0, 0, -1}); // straight down on the origin
     resetRandom();
     const auto sheet = std::make_unique<ParticleSheet>(); // 1000 particles: not on the stack
     const auto still = std::find_if(sheet->particles.begin(), sheet->particles.end(),
@@ -53,7 +55,7 @@ TEST(ParticleTest, TheSheetIsRebornFlatWithinItsRangeAndAParticleThatNeverFadesS
 
 TEST(ParticleTest, TheSprayRisesFasterAndFaster)
 {
-    lookAt(0, 40, 0);
+    lookAt({0, 0, 40}, {});
     resetRandom();
     const auto spray = std::make_unique<ParticleSpray>();
     for (int frame = 0; frame < 70; ++frame) {
@@ -70,6 +72,43 @@ TEST(ParticleTest, TheSprayRisesFasterAndFaster)
         }
     }
     EXPECT_GT(rising, 100);
+}
+
+// The chimney smoke of Level 2 hangs on a node turned by about 96 degrees;
+// its squares must still face the viewer, whatever the node's heading and
+// from whichever side it is seen: lit as far across as up the middle.
+TEST(SprayFacingTest, SquaresFaceTheViewerWhateverTheNodeHeading)
+{
+    const auto lit = [](int x, int y) { return GlTestWindow::pixel(x, y)[1] > 40 ? 1 : 0; };
+    const struct {
+        float heading;
+        Vector3 eye;
+    } cases[] = {{0, {0, 7, 30}}, {96, {0, 7, 30}}, {96, {30, 7, 0}}, {210, {-20, 7, -20}}};
+    for (const auto& c : cases) {
+        resetRandom();
+        auto node = std::make_unique<ModelNode>();
+        node->particleMode = true;
+        node->position.set(0, 7, 0);
+        node->heading = c.heading;
+        node->spray.particleSize = 8.0f;
+        node->spray.viewer = c.eye;
+        lookAt(c.eye, {0, 7, 0});
+        node->draw(Matrix4()); // every particle is reborn
+        for (Particle& p : node->spray.particles) {
+            p.offset.set(0.0f, 0.0f, 0.0f);
+        }
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        node->draw(Matrix4());
+        int across = 0, up = 0;
+        for (int i = 0; i < GlTestWindow::width; ++i) {
+            across += lit(i, GlTestWindow::height / 2);
+            up += i < GlTestWindow::height ? lit(GlTestWindow::width / 2, i) : 0;
+        }
+        EXPECT_GT(up, 100) << c.heading;
+        EXPECT_NEAR(across, up, up / 10) << c.heading << " seen from x " << c.eye.x;
+    }
+    glDisable(GL_LIGHTING);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -61,28 +62,23 @@ TEST(RenderStateTest, EveryDrawableLeavesTheSceneStateAsItFoundIt)
         glEnable(GL_DEPTH_TEST);
         glDisable(GL_BLEND);
         glDisable(GL_TEXTURE_2D);
-        GLfloat projection[16], after[16];
-        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        const auto state = [] {
+            GLboolean depthWrites = GL_FALSE;
+            GLint depth = 0, mode = 0;
+            glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+            glGetIntegerv(GL_MATRIX_MODE, &mode);
+            std::vector<float> all{float(glIsEnabled(GL_LIGHTING)), float(glIsEnabled(GL_DEPTH_TEST)),
+                                   float(glIsEnabled(GL_BLEND)), float(glIsEnabled(GL_TEXTURE_2D)),
+                                   float(depthWrites), float(depth), float(mode), float(glGetError())};
+            all.resize(all.size() + 32);
+            glGetFloatv(GL_MODELVIEW_MATRIX, &all[all.size() - 32]);
+            glGetFloatv(GL_PROJECTION_MATRIX, &all[all.size() - 16]);
+            return all;
+        };
+        const std::vector<float> before = state();
         draw();
-        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-        EXPECT_FALSE(glIsEnabled(GL_BLEND));
-        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-        GLboolean depthWrites = GL_FALSE;
-        GLint depth = 0, mode = 0;
-        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-        glGetIntegerv(GL_MATRIX_MODE, &mode);
-        EXPECT_TRUE(depthWrites);
-        EXPECT_EQ(depth, 1);
-        EXPECT_EQ(mode, GL_MODELVIEW);
-        glGetFloatv(GL_MODELVIEW_MATRIX, after);
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(after[i], i % 5 == 0 ? 1.0f : 0.0f) << "modelview " << i;
-        }
-        glGetFloatv(GL_PROJECTION_MATRIX, after);
-        EXPECT_TRUE(std::equal(after, after + 16, projection)) << "projection";
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        EXPECT_EQ(state(), before);
     }
     testing::internal::GetCapturedStdout();
     glDisable(GL_LIGHTING);

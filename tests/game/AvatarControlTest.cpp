@@ -24,9 +24,7 @@ struct Recorder : SceneNode {
 
 void expectNear(const Vector3& v, const Vector3& expected)
 {
-    EXPECT_NEAR(v.x, expected.x, 1e-3f);
-    EXPECT_NEAR(v.y, expected.y, 1e-3f);
-    EXPECT_NEAR(v.z, expected.z, 1e-3f);
+    EXPECT_NEAR(v.distanceTo(expected.x, expected.y, expected.z), 0.0f, 1e-3f) << v.x << ", " << v.y << ", " << v.z;
 }
 
 // The control node walking; the avatar below it at 40 frames a second, at
@@ -215,18 +213,8 @@ TEST_F(AvatarControlTest, EveryMouseMovementIsOneStepAndTheWindowEdgesKeepTurnin
     EXPECT_EQ(below.keys, "xpzxpz" "yn" "xny"); // two frames at the bottom left, a move, one at the top right
 }
 
-TEST_F(AvatarControlTest, FunctionKeysReachEveryChildInEveryModeAndEscapeEndsTheProgram)
+TEST_F(AvatarControlTest, EscapeEndsTheProgramInEveryMode)
 {
-    struct : SceneNode {
-        void onKey(int key) override { keys.push_back(key); }
-        std::vector<int> keys;
-    } manager;
-    control.addChild(&manager);
-    control.specialKey(GLUT_KEY_F1, 0, 0);
-    control.inputMode = 'g';
-    control.specialKey(GLUT_KEY_F8, 0, 0);
-    EXPECT_EQ(manager.keys, (std::vector<int>{GLUT_KEY_F1, GLUT_KEY_F8}));
-
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (char mode : {'a', 'g', 'l', '\0'}) {
         control.inputMode = mode;

@@ -29,7 +29,6 @@ TEST(DialogueFileTest, AnEntryYieldsItsLinesAndRepliesAsTheFileLaysThemOut)
     } cases[] = {
         {"the requested entry only", three, "priester", 2,
          {"Mein Schaf ist weg.", "Hilfst du mir?"}, {"1: Ja", "2: Nein"}},
-        {"the last entry", three, "priester", 3, {"Schade."}, {"1: Doch"}},
         {"replies end at the next number", "#held\n#2\n#replies\n1: Gerne\n#3\n#text\nDrei\n#replies\n#end\n",
          "held", 2, {}, {"1: Gerne"}},
         {"#end inside the text is a line", "#held\n#1\n#text\nA\n#end\nB\n#replies\nR\n#end\n", "held", 1,
@@ -130,50 +129,37 @@ TEST(QuestTest, KeysBringUpTheEntriesOfTheTask)
     }
 }
 
-bool white(const std::array<unsigned char, 4>& p)
+// Lines, then replies, from a quarter across, 20 pixels apart: capitals
+// stand on the baseline y and reach about nine pixels above it.
+TEST(TextOnScreenTest, TheBoxPrintsLinesThenRepliesFromAQuarterAcrossTwentyPixelsApart)
 {
-    return p[0] > 200 && p[1] > 200 && p[2] > 200;
-}
-
-class TextOnScreenTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        GlTestWindow::ensure();
-        Host::install(&host);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-    void TearDown() override { Host::install(nullptr); }
-    // Capitals stand on the baseline y and reach about nine pixels above it.
-    static bool rowInk(int y) { return GlTestWindow::count(200, 260, y - 10, y, white) > 0; }
-
+    GlTestWindow::ensure();
     ManualHost host;
+    Host::install(&host);
     ScratchDir dir; // no panel model: the lines alone
-};
-
-TEST_F(TextOnScreenTest, TheBoxPrintsLinesThenRepliesFromAQuarterAcrossTwentyPixelsApart)
-{
+    const auto white = [](const std::array<unsigned char, 4>& p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; };
+    const auto inked = [&](int x0, int x1, int top, int bottom) { return GlTestWindow::count(x0, x1, top, bottom, white); };
     DialogBox box;
     box.texts = {"MMMMMM", "MMMMMM"};
     box.replies = {"MMMMMM", "MMMMMM"};
-    box.draw(Matrix4());
-    EXPECT_EQ(GlTestWindow::count(0, 800, 0, 600, white), 0) << "a new box is hidden";
-
-    box.hidden = false;
-    box.draw(Matrix4());
-    for (int y : {360, 380, 400, 420}) {
-        EXPECT_TRUE(rowInk(y)) << y;
-        EXPECT_EQ(GlTestWindow::count(200, 260, y + 2, y + 8, white), 0) << "gap below " << y;
+    for (const bool hidden : {true, false}) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        box.hidden = hidden;
+        box.draw(Matrix4());
+        for (int y = 340; y <= 440; y += 20) {
+            const bool row = !hidden && y >= 360 && y <= 420;
+            EXPECT_EQ(inked(200, 260, y - 10, y) > 0, row) << y << (hidden ? " hidden" : "");
+            EXPECT_EQ(inked(200, 260, y + 2, y + 8), 0) << "gap below " << y;
+        }
+        EXPECT_EQ(inked(0, 199, 0, 600), 0);
     }
-    EXPECT_FALSE(rowInk(340) || rowInk(440));
-    EXPECT_EQ(GlTestWindow::count(0, 199, 0, 600, white), 0);
-
     glClear(GL_COLOR_BUFFER_BIT);
     box.texts.clear(); // replies without text leave the first row empty
     box.draw(Matrix4());
-    EXPECT_FALSE(rowInk(360));
-    EXPECT_TRUE(rowInk(380));
+    EXPECT_EQ(inked(200, 260, 350, 360), 0);
+    EXPECT_GT(inked(200, 260, 370, 380), 0);
+    Host::install(nullptr);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The game manager in the real game: level switches, side trips, the
-// function keys, culling, the frame rate and the texts it writes.
+// function keys, culling, the frame rate, the texts it writes, walls at any
+// frame rate and looped sounds across levels.
 #include "game/ControlNode.h"
 #include "game/GameManager.h"
 #include "levels/LevelLayouts.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -72,56 +74,43 @@ TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
 
 TEST_F(GameManagerTest, FunctionKeysSwitchTheirSettingAndSayWhatTheyDid)
 {
-    const auto press = [this](int key, const char* message) {
-        driver.specialKey(key);
-        EXPECT_TRUE(message == nullptr || driver.message() == message) << key << ": " << driver.message();
-    };
-    const auto everyLevel = [this](const std::function<bool(Level&)>& test) {
-        for (int n = 1; n <= 6; ++n) {
-            if (!test(*game.levelByNumber(n))) {
-                return false;
-            }
-        }
-        return true;
-    };
+    Level& woods = game.level2;
     const unsigned int grass = game.level1.ground.model.materials.at(0).texture;
-    driver.controls().inputMode = 'g'; // in a conversation too
-    press(GLUT_KEY_F1, "H I L F E");
-    EXPECT_EQ(soundStatus().lastPath, "data/sound/hilfe.wav");
-    press(GLUT_KEY_F6, "Sie befinden sich im Immediate Mode");
-    for (const bool on : {true, false}) {
-        SCOPED_TRACE(on);
-        press(GLUT_KEY_F2, nullptr);
-        EXPECT_EQ(game.showFps, on);
-        press(GLUT_KEY_F3, nullptr);
-        GLint mode[2] = {};
-        glGetIntegerv(GL_POLYGON_MODE, mode);
-        EXPECT_EQ(mode[0], on ? GL_LINE : GL_FILL);
-        press(GLUT_KEY_F4, on ? "Texturqualitaet nieder" : "Texturqualitaet hoch");
-        EXPECT_EQ(everyLevel([](Level& l) { return !l.sky.highQualityTextures && !l.ground.highQualityTextures; }), on);
-        const unsigned int texture = game.level1.ground.model.materials[0].texture;
-        EXPECT_TRUE(texture != 0 && (texture == grass) != on) << "the low variant, then the grass again";
-        press(GLUT_KEY_F5, on ? "Mip Mapping ein" : "Mip Mapping aus");
-        EXPECT_EQ(game.level1.sky.textureFlag && game.level1.ground.textureFlag, on);
-        EXPECT_FALSE(game.level2.ground.textureFlag) << "only the village";
+    const auto texture = [&] { return game.level1.ground.model.materials[0].texture; };
+    const auto mipmapped = [&] {
         GLint filter = 0;
-        glBindTexture(GL_TEXTURE_2D, game.level1.ground.model.materials[0].texture);
+        glBindTexture(GL_TEXTURE_2D, texture());
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-        EXPECT_EQ(filter == GL_LINEAR_MIPMAP_LINEAR, on);
-        press(GLUT_KEY_F7, on ? "Display Lists ein" : "Display Lists aus");
-        EXPECT_EQ(everyLevel([&](Level& level) {
-                      bool all = !level.hill.useDisplayList;
-                      for (ModelNode* tree : level.trees) {
-                          all = all && tree->useDisplayList && tree->displayListBase == game.displayListIds[0];
-                      }
-                      for (ModelNode* forest : level.forests) {
-                          all = all && forest->useDisplayList && forest->displayListBase == game.displayListIds[2];
-                      }
-                      return all;
-                  }),
-                  on);
-        press(GLUT_KEY_F8, on ? "View frustum culling aus" : "View frustum culling ein");
-        EXPECT_EQ(game.frustumCulling, !on);
+        return filter == GL_LINEAR_MIPMAP_LINEAR;
+    };
+    const struct {
+        int key;
+        const char *on, *off; // what it says switching on and off
+        std::function<bool()> switchedOn;
+    } keys[] = {
+        {GLUT_KEY_F2, "", "", [&] { return game.showFps; }},
+        {GLUT_KEY_F3, "", "", [] { GLint mode[2] = {}; glGetIntegerv(GL_POLYGON_MODE, mode); return mode[0] == GL_LINE; }},
+        {GLUT_KEY_F4, "Texturqualitaet nieder", "Texturqualitaet hoch",
+         [&] { return !game.level6.sky.highQualityTextures && texture() != grass && texture() != 0; }},
+        {GLUT_KEY_F5, "Mip Mapping ein", "Mip Mapping aus", [&] { return mipmapped() && !woods.ground.textureFlag; }},
+        {GLUT_KEY_F7, "Display Lists ein", "Display Lists aus",
+         [&] {
+             return woods.forests.at(0)->displayListBase == game.displayListIds[2] &&
+                    woods.trees.at(0)->useDisplayList && !woods.hill.useDisplayList;
+         }},
+        {GLUT_KEY_F8, "View frustum culling aus", "View frustum culling ein", [&] { return !game.frustumCulling; }},
+    };
+    driver.controls().inputMode = 'g'; // in a conversation too
+    driver.specialKey(GLUT_KEY_F1);
+    EXPECT_EQ(driver.message(), "H I L F E");
+    EXPECT_EQ(soundStatus().lastPath, "data/sound/hilfe.wav");
+    for (const auto& k : keys) {
+        for (const bool on : {true, false}) {
+            driver.game().message.clear();
+            driver.specialKey(k.key);
+            EXPECT_EQ(k.switchedOn(), on) << k.key;
+            EXPECT_EQ(driver.message(), on ? k.on : k.off) << k.key;
+        }
     }
 }
 
@@ -171,6 +160,60 @@ TEST_F(GameManagerTest, PromptAndMessageAreWrittenInBlackAtTheirRowsTheMessageFo
     EXPECT_EQ(driver.message(), "");
     driver.drawFrame();
     EXPECT_LE(GlTestWindow::count(10, 300, 90, 112, dark), messageRow + 10);
+}
+
+// However slow the frames, the avatar walking into Level 2's east boundary
+// wall (1 unit thick, at x = 200) stops in front of it.
+TEST(WallCollisionTest, NoFrameRateCarriesTheAvatarThroughTheWall)
+{
+    struct Walk {
+        int fps;
+        int longFrameMs; // one frame this long first
+    };
+    for (const Walk walk : {Walk{5, 0}, Walk{10, 0}, Walk{25, 0}, Walk{60, 0}, Walk{500, 0}, Walk{60, 4000}}) {
+        SCOPED_TRACE(testing::Message() << walk.fps << " fps, long frame " << walk.longFrameMs << " ms");
+        GameDriver driver(KORVEL_RUN_DIR, walk.fps);
+        driver.level().nextLevel = 2;
+        driver.frames(1);
+        Avatar& avatar = *driver.level().avatarPtr;
+        ASSERT_FLOAT_EQ(avatar.position.x, 10.0f); // facing the wall, nothing between
+        avatar.walk(180.0f);
+        driver.keyDown('w');
+        driver.clock().advance(walk.longFrameMs);
+        driver.frames(walk.fps); // 20 units: well past the wall, were it let through
+        RecordProperty("x" + std::to_string(walk.fps) + "_" + std::to_string(walk.longFrameMs),
+                       std::to_string(avatar.position.x));
+        EXPECT_GT(avatar.position.x, 195.0f); // within a 5-fps step of the wall
+        EXPECT_LT(avatar.position.x, 199.5f);
+    }
+}
+
+// A looped sound ends with the level that started it, unless the level
+// entered has a loop of its own: its avatar still whistling.
+TEST(LevelSoundTest, ALoopedSoundEndsWithItsLevel)
+{
+    const auto loopSounding = [] {
+        const SoundStatus sound = soundStatus();
+        return sound.lastMode == SoundMode::Looped && sound.playing ? sound.lastPath : "";
+    };
+    const std::string whistle = "data/sound/pfeifen.wav";
+    struct Step {
+        bool whistle;     // the left button starts the whistle before leaving
+        int to;           // the level entered
+        std::string loop; // what sounds there
+    };
+    GameDriver driver(KORVEL_RUN_DIR);
+    for (const Step& step : {Step{true, 2, ""}, Step{true, 3, ""}, Step{false, 2, whistle}, Step{false, 4, ""}}) {
+        SCOPED_TRACE(step.to);
+        if (step.whistle) {
+            driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+            ASSERT_EQ(loopSounding(), whistle);
+        }
+        driver.level().nextLevel = step.to;
+        driver.frames(1);
+        ASSERT_EQ(driver.levelNumber(), step.to);
+        EXPECT_EQ(loopSounding(), step.loop);
+    }
 }
 
 } // namespace

@@ -12,19 +12,17 @@ struct Recorder : SceneNode {
     std::string keys;
 };
 
-// A level with a church, a priest and a marker, wired as the real
-// levels wire theirs; the avatar stands at the origin.
-class TestLevel : public Level {
-public:
+// A level with a church, a priest and a marker, wired as the real levels
+// wire theirs.
+struct TestLevel : Level {
     TestLevel()
     {
         selectable = {&church, &priest};
         church.position.set(10, 0, 0);
-        priest.position.set(0, 0, 10);
+        priest.position.set(9, 0, 0);
         marker.position.set(-10, 0, 0);
         addChild(&recorder);
     }
-
     int selectAt(float x, float y, float z)
     {
         avatar.position.set(x, y, z);
@@ -32,36 +30,25 @@ public:
             {&church, 5, "Kirche anschauen"}, {&priest, 5, "Priester ansprechen"}, {&marker, 5, "Weiter", true}};
         return select(rules, "Dorf");
     }
-
     ModelNode church, priest, marker;
     Recorder recorder;
 };
 
-TEST(LevelTest, TheFirstRuleStrictlyWithinItsRadiusInThreeDimensionsSelects)
+TEST(LevelTest, TheFirstMatchingRuleSelectsFlagsClearOnlyAtNothingAndCloseReleasesTheMovementKeys)
 {
     TestLevel level;
-    EXPECT_EQ(level.selectAt(10, 0, 5), -1) << "exactly on the radius";
-    EXPECT_EQ(level.selectAt(10, 4, 3.5f), -1) << "near on the ground, 5.3 away in space";
-    EXPECT_EQ(level.prompt, "Dorf");
-    EXPECT_EQ(level.selectAt(10, 3, 3.99f), 0);
-    EXPECT_EQ(level.prompt, "Kirche anschauen");
-
-    level.priest.position.set(9, 0, 0); // both in reach: the first rule wins
-    EXPECT_EQ(level.selectAt(9.5f, 0, 0), 0);
+    EXPECT_EQ(level.selectAt(9.5f, 0, 0), 0) << "both in reach: the first rule wins";
     EXPECT_FALSE(level.priest.selected);
     level.church.position.set(100, 0, 0);
     EXPECT_EQ(level.selectAt(9.5f, 0, 0), 1);
-    EXPECT_TRUE(level.church.selected && level.priest.selected) << "flags clear only at nothing";
+    EXPECT_TRUE(level.church.selected && level.priest.selected);
     EXPECT_EQ(level.selectAt(-10, 0, 1), 2);
     EXPECT_EQ(level.prompt, "Weiter");
     EXPECT_FALSE(level.marker.selected) << "a marker is never selected";
     EXPECT_EQ(level.selectAt(-50, 0, -50), -1);
+    EXPECT_EQ(level.prompt, "Dorf");
     EXPECT_FALSE(level.church.selected || level.priest.selected);
-}
 
-TEST(LevelTest, CloseReleasesTheMovementKeysAndGoesBackToWalkingAndEveryKeyIsPassedOn)
-{
-    TestLevel level;
     ControlNode controls;
     level.controls = &controls;
     controls.inputMode = 'g';
@@ -70,7 +57,7 @@ TEST(LevelTest, CloseReleasesTheMovementKeysAndGoesBackToWalkingAndEveryKeyIsPas
     EXPECT_EQ(controls.inputMode, 'a');
     EXPECT_FALSE(controls.heldForward || controls.heldBack || controls.heldLeft || controls.heldRight);
     EXPECT_TRUE(controls.heldLook);
-    EXPECT_EQ(level.recorder.keys, "q");
+    EXPECT_EQ(level.recorder.keys, "q") << "every key is passed on";
 }
 
 } // namespace

@@ -1,24 +1,18 @@
 // The whole game played by key and mouse alone, as a player plays it: from
 // the first frame of the village to the hooded hero's last words at the inn,
 // through every level's own exit, at a fixed frame rate on a manual clock.
-//
-// For debugging, KORVEL_WALK_FROM=N starts the walk at level N: the skip key
-// leads there along the route, and the task the skipped part would have
-// accepted on the way (the hermit's for 3, the officer's for 5) is marked
-// accepted. KORVEL_SNAPSHOT_DIR=dir saves a picture at every milestone.
-#include "Steering.h"
-
 #include "game/ControlNode.h"
 #include "game/DialogueFile.h"
 #include "game/GameManager.h"
+#include "support/GameDriver.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -38,6 +32,144 @@ int shown(std::span<const Actor> things)
     return static_cast<int>(std::count_if(things.begin(), things.end(), [](const Actor& a) { return !a.hidden; }));
 }
 
+// Plays the running game as a player at keyboard and mouse would: 'w' held
+// to walk, the mouse moved left or right to turn, the avatar's place and
+// facing (what the screen shows) read to correct course every frame. Every
+// input event takes one frame's time on the driver's clock.
+class Steering {
+public:
+    Steering(int width, int height) : driver(KORVEL_RUN_DIR, fps, width, height), width(width), mouseY(height / 2)
+    {
+        moveMouse(width / 2); // the pointer's first movement is measured from the corner: one turn
+    }
+
+    void frames(int count = 1) { driver.frames(count); }
+    void press(unsigned char key)
+    {
+        walking = walking || key == 'w';
+        driver.clock().advance(frameMs);
+        driver.keyDown(key);
+    }
+    void release(unsigned char key)
+    {
+        walking = walking && key != 'w';
+        driver.clock().advance(frameMs);
+        driver.keyUp(key);
+    }
+    void type(unsigned char key) { press(key), release(key); }
+    void click() // the left mouse button: the avatar whistles
+    {
+        driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, mouseX, mouseY);
+        driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, mouseX, mouseY);
+        frames();
+    }
+    // One frame turning towards `aim` by a mouse step when it lies more than
+    // 4 degrees off the walking direction.
+    void steerTowards(Vector3 aim)
+    {
+        const float b = bearing(aim);
+        std::fabs(b) <= 4.0f ? frames() : void(turn(b));
+    }
+    // The same, holding 'w' only while `aim` lies ahead: far off course the
+    // player stops and turns on the spot rather than walk a circle.
+    void walkTowards(Vector3 aim)
+    {
+        const bool ahead = std::fabs(bearing(aim)) < 45.0f;
+        if (ahead != walking) {
+            ahead ? press('w') : release('w');
+        }
+        steerTowards(aim);
+    }
+    // Turns until the walking direction is within half a step of `target`;
+    // false if the turns are blocked.
+    bool face(Vector3 target)
+    {
+        for (int turns = 0; turns < 200; ++turns) {
+            const float b = bearing(target);
+            if (std::fabs(b) <= 75.0f / fps + 0.01f) {
+                return true;
+            }
+            if (!turn(b)) {
+                return false;
+            }
+        }
+        return false;
+    }
+    // Turns, then holds 'w' until the avatar is within `tolerance` of
+    // `target` or `stop` says so; false when it gets no closer for 3 s.
+    bool walkTo(Vector3 target, float tolerance = 0.6f, const std::function<bool()>& stop = [] { return false; })
+    {
+        if (!face(target)) {
+            return false;
+        }
+        press('w');
+        float best = distanceTo(target);
+        for (int sinceCloser = 0; distanceTo(target) >= tolerance && !stop();) {
+            steerTowards(target);
+            if (distanceTo(target) < best - 0.01f) {
+                best = distanceTo(target);
+                sinceCloser = 0;
+            } else if (++sinceCloser > 3 * fps) {
+                release('w');
+                return false;
+            }
+        }
+        release('w');
+        return true;
+    }
+    // Walks through the waypoints in order; a failure says where it stuck.
+    bool follow(std::initializer_list<Vector3> path)
+    {
+        for (const Vector3& p : path) {
+            if (!walkTo(p)) {
+                ADD_FAILURE() << "stuck on the way to " << p.x << ", " << p.z << " at " << avatar().position.x
+                              << ", " << avatar().position.z;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    Avatar& avatar() { return driver.level().avatar; }
+    float distanceTo(Vector3 p) { return std::hypot(p.x - avatar().position.x, p.z - avatar().position.z); }
+    // Signed angle in degrees from the walking direction to p (positive:
+    // left). The avatar walks against its direction.
+    float bearing(Vector3 p)
+    {
+        const Vector3& d = avatar().direction;
+        const Vector3& a = avatar().position;
+        return std::remainder((std::atan2(a.x - p.x, a.z - p.z) - std::atan2(d.x, d.z)) * 57.29578f, 360.0f);
+    }
+
+    GameDriver driver;
+
+private:
+    void moveMouse(int x)
+    {
+        driver.clock().advance(frameMs);
+        mouseX = x;
+        driver.mouseMove(mouseX, mouseY);
+    }
+    // One mouse step left (towards > 0) or right; false if the turn is
+    // blocked. Near the window's edge the player lifts the mouse back to the
+    // middle, which the game takes as one turn the other way.
+    bool turn(float towards)
+    {
+        if (mouseX < 20 || mouseX > width - 20) {
+            moveMouse(width / 2);
+        }
+        const float heading = avatar().heading;
+        moveMouse(towards > 0.0f ? mouseX - 1 : mouseX + 1);
+        return avatar().heading != heading;
+    }
+
+    static constexpr int frameMs = 1000 / fps;
+    int width;
+    int mouseX = 0;
+    int mouseY;
+    bool walking = false;
+};
+
 // Yellow pixels where a description's first line stands in the 160 x 120
 // window: from 0.56 of the width rightwards, 0.3 of the height down.
 int yellowPixels()
@@ -54,30 +186,6 @@ int yellowPixels()
 
 class Walkthrough : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* from = std::getenv("KORVEL_WALK_FROM");
-        start = std::clamp(from != nullptr ? std::atoi(from) : 1, 1, 6);
-        game.level2.hermitQuest.accepted = start == 3;
-        game.level4.officerQuest.accepted = start == 5;
-        const int skips[] = {0, 1, 2, 4, 5, 7};
-        for (int i = 0; i < skips[start - 1]; ++i) {
-            walk.type('l');
-        }
-        walk.frames();
-        ASSERT_EQ(driver.levelNumber(), start);
-    }
-
-    // Says how long the part of the walk since the last lap took.
-    void lap(const char* part)
-    {
-        const auto now = std::chrono::steady_clock::now();
-        std::printf("%-24s %5.1f s game time, %5.1f s to play\n", part, (driver.clock().elapsedMs() - lapMs) / 1e3,
-                    std::chrono::duration<double>(now - lapStart).count());
-        lapMs = driver.clock().elapsedMs();
-        lapStart = now;
-    }
-
     // The conversation box shows entry `entry` of the partner's lines.
     static void expectShows(const Quest& quest, int entry)
     {
@@ -118,19 +226,15 @@ protected:
         walk.frames();
         ASSERT_EQ(driver.levelNumber(), next) << "stopped at " << walk.avatar().position.x << ", "
                                               << walk.avatar().position.z;
-        walk.snapshot("level" + std::to_string(next));
     }
 
     // A player herding a baby snake: walks round it out of its reach to the
     // side away from the cage, then at it, correcting every frame.
     bool herdIntoCage(Actor& snake);
 
-    Steering walk{fps, 160, 120};
+    Steering walk{160, 120};
     GameDriver& driver = walk.driver;
     GameManager& game = driver.game();
-    int start = 1;
-    int lapMs = 0;
-    std::chrono::steady_clock::time_point lapStart = std::chrono::steady_clock::now();
 };
 
 bool Walkthrough::herdIntoCage(Actor& snake)
@@ -177,7 +281,8 @@ bool Walkthrough::herdIntoCage(Actor& snake)
 
 TEST_F(Walkthrough, WholeGameByKeyAndMouse)
 {
-    if (start <= 1) {
+    walk.frames();
+    {
         Level1& village = game.level1;
         EXPECT_EQ(village.prompt, "Leider nichts zum anschauen");
         // Round the church's south side to the priest, who has lost his sheep.
@@ -193,7 +298,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         ASSERT_TRUE(walk.follow({{50, 0, 172}, {60, 0, 130}, {75, 0, 110}, {100, 0, 108}, {108, 0, 100},
                                  {127, 0, 100}, atPriest}));
         EXPECT_NEAR(groundDistance(village.sheep.position, village.avatar.position), 4.0f, 0.01f);
-        walk.snapshot("sheep-following");
         // The thanks: the sheep stays with the priest, his ring goes with us.
         thanks(village.priestQuest);
         EXPECT_FALSE(village.avatar.hasChild("sheep"));
@@ -204,9 +308,8 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         walk.frames();
         EXPECT_EQ(village.prompt, "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)");
         ASSERT_NO_FATAL_FAILURE(leaveFor({104, 0, 5}, 2));
-        lap("village");
     }
-    if (start <= 2) {
+    {
         // Between the woods to the hermit, whose manger is broken, then north
         // to the chicken yard for feed.
         Level2& settlement = game.level2;
@@ -215,9 +318,8 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         acceptTask(settlement.hermitQuest);
         ASSERT_TRUE(walk.follow({{165, 0, 97}, {130, 0, 160}, {100, 0, 185}}));
         ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 197}, 3));
-        lap("settlement, to the yard");
     }
-    if (start <= 3) {
+    {
         // Round the trees to the wheelbarrow, then across to the feed.
         Level3& yard = game.level3;
         ASSERT_TRUE(walk.follow({{70, 0, 30}, {40, 0, 120}, {40, 0, 172}}));
@@ -231,7 +333,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         EXPECT_EQ(yard.prompt, "Futter mitnehmen (m = mitnehmen)");
         walk.type('m');
         EXPECT_EQ(shown(yard.sacks), 5);
-        walk.snapshot("feed-loaded");
         // The chickens run faster than the avatar walks: first lead the
         // hungriest west until they have eaten the barrow empty (there they
         // stay), then load again and make for the gate, as often as it takes.
@@ -248,7 +349,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
                 ASSERT_TRUE(emptyOrGone() || walk.walkTo(p, 0.6f, emptyOrGone));
             }
         }
-        lap("chicken yard");
 
         // Back in the settlement pushing the wheelbarrow with what is left;
         // the thanks take the feed and mend the manger, which opens the east.
@@ -265,9 +365,8 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         EXPECT_NE(settlement.krippe.model.vertices.size(), broken);
         ASSERT_TRUE(walk.follow({{185, 0, 100}}));
         ASSERT_NO_FATAL_FAILURE(leaveFor({197, 0, 109}, 4));
-        lap("settlement, the feed");
     }
-    if (start <= 4) {
+    {
         // The officer wants a badge; a promise does not open his barrier.
         Level4& bridge = game.level4;
         ASSERT_TRUE(walk.follow({{30, 0, 100}, {60, 0, 120}, {90, 0, 120}, {125, 0, 90}, {139.5f, 0, 57}}));
@@ -277,12 +376,10 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}}));
         EXPECT_FALSE(walk.walkTo({155, 0, 58}));
         EXPECT_LT(walk.avatar().position.x, 147.5f);
-        walk.snapshot("barrier-shut");
         ASSERT_TRUE(walk.follow({{140, 0, 62}, {130, 0, 100}, {100, 0, 150}}));
         ASSERT_NO_FATAL_FAILURE(leaveFor({87, 0, 195}, 5));
-        lap("bridge, to the snakes");
     }
-    if (start <= 5) {
+    {
         // The five baby snakes into the cage; the one in the corner first,
         // from along the south wall, where there is room to get behind it.
         Level5& pit = game.level5;
@@ -293,7 +390,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         }
         walk.frames();
         EXPECT_FALSE(pit.mob6.hidden);
-        walk.snapshot("cage-shut");
         // Their mother lies on the badge and attacks; whistling stuns her.
         ASSERT_TRUE(walk.follow({{130, 0, 110}, {110, 0, 108}}));
         walk.frames();
@@ -314,16 +410,13 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         ASSERT_TRUE(walk.follow({{90, 0, 80}, {100, 0, 30}}));
         EXPECT_EQ(pit.mob6.animationIndex, 0);
         ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 4}, 4));
-        lap("snake pit");
 
         // Back with the badge: the officer's thanks open the barrier. Round
         // his north side, over the bridge and up the far bank to the inn.
         ASSERT_TRUE(walk.follow({{100, 0, 150}, {130, 0, 100}, {139.5f, 0, 57}}));
         thanks(game.level4.officerQuest);
-        walk.snapshot("barrier-open");
         ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}, {155, 0, 58}, {188, 0, 58}}));
         ASSERT_NO_FATAL_FAILURE(leaveFor({195, 0, 86}, 6));
-        lap("bridge, the badge");
     }
     Level6& inn = game.level6;
     EXPECT_EQ(inn.prompt, "Leider nichts zum anschauen");
@@ -352,13 +445,11 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     walk.type('e');
     expectShows(inn.heroQuest, 7);
     walk.type('q');
-    walk.snapshot("the-end");
     testing::internal::CaptureStdout();
     walk.type('l');
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
     EXPECT_EQ(driver.levelNumber(), 6);
-    lap("inn");
 }
 
 } // namespace

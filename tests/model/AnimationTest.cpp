@@ -1,4 +1,3 @@
-#include "model/Frustum.h"
 #include "model/ModelNode.h"
 #include "support/GlTestWindow.h"
 #include "support/Ms3dBuilder.h"
@@ -89,31 +88,6 @@ TEST(AnimationTest, MissingAndShortPosesAreDrawnAsTheBaseAndWarnedAboutAtLoad)
         ASSERT_EQ(w.node.blendedVertex.x, -99) << "draw " << draw << " blended a broken pose";
     }
     EXPECT_EQ(w.node.keyframeIndex, 2) << "the cycle itself goes on";
-}
-
-TEST(FrustumTest, PointsStrictlyInsideAllSixPlanesAndBoxesWithAnyPointInsideAreSeen)
-{
-    // The projection scales by 2, the modelview moves by (1, 0, 0): the view
-    // holds x in (-1.5, -0.5), y and z in (-0.5, 0.5).
-    GlTestWindow::ensure();
-    const GLfloat projection[16] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1};
-    const GLfloat modelview[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 1};
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(projection);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(modelview);
-    Frustum frustum;
-    frustum.extract();
-    glLoadIdentity();
-    const struct {
-        Vector3 p;
-        bool inside;
-    } points[] = {{{-1, 0, 0}, true},      {{-1, 0.49f, -0.49f}, true}, {{-0.5f, 0, 0}, false}, {{-1.5f, 0, 0}, false},
-                  {{-1, 0.5f, 0}, false},  {{-1, -0.5f, 0}, false},     {{-1, 0, 0.5f}, false}, {{-1, 0, -0.5f}, false},
-                  {{0, 0, 0}, false}};
-    for (const auto& c : points) {
-        EXPECT_EQ(frustum.pointInside(c.p), c.inside) << c.p.x << ", " << c.p.y << ", " << c.p.z;
-    }
 }
 
 } // namespace

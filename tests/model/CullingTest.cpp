@@ -1,60 +1,14 @@
-#include "StillVillage.h"
+#include "game/GameManager.h"
 #include "model/Frustum.h"
+#include "support/GameDriver.h"
+#include "support/GlTestWindow.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <vector>
-
-// A box is hidden only when all its corners lie behind one and the same
-// plane of the view.
-TEST(CullingTest, LongBoxStraddlingTheViewIsInsideOneBesideItIsNot)
-{
-    GlTestWindow::ensure();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, 800.0 / 600.0, 1.0, 4000.0);
-    gluLookAt(0, 2, 0, 0, 2, -10, 0, 1, 0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    Frustum frustum;
-    frustum.extract();
-
-    // A wall 200 wide, 1 deep, 3 high, 20 ahead, moved sideways by dx.
-    const auto wallInside = [&](float dx) {
-        Vector3 p[8];
-        for (int i = 0; i < 8; ++i) {
-            p[i].set(dx + (i % 4 < 2 ? -100.0f : 100.0f), i < 4 ? 0.0f : 3.0f, (i % 2) ? -20.0f : -21.0f);
-        }
-        return frustum.boxInside(p);
-    };
-    EXPECT_TRUE(wallInside(0.0f));     // every corner is off screen, the middle fills it
-    EXPECT_FALSE(wallInside(-200.0f)); // wholly left of the view
-    EXPECT_FALSE(wallInside(200.0f));  // wholly right of it
-}
-
-// Culling only saves work: Level 1's start view, with its back wall seen in
-// the middle, is the same picture with culling on and off.
-TEST(CullingTest, StartViewIsTheSamePictureWithCullingOnAndOff)
-{
-    GameDriver driver(KORVEL_RUN_DIR);
-    Level1& village = stillVillage(driver);
-    driver.frames(2);
-    driver.drawFrame();
-    EXPECT_FALSE(village.boundaryW.hidden);
-    const std::vector<unsigned char> culled = readPicture();
-
-    driver.game().frustumCulling = false; // as F8 does, without its message
-    driver.frames(1);
-    driver.drawFrame();
-    const std::vector<unsigned char> everything = readPicture();
-    int differing = 0;
-    for (std::size_t i = 0; i < culled.size(); ++i) {
-        differing += culled[i] != everything[i] ? 1 : 0;
-    }
-    EXPECT_EQ(differing, 0);
-}
 
 namespace {
 
@@ -85,6 +39,40 @@ std::vector<Vector3> drawnVertices(ModelNode& node)
         }
     }
     return vertices;
+}
+
+// A point is seen strictly inside all six planes; a box is hidden only
+// when all its corners lie behind one and the same plane of the view.
+TEST(CullingTest, PointsStrictlyInsideAndLongBoxesStraddlingTheViewAreSeen)
+{
+    // The projection scales by 2, the modelview moves by (1, 0, 0): the view
+    // holds x in (-1.5, -0.5), y and z in (-0.5, 0.5).
+    GlTestWindow::ensure();
+    const GLfloat scale[16] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1};
+    const GLfloat shift[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 1};
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(scale);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(shift);
+    Frustum frustum;
+    frustum.extract();
+    for (const auto& [p, inside] : std::initializer_list<std::pair<Vector3, bool>>{
+             {{-1, 0, 0}, true}, {{-1, 0.49f, -0.49f}, true}, {{-0.5f, 0, 0}, false}, {{-1.5f, 0, 0}, false},
+             {{-1, 0.5f, 0}, false}, {{-1, -0.5f, 0}, false}, {{-1, 0, 0.5f}, false}, {{-1, 0, -0.5f}, false}}) {
+        EXPECT_EQ(frustum.pointInside(p), inside) << p.x << ", " << p.y << ", " << p.z;
+    }
+    // A wall 20 wide, 0.1 deep, 0.4 high, moved sideways by dx.
+    const auto wallInside = [&](float dx) {
+        Vector3 p[8];
+        for (int i = 0; i < 8; ++i) {
+            p[i].set(dx + (i % 4 < 2 ? -10.0f : 10.0f), i < 4 ? -0.2f : 0.2f, (i % 2) ? 0.0f : 0.1f);
+        }
+        return frustum.boxInside(p);
+    };
+    EXPECT_TRUE(wallInside(-1)); // every corner is off screen, the middle fills it
+    EXPECT_FALSE(wallInside(-30));
+    EXPECT_FALSE(wallInside(30));
+    glLoadIdentity();
 }
 
 } // namespace

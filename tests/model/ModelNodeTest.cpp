@@ -1,6 +1,5 @@
 #include "model/Camera.h"
 #include "model/LightNode.h"
-#include "model/MeshGeometry.h"
 #include "model/ModelNode.h"
 #include "support/BmpFile.h"
 #include "support/GlTestWindow.h"
@@ -91,38 +90,6 @@ TEST(ModelNodeTest, AModelIsDrawnLitAndTexturedAndAHiddenOneOnlyAsItsShadow)
     }
     EXPECT_EQ(child.step, 1.0f) << "drawn once, while its parent was shown";
     glDisable(GL_LIGHTING);
-}
-
-TEST(ModelNodeTest, DisplayListsGiveTheGeometryAndTheNodeItsMaterials)
-{
-    ScratchDir dir;
-    dir.write("baum.ms3d", Ms3dBuilder::square(1).bytes());
-    Ms3dModel tree; // the shared geometry: two meshes
-    ASSERT_TRUE(tree.loadModelData("baum.ms3d"));
-    tree.meshes.push_back(tree.meshes[0]);
-    viewFromAbove(0);
-    const unsigned int lists = glGenLists(2);
-    compileMeshLists(tree, lists);
-    ModelNode node; // its own model only supplies a green glowing material
-    node.useDisplayList = true;
-    node.displayListBase = lists;
-    node.castsShadow = false;
-    node.model.materials.resize(1);
-    node.model.materials[0].emissive[1] = 1;
-    node.model.meshes.resize(2);
-    node.model.meshes[0].materialIndex = node.model.meshes[1].materialIndex = 0;
-    node.scale.set(10, 10, 10);
-    glDisable(GL_LIGHT0);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glEnable(GL_TEXTURE_2D); // left as found
-    node.draw(Matrix4());
-    EXPECT_EQ((std::array{GlTestWindow::pixel(400, 300)[0], GlTestWindow::pixel(400, 300)[1]}),
-              (std::array<unsigned char, 2>{0, 255}));
-    EXPECT_EQ(GlTestWindow::pixel(20, 20)[1], 0);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glDeleteLists(lists, 2);
 }
 
 } // namespace

@@ -63,8 +63,7 @@ TEST(MathTest, TransformsAndProductsMatchOpenGLAndHeadingsTurnTheModelOntoItsDir
         EXPECT_NEAR(heading, degrees, 1e-3f);
         EXPECT_FLOAT_EQ(direction.normalize(), 4);
         const Vector3 turned = Matrix4().rotateY(heading).transformPoint(forward);
-        EXPECT_NEAR(turned.x - direction.x, 0, 1e-3f) << degrees;
-        EXPECT_NEAR(turned.z - direction.z, 0, 1e-3f) << degrees;
+        EXPECT_NEAR(turned.distanceTo(direction.x, direction.y, direction.z), 0, 1e-3f) << degrees;
     }
 }
 

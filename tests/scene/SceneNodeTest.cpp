@@ -7,8 +7,7 @@
 namespace {
 
 // Logs what reaches it, then does what a plain node does.
-class LoggingNode : public SceneNode {
-public:
+struct LoggingNode : SceneNode {
     LoggingNode(const std::string& nodeName, std::string& sharedLog) : SceneNode(nodeName), log(sharedLog) {}
     void draw(Matrix4 parent) override
     {
@@ -26,8 +25,6 @@ public:
         log += name + static_cast<char>(key) + " ";
         SceneNode::command(key);
     }
-
-private:
     std::string& log;
 };
 

@@ -1,11 +1,8 @@
 #include "model/Actor.h"
-#include "support/GlTestWindow.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -68,24 +65,6 @@ TEST(ActorTest, OutlinesCollideOnlyWithAPointStrictlyInsideAnObstacle)
     EXPECT_NEAR(walker.box.points[0].x, -2, 1e-4f);
     walker.obstacles = nullptr;
     EXPECT_FALSE(walker.collides());
-}
-
-TEST(ActorTest, ACarriedActorStandsInFrontOfItsCarrierAndWhatHangsOnItComesAlong)
-{
-    GlTestWindow::ensure();
-    Actor carried, hanging;
-    carried.followDistance = 5;
-    hanging.position.set(0.5f, 0, 0);
-    carried.addChild(&hanging);
-    const Matrix4 motion = Matrix4().translate(1, 0, -2);
-    carried.drawFollowing(motion, Vector3(0, 0, -2), Vector3(1, 0, 1));
-    EXPECT_EQ((std::array{carried.position.x, carried.position.z, carried.direction.z}), (std::array{1.0f, -4.0f, -1.0f}));
-    EXPECT_EQ((std::array{hanging.position.x, hanging.position.z}), (std::array{1.5f, -2.0f}));
-    carried.drawFollowing(motion, Vector3(3, 0, 0), Vector3());
-    EXPECT_NEAR(hanging.heading, 270.0f, 1e-3f) << "the carrier's heading";
-    carried.hidden = true; // neither it nor what hangs on it moves
-    carried.drawFollowing(motion, Vector3(0, 0, 1), Vector3());
-    EXPECT_EQ((std::array{carried.position.x, hanging.position.x, hanging.position.z}), (std::array{5.0f, 2.5f, -4.0f}));
 }
 
 } // namespace
