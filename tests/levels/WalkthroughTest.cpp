@@ -5,6 +5,7 @@
 #include "game/DialogueFile.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
+#include "support/GlTestWindow.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
@@ -34,8 +35,8 @@ int shown(std::span<const Actor> things)
 
 // Plays the running game as a player at keyboard and mouse would: 'w' held
 // to walk, the mouse moved left or right to turn, the avatar's place and
-// facing (what the screen shows) read to correct course every frame. Every
-// input event takes one frame's time on the driver's clock.
+// facing read to correct course every frame. Every input event takes one
+// frame's time on the driver's clock.
 class Steering {
 public:
     Steering(int width, int height) : driver(KORVEL_RUN_DIR, fps, width, height), width(width), mouseY(height / 2)
@@ -44,18 +45,13 @@ public:
     }
 
     void frames(int count = 1) { driver.frames(count); }
-    void press(unsigned char key)
+    void press(unsigned char key, bool down = true)
     {
-        walking = walking || key == 'w';
+        walking = key == 'w' ? down : walking;
         driver.clock().advance(frameMs);
-        driver.keyDown(key);
+        down ? driver.keyDown(key) : driver.keyUp(key);
     }
-    void release(unsigned char key)
-    {
-        walking = walking && key != 'w';
-        driver.clock().advance(frameMs);
-        driver.keyUp(key);
-    }
+    void release(unsigned char key) { press(key, false); }
     void type(unsigned char key) { press(key), release(key); }
     void click() // the left mouse button: the avatar whistles
     {
@@ -63,22 +59,16 @@ public:
         driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, mouseX, mouseY);
         frames();
     }
-    // One frame turning towards `aim` by a mouse step when it lies more than
-    // 4 degrees off the walking direction.
-    void steerTowards(Vector3 aim)
+    // One frame, turning by a mouse step when `aim` lies more than 4 degrees
+    // off course; 'w' held only while `aim` lies ahead (far off course the
+    // player turns on the spot rather than walk a circle).
+    void walkTowards(Vector3 aim, bool keepWalking = false)
     {
         const float b = bearing(aim);
-        std::fabs(b) <= 4.0f ? frames() : void(turn(b));
-    }
-    // The same, holding 'w' only while `aim` lies ahead: far off course the
-    // player stops and turns on the spot rather than walk a circle.
-    void walkTowards(Vector3 aim)
-    {
-        const bool ahead = std::fabs(bearing(aim)) < 45.0f;
-        if (ahead != walking) {
-            ahead ? press('w') : release('w');
+        if (!keepWalking && (std::fabs(b) < 45.0f) != walking) {
+            press('w', !walking);
         }
-        steerTowards(aim);
+        std::fabs(b) <= 4.0f ? frames() : void(turn(b));
     }
     // Turns until the walking direction is within half a step of `target`;
     // false if the turns are blocked.
@@ -104,26 +94,20 @@ public:
         }
         press('w');
         float best = distanceTo(target);
-        for (int sinceCloser = 0; distanceTo(target) >= tolerance && !stop();) {
-            steerTowards(target);
-            if (distanceTo(target) < best - 0.01f) {
-                best = distanceTo(target);
-                sinceCloser = 0;
-            } else if (++sinceCloser > 3 * fps) {
-                release('w');
-                return false;
-            }
+        for (int sinceCloser = 0; distanceTo(target) >= tolerance && !stop() && sinceCloser <= 3 * fps;) {
+            walkTowards(target, true);
+            sinceCloser = distanceTo(target) < best - 0.01f ? 0 : sinceCloser + 1;
+            best = std::min(best, distanceTo(target));
         }
         release('w');
-        return true;
+        return distanceTo(target) < tolerance || stop();
     }
     // Walks through the waypoints in order; a failure says where it stuck.
     bool follow(std::initializer_list<Vector3> path)
     {
         for (const Vector3& p : path) {
             if (!walkTo(p)) {
-                ADD_FAILURE() << "stuck on the way to " << p.x << ", " << p.z << " at " << avatar().position.x
-                              << ", " << avatar().position.z;
+                ADD_FAILURE() << "stuck before " << p.x << ", " << p.z;
                 return false;
             }
         }
@@ -131,7 +115,7 @@ public:
     }
 
     Avatar& avatar() { return driver.level().avatar; }
-    float distanceTo(Vector3 p) { return std::hypot(p.x - avatar().position.x, p.z - avatar().position.z); }
+    float distanceTo(Vector3 p) { return groundDistance(p, avatar().position); }
     // Signed angle in degrees from the walking direction to p (positive:
     // left). The avatar walks against its direction.
     float bearing(Vector3 p)
@@ -147,8 +131,7 @@ private:
     void moveMouse(int x)
     {
         driver.clock().advance(frameMs);
-        mouseX = x;
-        driver.mouseMove(mouseX, mouseY);
+        driver.mouseMove(mouseX = x, mouseY);
     }
     // One mouse step left (towards > 0) or right; false if the turn is
     // blocked. Near the window's edge the player lifts the mouse back to the
@@ -171,17 +154,10 @@ private:
 };
 
 // Yellow pixels where a description's first line stands in the 160 x 120
-// window: from 0.56 of the width rightwards, 0.3 of the height down.
+// game picture: from 0.56 of the width rightwards, 0.3 of the height down.
 int yellowPixels()
 {
-    int n = 0;
-    for (int y = 120 - 40; y < 120 - 24; ++y) {
-        for (int x = 89; x < 160; ++x) {
-            const auto c = GameDriver::pixel(x, y);
-            n += c[0] > 150 && c[1] > 150 && c[2] < 80 ? 1 : 0;
-        }
-    }
-    return n;
+    return GlTestWindow::count(89, 160, 504, 520, [](const auto& c) { return c[0] > 150 && c[1] > 150 && c[2] < 80; });
 }
 
 class Walkthrough : public ::testing::Test {
