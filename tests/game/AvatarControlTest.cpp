@@ -1,7 +1,9 @@
 // Input as the player gives it: the control node turns keys and the mouse
-// into commands, the avatar below it walks, turns, whistles and passes them on.
+// into commands, the avatar below it walks, turns, whistles and passes them
+// on; a level selects what the avatar stands at.
 #include "game/Avatar.h"
 #include "game/ControlNode.h"
+#include "game/Level.h"
 #include "model/Camera.h"
 #include "platform/Host.h"
 #include "platform/Sound.h"
@@ -220,6 +222,44 @@ TEST_F(AvatarControlTest, EscapeEndsTheProgramInEveryMode)
         control.inputMode = mode;
         EXPECT_EXIT(control.keyDown(27, 0, 0), ::testing::ExitedWithCode(0), "") << int(mode);
     }
+}
+
+TEST(LevelTest, TheFirstRuleInReachSelectsFlagsClearOnlyAtNothingAndClosingReleasesTheMovementKeys)
+{
+    struct : Level {
+        using Level::select, Level::selectable;
+    } level;
+    ModelNode church, priest, marker;
+    Recorder recorder;
+    level.addChild(&recorder);
+    level.selectable = {&church, &priest};
+    church.position.set(10, 0, 0);
+    priest.position.set(9, 0, 0);
+    marker.position.set(-10, 0, 0);
+    const ProximityRule rules[] = {
+        {&church, 5, "Kirche anschauen"}, {&priest, 5, "Priester ansprechen"}, {&marker, 5, "Weiter", true}};
+    const auto selectAt = [&](float x, float z) { return level.avatar.position.set(x, 0, z), level.select(rules, "Dorf"); };
+    EXPECT_EQ(selectAt(9.5f, 0), 0) << "both in reach: the first rule wins";
+    EXPECT_FALSE(priest.selected);
+    church.position.set(100, 0, 0);
+    EXPECT_EQ(selectAt(9.5f, 0), 1);
+    EXPECT_TRUE(church.selected && priest.selected);
+    EXPECT_EQ(selectAt(-10, 1), 2);
+    EXPECT_EQ(level.prompt, "Weiter");
+    EXPECT_FALSE(marker.selected) << "a marker is never selected";
+    EXPECT_EQ(selectAt(-50, -50), -1);
+    EXPECT_EQ(level.prompt, "Dorf");
+    EXPECT_FALSE(church.selected || priest.selected);
+
+    ControlNode controls;
+    level.controls = &controls;
+    controls.inputMode = 'g';
+    controls.heldForward = controls.heldBack = controls.heldLeft = controls.heldRight = controls.heldLook = true;
+    level.command('q');
+    EXPECT_EQ(controls.inputMode, 'a');
+    EXPECT_FALSE(controls.heldForward || controls.heldBack || controls.heldLeft || controls.heldRight);
+    EXPECT_TRUE(controls.heldLook);
+    EXPECT_EQ(recorder.keys, "q") << "every key is passed on";
 }
 
 } // namespace
