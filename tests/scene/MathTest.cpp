@@ -80,6 +80,8 @@ TEST(MathTest, TheCameraKeepsBetweenOneAndFiftyAboveTheGroundAndAFiniteAspect)
         EXPECT_NEAR(camera.position.y, r.expected, 1e-4f) << r.y << " by " << r.degrees;
     }
     host.setWindowSize(800, 0); // minimised
+    camera.position.set(0, 0, 0);
+    camera.target.set(0, 0, -10);
     camera.apply();
     GLfloat p[16];
     glGetFloatv(GL_PROJECTION_MATRIX, p);
