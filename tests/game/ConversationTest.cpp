@@ -137,8 +137,9 @@ TEST(TextOnScreenTest, TheBoxPrintsLinesThenRepliesFromAQuarterAcrossTwentyPixel
     ManualHost host;
     Host::install(&host);
     ScratchDir dir; // no panel model: the lines alone
-    const auto white = [](const std::array<unsigned char, 4>& p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; };
-    const auto inked = [&](int x0, int x1, int top, int bottom) { return GlTestWindow::count(x0, x1, top, bottom, white); };
+    const auto inked = [](int x0, int x1, int top, int bottom) {
+        return GlTestWindow::count(x0, x1, top, bottom, [](const auto& p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; });
+    };
     DialogBox box;
     box.texts = {"MMMMMM", "MMMMMM"};
     box.replies = {"MMMMMM", "MMMMMM"};
@@ -154,11 +155,6 @@ TEST(TextOnScreenTest, TheBoxPrintsLinesThenRepliesFromAQuarterAcrossTwentyPixel
         }
         EXPECT_EQ(inked(0, 199, 0, 600), 0);
     }
-    glClear(GL_COLOR_BUFFER_BIT);
-    box.texts.clear(); // replies without text leave the first row empty
-    box.draw(Matrix4());
-    EXPECT_EQ(inked(200, 260, 350, 360), 0);
-    EXPECT_GT(inked(200, 260, 370, 380), 0);
     Host::install(nullptr);
 }
 

@@ -165,11 +165,9 @@ protected:
     // The conversation box shows entry `entry` of the partner's lines.
     static void expectShows(const Quest& quest, int entry)
     {
-        std::vector<std::string> texts;
-        std::vector<std::string> replies;
+        std::vector<std::string> texts, replies;
         readDialogueEntry(quest.partnerName, entry, texts, replies);
-        EXPECT_FALSE(quest.dialog.hidden) << quest.partnerName << " " << entry;
-        EXPECT_EQ(quest.dialog.texts, texts) << quest.partnerName << " " << entry;
+        EXPECT_TRUE(!quest.dialog.hidden && quest.dialog.texts == texts) << quest.partnerName << " " << entry;
     }
 
     // At the partner: the offer, answer 1 twice, and the conversation closed.
@@ -396,13 +394,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     }
     Level6& inn = game.level6;
     EXPECT_EQ(inn.prompt, "Leider nichts zum anschauen");
-    // Walking pace: one second of 'w' up the street covers 20 units.
-    ASSERT_TRUE(walk.face({104, 0, 60}));
-    const float z = walk.avatar().position.z;
-    walk.press('w');
-    walk.frames(fps - 1);
-    walk.release('w');
-    EXPECT_NEAR(walk.avatar().position.z - z, 20.0f, 0.01f);
     // Up the street to the hooded hero. Saying yes to his task and closing
     // the conversation ends the game; afterwards he has only his last words.
     const char* atHero = "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)";
