@@ -139,7 +139,7 @@ TEST_F(AvatarControlTest, AWallStopsTheFigureAtItsEdgeAndKeepsItFromTurning)
     expectNear(camera.position, {0.3f + 5, 5, -3 + 8.660254f}); // the eye swung round to stay behind
 }
 
-TEST_F(AvatarControlTest, HeldKeysSendCommandsEveryFrameActionKeysOnceAndClicksWhistleOnlyWhileWalking)
+TEST_F(AvatarControlTest, HeldKeysSendCommandsEveryFrameActionKeysOnceEscapeEndsAndClicksWhistleOnlyWhileWalking)
 {
     for (unsigned char key : {'d', 'v', 'a', 's', 'w'}) {
         control.keyDown(key, 0, 0);
@@ -154,6 +154,7 @@ TEST_F(AvatarControlTest, HeldKeysSendCommandsEveryFrameActionKeysOnceAndClicksW
     hold("v", 1); // looking is not moving
     EXPECT_EQ(below.keys, "elmwsadvwsdxxv");
 
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     using Mode = std::pair<char, std::string>;
     for (const auto& [mode, expected] : {Mode{'g', "12q"}, Mode{'l', ""}, Mode{'\0', ""}}) {
         below.keys.clear();
@@ -163,6 +164,7 @@ TEST_F(AvatarControlTest, HeldKeysSendCommandsEveryFrameActionKeysOnceAndClicksW
         control.mouseMove(400, 300);
         EXPECT_EQ(below.keys, expected) << int(mode);
         EXPECT_FALSE(control.heldForward || control.heldLook || control.buttonDown || avatar.whistling) << int(mode);
+        EXPECT_EXIT(control.keyDown(27, 0, 0), ::testing::ExitedWithCode(0), "") << "Escape in mode " << int(mode);
     }
     control.inputMode = 'a'; // w released in a conversation stays held: the figure walks on
     standAt({0, 0, 1});
@@ -210,15 +212,6 @@ TEST_F(AvatarControlTest, EveryMouseMovementIsOneStepAndTheWindowEdgesKeepTurnin
     control.mouseMove(991, 0);
     hold("", 1);
     EXPECT_EQ(below.keys, "xpzxpz" "yn" "xny"); // two frames at the bottom left, a move, one at the top right
-}
-
-TEST_F(AvatarControlTest, EscapeEndsTheProgramInEveryMode)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (char mode : {'a', 'g', 'l', '\0'}) {
-        control.inputMode = mode;
-        EXPECT_EXIT(control.keyDown(27, 0, 0), ::testing::ExitedWithCode(0), "") << int(mode);
-    }
 }
 
 TEST(LevelTest, TheFirstRuleInReachSelectsFlagsClearOnlyAtNothingAndClosingReleasesTheMovementKeys)

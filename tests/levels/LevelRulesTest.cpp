@@ -61,11 +61,7 @@ using Inn = LevelRules<Level6, &GameManager::level6, 6>;
 TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 {
     Level1& v = level;
-    const Vector3 nowhere{60, 0, 140};
-    const Vector3 atWoman{110, 0, 12};
-    const Vector3 atPriest{125, 0, 111};
-    const Vector3 gate{104, 0, 5};
-    const Vector3 atSheep{21, 0, 180};
+    const Vector3 nowhere{60, 0, 140}, atWoman{110, 0, 12}, atPriest{125, 0, 111}, gate{104, 0, 5}, atSheep{21, 0, 180};
     standAt(atSheep);
     EXPECT_FALSE(v.avatar.hasChild("sheep")) << "before the priest has asked";
     standAt(atWoman);
@@ -106,9 +102,7 @@ TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 TEST_F(Yard, ChickensChaseOnlyTheFeedAndTheFirstRunsTwice)
 {
     Level3& y = level;
-    const Vector3 me{40, 0, 62};
-    const Vector3 first = y.mobs[0].position;
-    const Vector3 second = y.mobs[1].position;
+    const Vector3 me{40, 0, 62}, first = y.mobs[0].position, second = y.mobs[1].position;
     standAt(me);
     EXPECT_EQ(distance(y.mobs[0].position, first), 0.0f);
     y.feedCount = 1;
@@ -206,8 +200,7 @@ TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
 TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
 {
     Level5& p = level;
-    const Vector3 nowhere{60, 0, 175};
-    const Vector3 beforeTheMother{83, 0, 100};
+    const Vector3 nowhere{60, 0, 175}, beforeTheMother{83, 0, 100};
     standAt(beforeTheMother);
     EXPECT_EQ(p.mob6.animationIndex, 0);
     for (Actor* snake : {&p.mob1, &p.mob2, &p.mob3, &p.mob4, &p.mob5}) {
