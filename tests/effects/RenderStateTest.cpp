@@ -1,6 +1,5 @@
-// The scene is drawn with lighting and depth test on, blending and texturing
-// off, depth writes on and the view in the projection matrix. Whatever a
-// drawable switches for itself, the next one must find the scene so.
+// Whatever a drawable switches for itself, the next one must find the scene's
+// state: lighting, depth test and writes on, blending and texturing off.
 #include "effects/LensFlare.h"
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -167,22 +168,19 @@ TEST(LevelSoundTest, ALoopedSoundEndsWithItsLevel)
         return sound.lastMode == SoundMode::Looped && sound.playing ? sound.lastPath : "";
     };
     const std::string whistle = "data/sound/pfeifen.wav";
-    struct Step {
-        bool whistle;     // the left button starts the whistle before leaving
-        int to;           // the level entered
-        std::string loop; // what sounds there
-    };
+    // Whistling (the left button) before leaving, the level entered, the loop sounding there.
+    const std::tuple<bool, int, std::string> steps[] = {{true, 2, ""}, {true, 3, ""}, {false, 2, whistle}, {false, 4, ""}};
     GameDriver driver(KORVEL_RUN_DIR);
-    for (const Step& step : {Step{true, 2, ""}, Step{true, 3, ""}, Step{false, 2, whistle}, Step{false, 4, ""}}) {
-        SCOPED_TRACE(step.to);
-        if (step.whistle) {
+    for (const auto& [whistles, to, loop] : steps) {
+        SCOPED_TRACE(to);
+        if (whistles) {
             driver.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
             ASSERT_EQ(loopSounding(), whistle);
         }
-        driver.level().nextLevel = step.to;
+        driver.level().nextLevel = to;
         driver.frames(1);
-        ASSERT_EQ(driver.levelNumber(), step.to);
-        EXPECT_EQ(loopSounding(), step.loop);
+        ASSERT_EQ(driver.levelNumber(), to);
+        EXPECT_EQ(loopSounding(), loop);
     }
 }
 

@@ -1,7 +1,6 @@
-// Pictures of the real game: what a player would see change if shadows,
-// the order of drawing or the colours went wrong. Two pictures are compared
-// whole, or the pixels an object covers are those that change when it is
-// hidden (the game culls after drawing, so flags set before a frame hold).
+// Pictures of the real game, as a player would see shadows, the order of
+// drawing and the colours go wrong. The game culls after drawing, so hidden
+// flags set before a frame hold.
 #include "effects/WaterSurface.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
@@ -44,10 +43,8 @@ std::array<double, 4> meanOver(const Frame& frame, const Frame& with, const Fram
     return {sum[0] / sum[3], sum[1] / sum[3], sum[2] / sum[3], sum[3]};
 }
 
-// Shadows are translucent black (alpha 0.1): each ground pixel under a
-// shadow keeps 90 % of its colour, however many of the flattened model's
-// triangles cover it, and the avatar's shadow is not lost under the ground
-// that is drawn after the avatar.
+// A shadow (black, alpha 0.1) keeps 90 % of the ground's colour however many
+// triangles cover a pixel; the avatar's is not lost under the later ground.
 TEST(ShadowBlendTest, ShadowsDarkenTheGroundOnceByTheirAlpha)
 {
     GameDriver driver(KORVEL_RUN_DIR);
@@ -79,10 +76,8 @@ TEST(ShadowBlendTest, ShadowsDarkenTheGroundOnceByTheirAlpha)
     }
 }
 
-// The ground and the hills are drawn ahead of the scene only to spare
-// shading the sky behind them: the picture is the one the scene's own
-// order gives, also where the glow of the sky and the river (drawn without
-// depth) lie behind them, seen from high above and across the river.
+// Drawing the ground and hills ahead only spares shading the sky behind them:
+// the picture is the scene order's own, also over the glow and the river.
 TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
 {
     GameDriver driver(KORVEL_RUN_DIR);

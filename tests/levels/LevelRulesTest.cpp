@@ -1,7 +1,4 @@
-// What the levels' scripts do on the paths the walkthrough does not take:
-// the other order of the village's tasks, the chickens' chase, a second
-// thanks at the barrier, snakes at the edge and in the cage, the hero's
-// conversation closed early.
+// The levels' scripts on the paths the walkthrough does not take.
 #include "platform/Sound.h"
 #include "support/GameDriver.h"
 
