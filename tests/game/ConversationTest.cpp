@@ -94,9 +94,8 @@ TEST(QuestTest, KeysBringUpTheEntriesOfTheTask)
         file += "#" + std::to_string(n) + "\n#text\n" + std::to_string(n) + "\n#replies\n1 ja\n#end\n";
     }
     dir.write("data/text/dialogues.txt", file);
-    // Per key the entry shown afterwards, 0 for a hidden box. Not keys: '+'
-    // the level counts the item, 'r' the level gave the thanks, 'u' the
-    // partner is not selected, 'z' the stage is 0; '-' shows nothing to check.
+    // Per key the entry shown, 0 a hidden box, '-' unchecked. Not keys: '+' the item counted,
+    // 'r' thanks given by the level, 'u' the partner not selected, 'z' the stage back at 0.
     const struct {
         const char *keys, *shown;
     } cases[] = {

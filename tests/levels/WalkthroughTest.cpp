@@ -33,10 +33,8 @@ int shown(std::span<const Actor> things)
     return static_cast<int>(std::count_if(things.begin(), things.end(), [](const Actor& a) { return !a.hidden; }));
 }
 
-// Plays the running game as a player at keyboard and mouse would: 'w' held
-// to walk, the mouse moved left or right to turn, the avatar's place and
-// facing read to correct course every frame. Every input event takes one
-// frame's time on the driver's clock.
+// A player at keyboard and mouse: 'w' held to walk, the mouse moved to turn,
+// course corrected every frame; every input event takes one frame's time.
 class Steering {
 public:
     Steering(int width, int height) : driver(KORVEL_RUN_DIR, fps, width, height), width(width), mouseY(height / 2)
@@ -102,7 +100,6 @@ public:
         release('w');
         return distanceTo(target) < tolerance || stop();
     }
-    // Walks through the waypoints in order; a failure says where it stuck.
     bool follow(std::initializer_list<Vector3> path)
     {
         for (const Vector3& p : path) {
@@ -116,8 +113,7 @@ public:
 
     Avatar& avatar() { return driver.level().avatar; }
     float distanceTo(Vector3 p) { return groundDistance(p, avatar().position); }
-    // Signed angle in degrees from the walking direction to p (positive:
-    // left). The avatar walks against its direction.
+    // Degrees from the walking direction (against `direction`) to p, left positive.
     float bearing(Vector3 p)
     {
         const Vector3& d = avatar().direction;
@@ -153,8 +149,7 @@ private:
     bool walking = false;
 };
 
-// Yellow pixels where a description's first line stands in the 160 x 120
-// game picture: from 0.56 of the width rightwards, 0.3 of the height down.
+// Yellow pixels where a description's first line stands in the 160 x 120 picture.
 int yellowPixels()
 {
     return GlTestWindow::count(89, 160, 504, 520, [](const auto& c) { return c[0] > 150 && c[1] > 150 && c[2] < 80; });
@@ -202,8 +197,7 @@ protected:
                                               << walk.avatar().position.z;
     }
 
-    // A player herding a baby snake: walks round it out of its reach to the
-    // side away from the cage, then at it, correcting every frame.
+    // Walks round a baby snake, out of its reach, to its far side from the cage, then at it.
     bool herdIntoCage(Actor& snake);
 
     Steering walk{160, 120};
