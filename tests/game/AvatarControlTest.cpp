@@ -24,10 +24,7 @@ struct Recorder : SceneNode {
     std::string keys;
 };
 
-void expectNear(const Vector3& v, const Vector3& expected)
-{
-    EXPECT_NEAR(v.distanceTo(expected.x, expected.y, expected.z), 0.0f, 1e-3f) << v.x << ", " << v.y << ", " << v.z;
-}
+void expectNear(const Vector3& v, const Vector3& e) { EXPECT_LT(v.distanceTo(e.x, e.y, e.z), 1e-3f) << v.x << ", " << v.z; }
 
 // The control node walking; the avatar below it at 40 frames a second, at
 // the origin facing -Z (the model's front is against `direction`), its camera

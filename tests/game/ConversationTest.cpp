@@ -49,22 +49,20 @@ TEST(DialogueFileTest, AnEntryYieldsItsLinesAndRepliesAsTheFileLaysThemOut)
          {"Hallo"}, {"1: Ja"}},
         {"file ends in the text", "#held\n#1\n#text\nNur Text\nund mehr", "held", 1, {"Nur Text", "und mehr"}, {}},
         {"file ends in the replies", "#held\n#1\n#text\nT\n#replies\nR1\nR2\n", "held", 1, {"T"}, {"R1", "R2"}},
+        {"no file", nullptr, "held", 1, {}, {}},
     };
     ScratchDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.write("data/text/dialogues.txt", c.file);
+        c.file ? dir.write("data/text/dialogues.txt", c.file)
+               : void(std::filesystem::remove(dir.path() / "data/text/dialogues.txt"));
         Lines texts, replies;
+        testing::internal::CaptureStdout();
         readDialogueEntry(c.partner, c.number, texts, replies);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.file ? "" : "Unable to open file");
         EXPECT_EQ(texts, c.texts);
         EXPECT_EQ(replies, c.replies);
     }
-    std::filesystem::remove(dir.path() / "data/text/dialogues.txt");
-    Lines texts, replies;
-    testing::internal::CaptureStdout();
-    readDialogueEntry("held", 1, texts, replies);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to open file");
-    EXPECT_TRUE(texts.empty() && replies.empty());
 }
 
 TEST(DialogueFileTest, DamageIsToldApartFromAWholeFile)

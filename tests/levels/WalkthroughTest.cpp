@@ -171,8 +171,7 @@ protected:
         walk.type('e');
         expectShows(quest, 1);
         EXPECT_EQ(driver.controls().inputMode, 'g');
-        walk.type('1');
-        walk.type('1');
+        walk.type('1'), walk.type('1');
         expectShows(quest, 8);
         walk.type('q');
         EXPECT_TRUE(quest.dialog.hidden);
