@@ -79,12 +79,7 @@ protected:
 
 TEST_F(AvatarControlTest, HeldKeysWalkAtSpeedsPerSecondAndTheCameraComesAlong)
 {
-    const struct {
-        const char* keys;
-        float frameRate;
-        int frames;
-        Vector3 facing, expected;
-    } cases[] = {
+    const struct { const char* keys; float frameRate; int frames; Vector3 facing, expected; } cases[] = {
         {"w", 40, 1, {0, 0, 1}, {0, 0, -0.5f}}, // 20 a second
         {"w", 10, 1, {0, 0, 1}, {0, 0, -2}},    // no clamp at a low frame rate
         {"s", 40, 2, {0, 0, 1}, {0, 0, 0.75f}}, // 15 back

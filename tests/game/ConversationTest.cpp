@@ -22,11 +22,7 @@ TEST(DialogueFileTest, AnEntryYieldsItsLinesAndRepliesAsTheFileLaysThemOut)
     const char* three = "#priester\n#1\n#text\nGruess Gott.\n#replies\n1: Hallo\n#end\n\n"
                         "#2\n#text\nMein Schaf ist weg.\nHilfst du mir?\n#replies\n1: Ja\n2: Nein\n#end\n"
                         "#3\n#text\nSchade.\n#replies\n1: Doch\n#end\n";
-    const struct {
-        const char *what, *file, *partner;
-        int number;
-        Lines texts, replies;
-    } cases[] = {
+    const struct { const char *what, *file, *partner; int number; Lines texts, replies; } cases[] = {
         {"the requested entry only", three, "priester", 2,
          {"Mein Schaf ist weg.", "Hilfst du mir?"}, {"1: Ja", "2: Nein"}},
         {"replies end at the next number", "#held\n#2\n#replies\n1: Gerne\n#3\n#text\nDrei\n#replies\n#end\n",
@@ -68,10 +64,7 @@ TEST(DialogueFileTest, AnEntryYieldsItsLinesAndRepliesAsTheFileLaysThemOut)
 TEST(DialogueFileTest, DamageIsToldApartFromAWholeFile)
 {
     const std::string whole = "#priester\n#1\n#text\nGruess Gott.\n#replies\n1: Hallo\n#end\n";
-    const struct {
-        std::string contents;
-        const char *partner, *problem;
-    } cases[] = {
+    const struct { std::string contents; const char *partner, *problem; } cases[] = {
         {whole, "priester", ""},
         {whole.substr(0, whole.size() / 2), "priester", "ends inside an entry"},
         {whole, "held", "has no conversation for held"},
@@ -94,9 +87,7 @@ TEST(QuestTest, KeysBringUpTheEntriesOfTheTask)
     dir.write("data/text/dialogues.txt", file);
     // Per key the entry shown, 0 a hidden box, '-' unchecked. Not keys: '+' the item counted,
     // 'r' thanks given by the level, 'u' the partner not selected, 'z' the stage back at 0.
-    const struct {
-        const char *keys, *shown;
-    } cases[] = {
+    const struct { const char *keys, *shown; } cases[] = {
         {"e1112e+ee2q", "128855-6770"}, // accept, remind, deliver, thank, afterwards
         {"e221", "1448"},               // no at the offer, then yes
         {"e122e", "12331"},             // no at the second step; talking again restarts

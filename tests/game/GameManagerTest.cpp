@@ -55,10 +55,8 @@ TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
     };
     game.level1.nextLevel = 2;
     driver.frames(1);
-    const struct {
-        int level;
-        bool back;
-    } skips[] = {{3, false}, {2, true}, {4, false}, {5, false}, {4, true}, {6, false}, {6, false}}; // the inn has no way on
+    const struct { int level; bool back; } skips[] =
+        {{3, false}, {2, true}, {4, false}, {5, false}, {4, true}, {6, false}, {6, false}}; // the inn has no way on
     for (const auto& skip : skips) {
         driver.press('l');
         driver.frames(1);

@@ -82,11 +82,8 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
 {
     GameDriver driver(KORVEL_RUN_DIR);
     GameManager& game = driver.game();
-    const struct {
-        int level;
-        Vector3 eye;
-        Vector3 target;
-    } views[] = {{1, {60, 45, 60}, {110, 0, 110}}, {1, {60, 5, 112}, {75, 1, 112}}, {4, {120, 30, 100}, {168, 0, 57}}};
+    const struct { int level; Vector3 eye; Vector3 target; } views[] =
+        {{1, {60, 45, 60}, {110, 0, 110}}, {1, {60, 5, 112}, {75, 1, 112}}, {4, {120, 30, 100}, {168, 0, 57}}};
     for (const auto& view : views) {
         game.currentLevel->nextLevel = view.level;
         driver.frames(1);

@@ -75,10 +75,7 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedWithTheirReasonAndTheModelKept)
     manyVertices.trailer.clear();
     std::string announcing = manyVertices.bytes();
     announcing[14] = announcing[15] = '\xff';
-    const struct {
-        std::string bytes;
-        const char* problem;
-    } cases[] = {
+    const struct { std::string bytes; const char* problem; } cases[] = {
         {changed([](Ms3dBuilder& b) { b.id = "MS3D0000x0"; }), "is not an MS3D file"},
         {quad(5).bytes(), "has version 5, not 3 or 4"},
         {quad(2).bytes(), "has version 2, not 3 or 4"},
