@@ -14,7 +14,7 @@ TEST(WaterTest, TheWaveComesRoundAfter45ShiftsAndTheLowerLayerSlidesBackAndForth
     auto grid = std::make_unique<WaterGrid>(); // two layers of 900 vertices: not on the stack
     grid->fill();
     const auto start = std::make_unique<WaterGrid>(*grid);
-    for (int frame = 0; frame < 2 * 45 + 1; ++frame) { // a row every second frame, the first with the third
+    for (int frame = 0; frame < 2 * 45 + 2; ++frame) { // a row every second frame, the first with the third
         grid->waveStep();
     }
     for (int v = 0; v < WaterGrid::vertexCount; ++v) {
