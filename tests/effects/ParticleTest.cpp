@@ -80,10 +80,8 @@ TEST(ParticleTest, TheSprayRisesFasterAndFaster)
 TEST(SprayFacingTest, SquaresFaceTheViewerWhateverTheNodeHeading)
 {
     const auto lit = [](int x, int y) { return GlTestWindow::pixel(x, y)[1] > 40 ? 1 : 0; };
-    const struct {
-        float heading;
-        Vector3 eye;
-    } cases[] = {{0, {0, 7, 30}}, {96, {0, 7, 30}}, {96, {30, 7, 0}}, {210, {-20, 7, -20}}};
+    const struct { float heading; Vector3 eye; } cases[] =
+        {{0, {0, 7, 30}}, {96, {0, 7, 30}}, {96, {30, 7, 0}}, {210, {-20, 7, -20}}};
     for (const auto& c : cases) {
         resetRandom();
         auto node = std::make_unique<ModelNode>();

@@ -1,6 +1,5 @@
-// The scene is drawn with lighting and depth test on, blending and texturing
-// off, depth writes on and the view in the projection matrix. Whatever a
-// drawable switches for itself, the next one must find the scene so.
+// Whatever a drawable switches for itself, the next one must find the scene's
+// state: lighting, depth test and writes on, blending and texturing off.
 #include "effects/LensFlare.h"
 #include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
@@ -63,17 +62,14 @@ TEST(RenderStateTest, EveryDrawableLeavesTheSceneStateAsItFoundIt)
         glDisable(GL_BLEND);
         glDisable(GL_TEXTURE_2D);
         const auto state = [] {
-            GLboolean depthWrites = GL_FALSE;
-            GLint depth = 0, mode = 0;
-            glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-            glGetIntegerv(GL_MATRIX_MODE, &mode);
-            std::vector<float> all{float(glIsEnabled(GL_LIGHTING)), float(glIsEnabled(GL_DEPTH_TEST)),
-                                   float(glIsEnabled(GL_BLEND)), float(glIsEnabled(GL_TEXTURE_2D)),
-                                   float(depthWrites), float(depth), float(mode), float(glGetError())};
-            all.resize(all.size() + 32);
-            glGetFloatv(GL_MODELVIEW_MATRIX, &all[all.size() - 32]);
-            glGetFloatv(GL_PROJECTION_MATRIX, &all[all.size() - 16]);
+            std::vector<float> all{float(glGetError()), float(glIsEnabled(GL_LIGHTING)), float(glIsEnabled(GL_DEPTH_TEST)),
+                                   float(glIsEnabled(GL_BLEND)), float(glIsEnabled(GL_TEXTURE_2D))};
+            all.resize(all.size() + 3 + 32);
+            for (int i = 5; GLenum query : {GL_DEPTH_WRITEMASK, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE,
+                                            GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX}) {
+                glGetFloatv(query, &all[i]);
+                i += i < 8 ? 1 : 16;
+            }
             return all;
         };
         const std::vector<float> before = state();

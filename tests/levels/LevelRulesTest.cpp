@@ -1,7 +1,4 @@
-// What the levels' scripts do on the paths the walkthrough does not take:
-// the other order of the village's tasks, the chickens' chase, a second
-// thanks at the barrier, snakes at the edge and in the cage, the hero's
-// conversation closed early.
+// The levels' scripts on the paths the walkthrough does not take.
 #include "platform/Sound.h"
 #include "support/GameDriver.h"
 
@@ -61,11 +58,7 @@ using Inn = LevelRules<Level6, &GameManager::level6, 6>;
 TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 {
     Level1& v = level;
-    const Vector3 nowhere{60, 0, 140};
-    const Vector3 atWoman{110, 0, 12};
-    const Vector3 atPriest{125, 0, 111};
-    const Vector3 gate{104, 0, 5};
-    const Vector3 atSheep{21, 0, 180};
+    const Vector3 nowhere{60, 0, 140}, atWoman{110, 0, 12}, atPriest{125, 0, 111}, gate{104, 0, 5}, atSheep{21, 0, 180};
     standAt(atSheep);
     EXPECT_FALSE(v.avatar.hasChild("sheep")) << "before the priest has asked";
     standAt(atWoman);
@@ -106,9 +99,7 @@ TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
 TEST_F(Yard, ChickensChaseOnlyTheFeedAndTheFirstRunsTwice)
 {
     Level3& y = level;
-    const Vector3 me{40, 0, 62};
-    const Vector3 first = y.mobs[0].position;
-    const Vector3 second = y.mobs[1].position;
+    const Vector3 me{40, 0, 62}, first = y.mobs[0].position, second = y.mobs[1].position;
     standAt(me);
     EXPECT_EQ(distance(y.mobs[0].position, first), 0.0f);
     y.feedCount = 1;
@@ -206,8 +197,7 @@ TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
 TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
 {
     Level5& p = level;
-    const Vector3 nowhere{60, 0, 175};
-    const Vector3 beforeTheMother{83, 0, 100};
+    const Vector3 nowhere{60, 0, 175}, beforeTheMother{83, 0, 100};
     standAt(beforeTheMother);
     EXPECT_EQ(p.mob6.animationIndex, 0);
     for (Actor* snake : {&p.mob1, &p.mob2, &p.mob3, &p.mob4, &p.mob5}) {

@@ -37,11 +37,8 @@ TEST(ActorTest, OutlinesCollideOnlyWithAPointStrictlyInsideAnObstacle)
     post.position.set(30, 0, 0);
     giveBox(post, 25, -5, 35, 5, 45); // a diamond with tips 7.07 from its centre
     const std::vector<ModelNode*> obstacles{&wall, &post};
-    const struct {
-        float x, z;
-        bool collides;
-    } cases[] = {{9.5f, 0.5f, true}, {10.5f, 5, false}, {5, -0.5f, false}, {-0.15f, 5, false},
-                 {29, 1, true},      {32, -3, true},    {25, 5, false},    {35, -5, false}};
+    const struct { float x, z; bool collides; } cases[] = {{9.5f, 0.5f, true}, {10.5f, 5, false}, {5, -0.5f, false},
+        {-0.15f, 5, false}, {29, 1, true}, {32, -3, true}, {25, 5, false}, {35, -5, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(collidesAt(c.x, c.z, obstacles), c.collides) << c.x << ", " << c.z;
     }

