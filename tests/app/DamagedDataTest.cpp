@@ -27,14 +27,10 @@ constexpr auto escapeLimit = 5s;
 void damage(const fs::path& file, Damage how)
 {
     const auto size = fs::file_size(file);
-    if (how == Damage::Missing) {
-        fs::remove(file);
-    } else if (how == Damage::Truncated) {
-        fs::resize_file(file, size / 2);
-    } else {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        for (std::uintmax_t i = 0; i < size; ++i) out.put(static_cast<char>(nextRandom() & 0xff));
-    }
+    if (how == Damage::Missing) return void(fs::remove(file));
+    if (how == Damage::Truncated) return fs::resize_file(file, size / 2);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (std::uintmax_t i = 0; i < size; ++i) out.put(static_cast<char>(nextRandom() & 0xff));
 }
 
 // Waits until every name shows in the game's output or 30 s have passed.
@@ -47,7 +43,7 @@ void waitForNames(RealGame& game, const std::vector<std::string>& names)
     }
 }
 
-// A copy of the data with the shipped options file, the game started on it.
+// A copy of the data with the shipped options file.
 fs::path copyOfTheGame(const ScratchDir& dir)
 {
     fs::copy(fs::path(KORVEL_RUN_DIR) / "data", dir.path() / "data", fs::copy_options::recursive);
@@ -90,12 +86,9 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
 
 TEST(RealGameDamagedData, ADamagedOptionsFileIsNamedAndTheDefaultsUsed)
 {
-    const std::pair<Damage, const char*> cases[] = {
-        {Damage::Missing, "Unable to open options file!"},
-        {Damage::Truncated, "options.txt ends with the key line"},
-        {Damage::Noise, "options.txt holds bytes that are not text"},
-    };
-    for (const auto& [how, message] : cases) {
+    for (const auto& [how, message] : {std::pair{Damage::Missing, "Unable to open options file!"},
+                                       std::pair{Damage::Truncated, "options.txt ends with the key line"},
+                                       std::pair{Damage::Noise, "options.txt holds bytes that are not text"}}) {
         ScratchDir dir;
         prepareRunDir(dir.path(), {});
         fs::copy_file(fs::path(KORVEL_SOURCE_DIR) / "src/app/options.txt", dir.path() / "options.txt",

@@ -37,8 +37,7 @@ protected:
         options = Options{};
         resetGameObjects();
         controlNode.addChild(&recorder);
-        recorder.commands.clear();
-        recorder.keys.clear();
+        recorder.commands.clear(), recorder.keys.clear();
     }
     void TearDown() override { Host::install(nullptr); }
 

@@ -48,17 +48,11 @@ public:
     // Back-buffer pixel, (0, 0) bottom left.
     static std::array<unsigned char, 4> pixel(int x, int y) { return GlTestWindow::pixel(x, y); }
 
-    // Wall-clock duration of building the game, ms.
-    double initMs = 0.0;
-
 private:
     static void resizeWindow(int width, int height);
     void tick();
 
     ManualHost host;
-    int frameMs;
-    int remainder;
-    int fps;
-    int carry = 0;
+    int frameMs, remainder, fps, carry = 0;
     std::filesystem::path previousDir;
 };

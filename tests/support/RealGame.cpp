@@ -24,24 +24,20 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
     game = fork();
     if (game == 0) {
         setenv("DISPLAY", display.c_str(), 1);
-        if (chdir(workingDir.c_str()) != 0 || !std::freopen(outFile.c_str(), "w", stdout)
-            || !std::freopen(errFile.c_str(), "w", stderr)) {
-            _exit(127);
-        }
         std::vector<char*> raw;
         for (std::string& arg : argv) raw.push_back(arg.data());
         raw.push_back(nullptr);
-        execv(path.c_str(), raw.data());
+        if (chdir(workingDir.c_str()) == 0 && std::freopen(outFile.c_str(), "w", stdout) &&
+            std::freopen(errFile.c_str(), "w", stderr)) {
+            execv(path.c_str(), raw.data());
+        }
         _exit(127);
     }
 }
 
 RealGame::~RealGame()
 {
-    if (game > 0 && status < 0) {
-        kill(game, SIGKILL);
-        waitpid(game, nullptr, 0);
-    }
+    if (game > 0 && status < 0) kill(game, SIGKILL), waitpid(game, nullptr, 0);
     stopServer();
 }
 
@@ -55,8 +51,7 @@ bool RealGame::startServer()
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         if (std::freopen("/dev/null", "w", stderr)) {
-            execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr);
         }
         _exit(127);
     }
@@ -74,10 +69,7 @@ bool RealGame::startServer()
 
 void RealGame::stopServer()
 {
-    if (server > 0) {
-        kill(server, SIGTERM);
-        waitpid(server, nullptr, 0);
-    }
+    if (server > 0) kill(server, SIGTERM), waitpid(server, nullptr, 0);
     if (serverPipe >= 0) close(serverPipe);
     server = serverPipe = -1;
 }
@@ -105,10 +97,7 @@ bool RealGame::waitForWindow()
 
 void RealGame::type(const std::vector<std::string>& keys, std::chrono::milliseconds pause)
 {
-    for (const std::string& key : keys) {
-        xdotool("key " + key);
-        std::this_thread::sleep_for(pause);
-    }
+    for (const std::string& key : keys) xdotool("key " + key), std::this_thread::sleep_for(pause);
 }
 
 void RealGame::xdotool(const std::string& command) const
@@ -121,8 +110,7 @@ Screenshot RealGame::screenshot() const
     Screenshot shot;
     std::istringstream size(onDisplay("xdotool getwindowgeometry --shell " + windowId));
     for (std::string line; std::getline(size, line);) {
-        if (line.rfind("WIDTH=", 0) == 0) shot.width = std::atoi(line.c_str() + 6);
-        if (line.rfind("HEIGHT=", 0) == 0) shot.height = std::atoi(line.c_str() + 7);
+        std::sscanf(line.c_str(), "WIDTH=%d", &shot.width), std::sscanf(line.c_str(), "HEIGHT=%d", &shot.height);
     }
     const std::string raw = onDisplay("import -window " + windowId + " -depth 8 rgb:-");
     if (shot.width <= 0 || raw.size() != size_t(shot.width) * shot.height * 3) return {};
@@ -148,8 +136,6 @@ void RealGame::signal(int number) const
     if (game > 0 && status < 0) kill(game, number);
 }
 
-std::string RealGame::output() const { return readText(outFile); }
-std::string RealGame::errors() const { return readText(errFile); }
 
 void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string, std::string>>& options)
 {

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+std::string readText(const std::filesystem::path& file);
+
 // What a window showed: RGB rows from the top, 3 bytes a pixel.
 struct Screenshot {
     int width = 0, height = 0;
@@ -19,7 +21,7 @@ struct Screenshot {
     int count(Wanted wanted) const
     {
         int n = 0;
-        for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]) ? 1 : 0;
+        for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]);
         return n;
     }
     // Mean difference per channel from another picture of the same size, 0 to 255.
@@ -69,8 +71,8 @@ public:
     // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
     int waitForExit(std::chrono::milliseconds limit);
     void signal(int number) const;
-    std::string output() const;
-    std::string errors() const;
+    std::string output() const { return readText(outFile); }
+    std::string errors() const { return readText(errFile); }
 
 private:
     bool startServer();
@@ -89,6 +91,5 @@ private:
 void prepareRunDir(const std::filesystem::path& dir,
                    const std::vector<std::pair<std::string, std::string>>& options);
 
-std::string readText(const std::filesystem::path& file);
 // How often `part` stands in `text`, not overlapping.
 int occurrences(const std::string& text, const std::string& part);
