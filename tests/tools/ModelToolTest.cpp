@@ -67,12 +67,10 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     const auto wall = [](float w) {
         Ms3dBuilder b;
         b.vertices = {{-w, 1, 0, 0}, {w, 1, 0, 0}, {w, 2, 0, 0}, {-w, 2, 0, 0}, {-w, 0, 0, 0}, {w, 0, 0, 0}};
-        b.triangles.resize(4);
-        const std::uint16_t corners[4][3] = {{0, 1, 2}, {0, 2, 3}, {4, 5, 1}, {4, 1, 0}};
-        for (int i = 0; i < 4; ++i) {
-            std::copy(corners[i], corners[i] + 3, b.triangles[i].vertices);
-            for (auto& n : b.triangles[i].normals) n[2] = -1;
-        }
+        const auto facing = [](std::uint16_t i, std::uint16_t j, std::uint16_t k) {
+            return Ms3dBuilder::Triangle{{i, j, k}, {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}};
+        };
+        b.triangles = {facing(0, 1, 2), facing(0, 2, 3), facing(4, 5, 1), facing(4, 1, 0)};
         b.groups = {{{0, 1}, 0}, {{2, 3}, 0xFF}};
         b.materials.resize(1);
         b.materials[0].texture = "./texture/rot.bmp";
@@ -81,27 +79,24 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     dir.write("run/data/texture/rot.bmp", bmp::solid(4, 4, {255, 0, 0}));
     dir.write("run/data/wand.ms3d", wall(1));
     dir.write("run/data/wand_breit_0.ms3d", wall(4));
-    // The red area of a picture, its width over its height, and whether
-    // something other than the background lies below its middle.
+    // The red area of a 640 x 480 picture, its width over its height, and
+    // whether something other than the background lies below its middle.
     struct Red {
         int left = 640, right = -1, top = 480, bottom = -1;
-        double aspect() const { return double(right - left) / (bottom - top); }
         bool below = false;
+        double aspect() const { return double(right - left) / (bottom - top); }
     };
     const auto redIn = [](const char* png) {
         ilInit();
         ilEnable(IL_ORIGIN_SET);
         ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
-        ILuint image = ilGenImage();
+        const ILuint image = ilGenImage();
         ilBindImage(image);
-        Red r;
         EXPECT_TRUE(ilLoadImage(png) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE));
         EXPECT_EQ(ilGetInteger(IL_IMAGE_WIDTH) * 10 + ilGetInteger(IL_IMAGE_HEIGHT), 640 * 10 + 480);
-        const auto rgb = [p = ilGetData()](int x, int y) {
-            const ILubyte* at = p + (y * 640 + x) * 3;
-            return std::array<int, 3>{at[0], at[1], at[2]};
-        };
-        const auto red = [&](int x, int y) { return rgb(x, y)[0] > 80 && rgb(x, y)[1] < 40 && rgb(x, y)[2] < 40; };
+        const auto at = [p = ilGetData()](int x, int y) { return p + (y * 640 + x) * 3; };
+        const auto red = [&](int x, int y) { return at(x, y)[0] > 80 && at(x, y)[1] < 40 && at(x, y)[2] < 40; };
+        Red r;
         for (int i = 0; i < 640 * 480; ++i) {
             if (red(i % 640, i / 640)) {
                 r.left = std::min(r.left, i % 640), r.right = std::max(r.right, i % 640);
@@ -109,7 +104,8 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
             }
         }
         const int middle = (r.left + r.right) / 2;
-        r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) && rgb(middle, r.bottom + 30) != rgb(2, 2);
+        r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) &&
+                  !std::equal(at(2, 2), at(2, 3), at(middle, r.bottom + 30));
         ilDeleteImage(image);
         return r;
     };
