@@ -9,13 +9,10 @@
 #include <filesystem>
 #include <string>
 
-// Plays the real game in the test window, frame by frame at a fixed frame
-// rate: a manual clock advances by 1000 / fps ms per frame, and input goes
-// through the same callbacks GLUT calls. Each driver builds a fresh game
-// from the data in `runDir` (the global game manager and control node are
-// made anew), so tests do not see each other's moves. One at a time. A
-// smaller window than the test window's 800 x 600 costs less per frame; the
-// test window gets its size back afterwards.
+// Plays a fresh game from the data in `runDir` in the test window, one at a
+// time: a manual clock advances 1000 / fps ms per frame, and input goes
+// through the callbacks GLUT calls. A window smaller than the test window's
+// costs less per frame; the test window gets its size back afterwards.
 class GameDriver {
 public:
     explicit GameDriver(const std::filesystem::path& runDir, int fps = 40, int width = 800, int height = 600);

@@ -77,7 +77,8 @@ void RealGame::stopServer()
 std::string RealGame::onDisplay(const std::string& command) const
 {
     std::string result;
-    FILE* pipe = display.empty() ? nullptr : popen(("DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null").c_str(), "r");
+    const std::string line = "DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null";
+    FILE* pipe = display.empty() ? nullptr : popen(line.c_str(), "r");
     if (pipe != nullptr) {
         char buffer[65536];
         for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.append(buffer, got);
@@ -95,16 +96,6 @@ bool RealGame::waitForWindow()
     return !windowId.empty();
 }
 
-void RealGame::type(const std::vector<std::string>& keys, std::chrono::milliseconds pause)
-{
-    for (const std::string& key : keys) xdotool("key " + key), std::this_thread::sleep_for(pause);
-}
-
-void RealGame::xdotool(const std::string& command) const
-{
-    onDisplay("xdotool windowfocus --sync " + windowId + " " + command);
-}
-
 Screenshot RealGame::screenshot() const
 {
     Screenshot shot;
@@ -114,8 +105,7 @@ Screenshot RealGame::screenshot() const
     }
     const std::string raw = onDisplay("import -window " + windowId + " -depth 8 rgb:-");
     if (shot.width <= 0 || raw.size() != size_t(shot.width) * shot.height * 3) return {};
-    shot.rgb.assign(raw.begin(), raw.end());
-    return shot;
+    return {shot.width, shot.height, {raw.begin(), raw.end()}};
 }
 
 int RealGame::waitForExit(std::chrono::milliseconds limit)
@@ -131,12 +121,6 @@ int RealGame::waitForExit(std::chrono::milliseconds limit)
     return status;
 }
 
-void RealGame::signal(int number) const
-{
-    if (game > 0 && status < 0) kill(game, number);
-}
-
-
 void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string, std::string>>& options)
 {
     fs::create_directory_symlink(fs::path(KORVEL_RUN_DIR) / "data", dir / "data");
@@ -146,9 +130,8 @@ void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string,
 
 std::string readText(const fs::path& file)
 {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 int occurrences(const std::string& text, const std::string& part)

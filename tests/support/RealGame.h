@@ -1,10 +1,12 @@
 #pragma once
 
+#include <signal.h>
+#include <sys/types.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -34,11 +36,9 @@ struct Screenshot {
     }
 };
 
-// The real program as a player starts it: on an X server of its own (a
-// private Xvfb, so no other test's window can cover it or catch its keys),
-// in a working directory of the test's choosing, with standard output and
-// error caught in files. Nothing asked of X waits without a limit, and the
-// game is killed should it outlive the test.
+// The real program as a player starts it, on a private Xvfb (no other test's
+// window can cover it or catch its keys), its output caught in files. Nothing
+// asked of X waits without a limit; the game is killed should it outlive the test.
 class RealGame {
 public:
     // Starts `program` (the built game when empty) with `args` in `workingDir`.
@@ -51,9 +51,12 @@ public:
     // Waits for the window titled "Korvel"; false when none appeared in 30 s.
     bool waitForWindow();
     // Types xdotool key names ("Escape", "l", "F1") into the window, `pause` apart.
-    void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500));
+    void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500))
+    {
+        for (const std::string& key : keys) xdotool("key " + key), std::this_thread::sleep_for(pause);
+    }
     // Runs an xdotool command ("keydown w") on the focused window.
-    void xdotool(const std::string& command) const;
+    void xdotool(const std::string& what) const { onDisplay("xdotool windowfocus --sync " + windowId + " " + what); }
     Screenshot screenshot() const;
     // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
     template <typename Wanted>
@@ -70,7 +73,7 @@ public:
 
     // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
     int waitForExit(std::chrono::milliseconds limit);
-    void signal(int number) const;
+    void signal(int number) const { if (game > 0 && status < 0) kill(game, number); }
     std::string output() const { return readText(outFile); }
     std::string errors() const { return readText(errFile); }
 
