@@ -16,12 +16,9 @@ namespace {
 
 void place(ModelNode& node, const Placement& p, Vector3 position, Vector3 facing)
 {
-    node.position = position;
-    node.scale = p.scale;
-    node.direction = facing;
+    node.position = position, node.scale = p.scale, node.direction = facing, node.hasBoundingBox = true;
     const Vector3 turned = (p.headingFacing.x != 0 || p.headingFacing.z != 0) ? p.headingFacing : facing;
     node.heading = turned.headingTo(forwardReference);
-    node.hasBoundingBox = true;
     ASSERT_TRUE(node.load(p.model)) << p.model;
 }
 
@@ -73,12 +70,8 @@ public:
     // Where a selection rule measures from: an exit marker or an object.
     Vector3 target(const std::string& name) const
     {
-        for (const ExitMarker& exit : layout.exits) {
-            if (name == exit.label) return exit.position;
-        }
-        for (const Placement& p : layout.placements) {
-            if (name == p.node) return p.position;
-        }
+        for (const ExitMarker& exit : layout.exits) if (name == exit.label) return exit.position;
+        for (const Placement& p : layout.placements) if (name == p.node) return p.position;
         ADD_FAILURE() << "no object or exit " << name;
         return {};
     }
