@@ -106,10 +106,8 @@ TEST_F(VideoPlayerTest, TheFrameFillsTheViewUprightFromOneTextureReleasedWithThe
                                            Spot{792, 1, 1, 1}, Spot{390, 310, 0, 0}, Spot{410, 290, 1, 1}}) {
         EXPECT_TRUE(near(GlTestWindow::pixel(x, y).data(), quadrants[row][column])) << x << ", " << y;
     }
-    GLint texture = 0, width = 0, same = 0;
+    GLint texture = 0, same = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    EXPECT_EQ(width, 256);
     host.advance(100);
     advanceVideo();
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &same);

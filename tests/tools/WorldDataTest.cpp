@@ -33,9 +33,7 @@ std::vector<WorldFile> worldFiles()
 {
     std::vector<WorldFile> files;
     const auto add = [&files](WorldFile::Kind kind, const std::string& path, const std::string& base = "") {
-        if (std::none_of(files.begin(), files.end(), [&](const WorldFile& f) { return f.path == path; })) {
-            files.push_back({kind, path, base});
-        }
+        if (std::none_of(files.begin(), files.end(), [&](auto& f) { return f.path == path; })) files.push_back({kind, path, base});
     };
     for (const char* model : {level2::mendedManger, level5::shutCage, "data/dialogbox.ms3d"}) add(WorldFile::Model, model);
     for (int level = 1; level <= 6; ++level) {
