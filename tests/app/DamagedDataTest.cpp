@@ -19,9 +19,8 @@ namespace {
 
 enum class Damage { Missing, Truncated, Noise };
 
-// Escape ends the game at its next frame, well within a second; the limit
-// leaves room for a loaded machine (and a sanitizer's leak check), while a
-// game stalled over a damaged file never gets there.
+// Escape ends the game at its next frame, well within a second; the limit leaves room for a loaded
+// machine (and a sanitizer's leak check), while a game stalled over a damaged file never gets there.
 constexpr auto escapeLimit = 5s;
 
 void damage(const fs::path& file, Damage how)
@@ -67,10 +66,7 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
         // A window larger than the screen is cut down to it.
         std::vector<std::string> names{"options.txt asks for a window of 32767 x 32767, more than the screen shows; "
                                        "using 1024 x 768"};
-        for (const std::string& file : files) {
-            damage(dir.path() / file, how);
-            names.push_back(file + " ");
-        }
+        for (const std::string& file : files) damage(dir.path() / file, how), names.push_back(file + " ");
         RealGame game(dir.path());
         ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errors();
         waitForNames(game, {names.begin(), names.end() - 1}); // what the game loads at start
