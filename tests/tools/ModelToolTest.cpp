@@ -38,18 +38,15 @@ TEST_F(ModelToolTest, InfoPrintsCountsTexturesAndBoundsAsJsonAndNamesWhatItRefus
     file.materials[0].texture = ".\\wiese.jpg";
     file.materials[2].texture = "./tex/\"q\"\xe4.bmp";
     dir.write("data/haus.ms3d", file.bytes());
-    dir.write("leer.ms3d", Ms3dBuilder{}.bytes());
 
     EXPECT_EQ(run("info '../data/haus.ms3d'"), 0) << err;
     EXPECT_EQ(out, "{\"version\": 3, \"vertices\": 4, \"triangles\": 2, \"meshes\": 3, \"materials\": 3, "
                    "\"textures\": [\".\\\\wiese.jpg\", \"\", \"./tex/\\\"q\\\"\\u00e4.bmp\"], "
                    "\"min\": [-1.5, 0, -2.75], \"max\": [1, 1e+06, 2]}\n");
-    EXPECT_EQ(run("info ../leer.ms3d"), 0);
-    EXPECT_NE(out.find("\"textures\": [], \"min\": null, \"max\": null}"), std::string::npos) << out;
     EXPECT_EQ(run("info '../no such.ms3d'"), 1);
     EXPECT_NE(err.find("no such.ms3d"), std::string::npos) << err;
-    for (const char* arguments : {"", "info", "info a.ms3d b.ms3d", "INFO a.ms3d", "render ../leer.ms3d",
-                                  "render ../leer.ms3d x.png walk two", "render ../leer.ms3d x.png walk 5"}) {
+    for (const char* arguments : {"", "info", "info a.ms3d b.ms3d", "INFO a.ms3d", "render a.ms3d",
+                                  "render a.ms3d x.png walk two", "render a.ms3d x.png walk 5"}) {
         EXPECT_EQ(run(arguments), 2) << arguments;
         EXPECT_NE(err.find("usage: korvel-model"), std::string::npos) << arguments;
     }

@@ -119,8 +119,7 @@ TEST_F(WorldData, EveryModelBoxAndPoseIsWellFormedAndLoadsWithItsTextures)
     }
 }
 
-// Each generator writes the same files every run; on a disk that fills up
-// what it wrote is whole, and it refuses a run directory it cannot write to.
+// Each generator writes the same files every run; on a disk that fills up what it wrote is whole.
 TEST(Generators, WriteTheSameFilesEveryRunAndNothingHalfWritten)
 {
     for (const char* tool : {"worldgen/korvel-worldgen", "mediagen/korvel-mediagen", "videogen/korvel-videogen"}) {
@@ -143,9 +142,6 @@ TEST(Generators, WriteTheSameFilesEveryRunAndNothingHalfWritten)
         const std::string filling = "trap '' XFSZ; ulimit -f 4; " + generator + " full > /dev/null 2>&1";
         EXPECT_NE(std::system(filling.c_str()), 0) << "the data fit in 4 KiB files";
         sameAsTheBuilds(scratch.path() / "full");
-        scratch.write("blocked/data", "a file where the data folder belongs");
-        EXPECT_NE(std::system((generator + " 2> /dev/null").c_str()), 0);
-        EXPECT_NE(std::system((generator + " " + (scratch.path() / "blocked").string() + " 2> /dev/null").c_str()), 0);
     }
 }
 
