@@ -14,6 +14,7 @@
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using std::this_thread::sleep_for;
 
 namespace {
 
@@ -37,9 +38,7 @@ void waitForNames(RealGame& game, const std::vector<std::string>& names)
 {
     const auto end = std::chrono::steady_clock::now() + 30s;
     const auto named = [&](const std::string& name) { return occurrences(game.output(), name) > 0; };
-    while (!std::all_of(names.begin(), names.end(), named) && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(100ms);
-    }
+    while (!std::all_of(names.begin(), names.end(), named) && std::chrono::steady_clock::now() < end) sleep_for(100ms);
 }
 
 // A copy of the data with the shipped options file.

@@ -35,9 +35,7 @@ TEST(GameFilesTest, RunDirectoryWinsElseTheInstalledDataAndThePlayersOwnOptions)
         SCOPED_TRACE(std::string(c.workingDir) + " " + c.programDir + " " + c.configHome + " " + c.home);
         ScratchDir dir;
         const fs::path root = dir.path();
-        for (const char* file : {"run/options.txt", "run/data/x", "prefix/share/korvel/data/x", "elsewhere/data/x"}) {
-            dir.write(file, "run");
-        }
+        for (const char* file : {"run/options.txt", "run/data/x", "prefix/share/korvel/data/x", "elsewhere/data/x"}) dir.write(file, "run");
         dir.write("prefix/share/korvel/options.txt", "default");
         dir.write("prefix/bin/korvel", "");
         if (*c.playersFileBefore) dir.write(std::string(c.configHome) + "/korvel/options.txt", c.playersFileBefore);

@@ -1,13 +1,14 @@
 // Videos the tests write for themselves, each frame one flat colour naming its index.
 #include "VideoWriter.h"
 #include "app/VideoPlayer.h"
+#include "model/Camera.h"
 #include "platform/Host.h"
 #include "platform/VideoSource.h"
 #include "support/GlTestWindow.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
-#include <GL/glu.h>
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -52,10 +53,8 @@ protected:
         Host::install(&host);
         glViewport(0, 0, GlTestWindow::width, GlTestWindow::height);
         glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 800.0 / 600.0, 1.0, 100.0);
+        applyPerspective(800, 600, 100.0);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
     }
     void TearDown() override { closeVideo(); Host::install(nullptr); }
     // The frames the middle of the window shows at these times.

@@ -61,10 +61,10 @@ bool RealGame::startServer()
     char number[16] = {};
     if (server > 0 && poll(&ready, 1, 20000) == 1 && read(fds[0], number, sizeof number - 1) > 0) {
         display = ":" + std::to_string(std::atoi(number));
-        return true;
+    } else {
+        stopServer();
     }
-    stopServer();
-    return false;
+    return !display.empty();
 }
 
 void RealGame::stopServer()
@@ -112,11 +112,8 @@ int RealGame::waitForExit(std::chrono::milliseconds limit)
 {
     const auto end = std::chrono::steady_clock::now() + limit;
     for (int result = 0; status < 0 && game > 0; std::this_thread::sleep_for(20ms)) {
-        if (waitpid(game, &result, WNOHANG) == game) {
-            status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
-        } else if (std::chrono::steady_clock::now() >= end) {
-            break;
-        }
+        if (waitpid(game, &result, WNOHANG) == game) status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
+        else if (std::chrono::steady_clock::now() >= end) break;
     }
     return status;
 }

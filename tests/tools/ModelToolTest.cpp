@@ -113,8 +113,6 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     for (const auto& [environment, arguments, message] :
          {Refusal{"", "render ../run/data/fehlt.ms3d ../x.png", "fehlt.ms3d"},
           Refusal{"", "render ../run/data/wand.ms3d ../x.png sprung 0", "no usable pose 0 of animation \"sprung\""},
-          Refusal{"", "render ../run/data/wand.ms3d ../kein/ordner/x.png", "x.png"},
-          Refusal{"", "render '' ../x.png", "need a file name"},
           Refusal{"", "render ../run/data/wand.ms3d ''", "need a file name"},
           Refusal{"env -u DISPLAY", "render ../run/data/wand.ms3d ../x.png", "X display"}}) {
         EXPECT_EQ(run(arguments, environment), 1) << arguments;
