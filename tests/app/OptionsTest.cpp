@@ -7,8 +7,6 @@
 #include <string>
 #include <tuple>
 
-namespace {
-
 TEST(OptionsTest, AValueIsTheWholeLineAfterTheFirstExactKeyLine)
 {
     const char* many = "a comment\n#windowwidth \n1111\n#WindowWidth\n2222\n#windowwidth\n 640 px \n"
@@ -51,5 +49,3 @@ TEST(OptionsTest, LoadingReadsYesAndSizesLikeAtoiAndKeepsTheDefaultWindow)
         EXPECT_EQ(fields(options), fields(expected)) << file;
     }
 }
-
-} // namespace

@@ -19,13 +19,11 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
     // On a busy machine the server now and then fails to come up; a second one usually does.
     if (!startServer() && !startServer()) return;
     const std::string path = program.empty() ? std::string(KORVEL_RUN_DIR) + "/korvel" : program;
-    std::vector<std::string> argv{path};
-    argv.insert(argv.end(), args.begin(), args.end());
     game = fork();
     if (game == 0) {
         setenv("DISPLAY", display.c_str(), 1);
-        std::vector<char*> raw;
-        for (std::string& arg : argv) raw.push_back(arg.data());
+        std::vector<char*> raw{const_cast<char*>(path.c_str())}; // execv's arguments are not const
+        for (const std::string& arg : args) raw.push_back(const_cast<char*>(arg.c_str()));
         raw.push_back(nullptr);
         if (chdir(workingDir.c_str()) == 0 && std::freopen(outFile.c_str(), "w", stdout) &&
             std::freopen(errFile.c_str(), "w", stderr)) {

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-std::string readText(const std::filesystem::path& file);
+std::string readText(const std::filesystem::path& file); // the whole file
 
 // What a window showed: RGB rows from the top, 3 bytes a pixel.
 struct Screenshot {

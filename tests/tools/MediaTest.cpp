@@ -11,8 +11,6 @@
 #include <cstdlib>
 #include <map>
 
-namespace {
-
 using Media = RunDirTest;
 
 TEST_F(Media, EveryPartnerHasEightEntriesThatOfferTheKeysTheyActOnAndFitTheBox)
@@ -70,5 +68,3 @@ TEST_F(Media, EverySoundLoadsIntoTheMixerAndOnlyTheStoppingSoundIsSilentAndShort
     Mix_CloseAudio();
     SDL_Quit();
 }
-
-} // namespace

@@ -41,7 +41,6 @@ public:
                 }
             }
         }
-        EXPECT_EQ(obstacles.size(), layout.obstacles.size());
         const Vector3 start = avatarRow->position;
         place(avatar, *avatarRow, start, avatarRow->facing);
         avatar.obstacles = &obstacles;
