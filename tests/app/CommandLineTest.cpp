@@ -41,14 +41,13 @@ TEST(CommandLineTest, SettingsGivenWinOverTheFileForOneRun)
         {{"--window=300x200", "--fullscreen"}, {true, 800, 600, true, false}, 0},
         {{"--intro", "--no-intro", "-display", ":7", "-iconic"}, {false, 640, 480, false, false}, 3},
     };
+    const auto fields = [](const Options& o) { return std::tie(o.fullscreen, o.windowWidth, o.windowHeight, o.playIntro); };
     for (auto [args, expected, glutArgs] : runs) {
         args.insert(args.begin(), "korvel");
         const CommandLine command = parseCommandLine(static_cast<int>(args.size()), args.data());
         Options settings{false, 640, 480, true, false};
         applyCommandLine(command, settings);
-        EXPECT_EQ(std::tie(settings.fullscreen, settings.windowWidth, settings.windowHeight, settings.playIntro),
-                  std::tie(expected.fullscreen, expected.windowWidth, expected.windowHeight, expected.playIntro))
-            << testing::PrintToString(args);
+        EXPECT_EQ(fields(settings), fields(expected)) << testing::PrintToString(args);
         EXPECT_EQ(command.glutArgs.size(), glutArgs);
     }
 }

@@ -14,27 +14,23 @@
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using std::this_thread::sleep_for;
 
 namespace {
 
 enum class Damage { Missing, Truncated, Noise };
 
-// Escape ends the game at its next frame, well within a second; the limit
-// leaves room for a loaded machine (and a sanitizer's leak check), while a
-// game stalled over a damaged file never gets there.
+// Escape ends the game at its next frame, well within a second; the limit leaves room for a loaded
+// machine (and a sanitizer's leak check), while a game stalled over a damaged file never gets there.
 constexpr auto escapeLimit = 5s;
 
 void damage(const fs::path& file, Damage how)
 {
     const auto size = fs::file_size(file);
-    if (how == Damage::Missing) {
-        fs::remove(file);
-    } else if (how == Damage::Truncated) {
-        fs::resize_file(file, size / 2);
-    } else {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        for (std::uintmax_t i = 0; i < size; ++i) out.put(static_cast<char>(nextRandom() & 0xff));
-    }
+    if (how == Damage::Missing) return void(fs::remove(file));
+    if (how == Damage::Truncated) return fs::resize_file(file, size / 2);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (std::uintmax_t i = 0; i < size; ++i) out.put(static_cast<char>(nextRandom() & 0xff));
 }
 
 // Waits until every name shows in the game's output or 30 s have passed.
@@ -42,12 +38,10 @@ void waitForNames(RealGame& game, const std::vector<std::string>& names)
 {
     const auto end = std::chrono::steady_clock::now() + 30s;
     const auto named = [&](const std::string& name) { return occurrences(game.output(), name) > 0; };
-    while (!std::all_of(names.begin(), names.end(), named) && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(100ms);
-    }
+    while (!std::all_of(names.begin(), names.end(), named) && std::chrono::steady_clock::now() < end) sleep_for(100ms);
 }
 
-// A copy of the data with the shipped options file, the game started on it.
+// A copy of the data with the shipped options file.
 fs::path copyOfTheGame(const ScratchDir& dir)
 {
     fs::copy(fs::path(KORVEL_RUN_DIR) / "data", dir.path() / "data", fs::copy_options::recursive);
@@ -71,10 +65,7 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
         // A window larger than the screen is cut down to it.
         std::vector<std::string> names{"options.txt asks for a window of 32767 x 32767, more than the screen shows; "
                                        "using 1024 x 768"};
-        for (const std::string& file : files) {
-            damage(dir.path() / file, how);
-            names.push_back(file + " ");
-        }
+        for (const std::string& file : files) damage(dir.path() / file, how), names.push_back(file + " ");
         RealGame game(dir.path());
         ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errors();
         waitForNames(game, {names.begin(), names.end() - 1}); // what the game loads at start
@@ -90,12 +81,9 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
 
 TEST(RealGameDamagedData, ADamagedOptionsFileIsNamedAndTheDefaultsUsed)
 {
-    const std::pair<Damage, const char*> cases[] = {
-        {Damage::Missing, "Unable to open options file!"},
-        {Damage::Truncated, "options.txt ends with the key line"},
-        {Damage::Noise, "options.txt holds bytes that are not text"},
-    };
-    for (const auto& [how, message] : cases) {
+    for (const auto& [how, message] : {std::pair{Damage::Missing, "Unable to open options file!"},
+                                       std::pair{Damage::Truncated, "options.txt ends with the key line"},
+                                       std::pair{Damage::Noise, "options.txt holds bytes that are not text"}}) {
         ScratchDir dir;
         prepareRunDir(dir.path(), {});
         fs::copy_file(fs::path(KORVEL_SOURCE_DIR) / "src/app/options.txt", dir.path() / "options.txt",

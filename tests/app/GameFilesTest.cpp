@@ -35,23 +35,19 @@ TEST(GameFilesTest, RunDirectoryWinsElseTheInstalledDataAndThePlayersOwnOptions)
         SCOPED_TRACE(std::string(c.workingDir) + " " + c.programDir + " " + c.configHome + " " + c.home);
         ScratchDir dir;
         const fs::path root = dir.path();
-        for (const char* file : {"run/options.txt", "run/data/x", "prefix/share/korvel/data/x", "elsewhere/data/x"}) {
-            dir.write(file, "run");
-        }
+        for (const char* file : {"run/options.txt", "run/data/x", "prefix/share/korvel/data/x", "elsewhere/data/x"}) dir.write(file, "run");
         dir.write("prefix/share/korvel/options.txt", "default");
-        fs::create_directories(root / "prefix/bin");
-        if (*c.playersFileBefore) {
-            dir.write(std::string(c.configHome) + "/korvel/options.txt", c.playersFileBefore);
-        }
-        const auto below = [&](const char* part) { return *part ? (root / part).string() : std::string(); };
+        dir.write("prefix/bin/korvel", "");
+        if (*c.playersFileBefore) dir.write(std::string(c.configHome) + "/korvel/options.txt", c.playersFileBefore);
+        const auto below = [&](const std::string& part) {
+            return part.empty() || part == "rel" ? part : (root / part).string();
+        };
         testing::internal::CaptureStdout();
-        const GameFiles files = findGameFiles({root / c.workingDir, root / c.programDir, "../share/korvel",
-                                               c.configHome == std::string("rel") ? "rel" : below(c.configHome),
-                                               below(c.home)});
+        const GameFiles files = findGameFiles(
+            {root / c.workingDir, root / c.programDir, "../share/korvel", below(c.configHome), below(c.home)});
         testing::internal::GetCapturedStdout();
         EXPECT_EQ(files.directory, root / c.directory);
-        const bool inDirectory = c.optionsFile == std::string("options.txt");
-        EXPECT_EQ(files.optionsFile, inDirectory ? c.optionsFile : root / c.optionsFile);
+        EXPECT_EQ(files.optionsFile, fs::path(c.optionsFile).has_parent_path() ? root / c.optionsFile : c.optionsFile);
         EXPECT_EQ(readText(files.directory / files.optionsFile), c.settings);
     }
 }

@@ -7,33 +7,26 @@
 #include <string>
 #include <tuple>
 
-namespace {
-
 TEST(OptionsTest, AValueIsTheWholeLineAfterTheFirstExactKeyLine)
 {
     const char* many = "a comment\n#windowwidth \n1111\n#WindowWidth\n2222\n#windowwidth\n 640 px \n"
                        "#windowwidth\n999\n#playintro\n\n";
-    const struct {
-        const char *file, *key, *value;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {many, "windowwidth", " 640 px "}, {many, "playintro", ""},          {many, "fullscreen", ""},
         {"#fullscreen\nyes\n#windowheight", "windowheight", ""}, // the key on the last line
         {"#playoutro\r\nyes\r\n", "playoutro", "yes"},
     };
     ScratchDir dir;
-    for (const auto& c : cases) {
-        dir.write("options.txt", c.file);
-        EXPECT_EQ(readOption(c.key), c.value) << c.file;
+    for (const auto& [file, key, value] : cases) {
+        dir.write("options.txt", file);
+        EXPECT_EQ(readOption(key), value) << file;
     }
 }
 
 TEST(OptionsTest, LoadingReadsYesAndSizesLikeAtoiAndKeepsTheDefaultWindow)
 {
-    const struct {
-        std::string file;
-        bool introBefore;
-        Options expected;
-    } cases[] = {
+    // The file, whether the intro was on before, what the options are after.
+    const std::tuple<std::string, bool, Options> cases[] = {
         // The run directory starts windowed, without videos.
         {readText(KORVEL_RUN_DIR "/options.txt"), false, {false, 800, 600, false, false}},
         {"#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n", false, {false, 800, 600, false, false}},
@@ -44,18 +37,15 @@ TEST(OptionsTest, LoadingReadsYesAndSizesLikeAtoiAndKeepsTheDefaultWindow)
         {"#fullscreen\nyes\n#windowwidth\n1280\n#windowheight\n1024\n", false, {true, 800, 600, false, false}},
         {"#playintro\nno\n", true, {false, 800, 600, true, false}}, // loading never switches a video off
     };
+    const auto fields = [](const Options& o) {
+        return std::tie(o.fullscreen, o.windowWidth, o.windowHeight, o.playIntro, o.playOutro);
+    };
     ScratchDir dir;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        dir.write("options.txt", c.file);
+    for (const auto& [file, introBefore, expected] : cases) {
+        dir.write("options.txt", file);
         options = Options{};
-        options.playIntro = c.introBefore;
+        options.playIntro = introBefore;
         loadOptions();
-        const auto fields = [](const Options& o) {
-            return std::tie(o.fullscreen, o.windowWidth, o.windowHeight, o.playIntro, o.playOutro);
-        };
-        EXPECT_EQ(fields(options), fields(c.expected));
+        EXPECT_EQ(fields(options), fields(expected)) << file;
     }
 }
-
-} // namespace

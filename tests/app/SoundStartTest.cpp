@@ -20,9 +20,7 @@ TEST(RealGameSound, InterruptAndTerminateEndTheGameAfterTheFirstSound)
         ASSERT_TRUE(game.waitForWindow()) << game.errors();
         game.type({"F1"}, 0ms); // the help sound
         const auto end = std::chrono::steady_clock::now() + 10s;
-        while (!soundCard && game.errors().empty() && std::chrono::steady_clock::now() < end) {
-            game.waitForExit(100ms);
-        }
+        while (!soundCard && game.errors().empty() && std::chrono::steady_clock::now() < end) game.waitForExit(100ms);
         game.signal(signal);
         EXPECT_EQ(game.waitForExit(10s), 128 + signal);
         EXPECT_EQ(game.errors(), soundCard ? "" : "no sound device: playing silently\n");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -8,15 +7,14 @@
 #include <string>
 
 // The game reads its files relative to the working directory; a fuzzing
-// process works in a private scratch directory (removed at exit), writes
-// each input there under the name the reader asks for, and reads it back.
-// `gameFile`, when given, is copied there from the build's generated data as
-// `copy`. Returns 0, as LLVMFuzzerInitialize does.
+// process works in a private scratch directory (memory-backed where there is
+// one, removed at exit), writes each input there under the name the reader
+// asks for, and reads it back. `gameFile`, when given, is copied there from
+// the build's generated data as `copy`. Returns 0, as LLVMFuzzerInitialize does.
 inline int enterScratchDir(const std::string& gameFile = "", const std::string& copy = "")
 {
     namespace fs = std::filesystem;
     static fs::path scratch;
-    // Memory-backed where there is one: every input is a file write.
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     std::string pattern = (base / "korvel-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();

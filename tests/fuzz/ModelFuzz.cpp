@@ -22,11 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto node = std::make_unique<ModelNode>();
     node->hasBoundingBox = node->animated = true;
     node->animations[0].name = "walk";
-    node->animations[0].keyframeCount = 1;
-    node->animations[0].stepsPerKeyframe = 2;
-    node->position.set(10.0f, 0.0f, -5.0f);
-    node->scale.set(0.3f, 0.3f, 0.3f);
-    node->heading = 45.0f;
+    node->animations[0].keyframeCount = 1, node->animations[0].stepsPerKeyframe = 2;
+    node->position.set(10.0f, 0.0f, -5.0f), node->scale.set(0.3f, 0.3f, 0.3f), node->heading = 45.0f;
     if (node->load("data/figur.ms3d")) {
         node->rotateBox(30.0f);
         node->setAnimation(0);

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     writeInput("options.txt", data, size);
     options = Options{};
-    loadOptions();
-    readOption("glutGameModeString");
+    loadOptions(), readOption("glutGameModeString");
     const std::string text(reinterpret_cast<const char*>(data), size);
     for (const char* partner : {"priester", "held"}) {
         std::istringstream whole(text);

@@ -11,8 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     writeInput("video.avi", data, size);
     VideoSource source;
-    if (source.open("video.avi") == VideoSource::OpenResult::Opened) {
-        source.frame(0);
-    }
+    if (source.open("video.avi") == VideoSource::OpenResult::Opened) source.frame(0);
     return 0;
 }

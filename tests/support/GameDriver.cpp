@@ -5,8 +5,6 @@
 
 #include <GL/freeglut.h>
 
-#include <chrono>
-
 GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond, int width, int height)
     : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
       previousDir(std::filesystem::current_path())
@@ -16,16 +14,9 @@ GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond,
     host.setWindowSize(width, height);
     Host::install(&host);
     resetGameObjects();
-    options.playIntro = false;
-    options.playOutro = false;
-    options.fullscreen = false;
-    options.windowWidth = width;
-    options.windowHeight = height;
+    options = {false, width, height, false, false};
     resizeWindow(width, height);
-
-    const auto start = std::chrono::steady_clock::now();
     buildGameOnce();
-    initMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     reshapeWindow(width, height);
 }
 
@@ -55,10 +46,7 @@ void GameDriver::tick()
 
 void GameDriver::frames(int count)
 {
-    for (int i = 0; i < count; ++i) {
-        tick();
-        renderFrame();
-    }
+    for (int i = 0; i < count; ++i) tick(), renderFrame();
 }
 
 void GameDriver::drawFrame()

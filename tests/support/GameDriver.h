@@ -9,13 +9,10 @@
 #include <filesystem>
 #include <string>
 
-// Plays the real game in the test window, frame by frame at a fixed frame
-// rate: a manual clock advances by 1000 / fps ms per frame, and input goes
-// through the same callbacks GLUT calls. Each driver builds a fresh game
-// from the data in `runDir` (the global game manager and control node are
-// made anew), so tests do not see each other's moves. One at a time. A
-// smaller window than the test window's 800 x 600 costs less per frame; the
-// test window gets its size back afterwards.
+// Plays a fresh game from the data in `runDir` in the test window, one at a
+// time: a manual clock advances 1000 / fps ms per frame, and input goes
+// through the callbacks GLUT calls. A window smaller than the test window's
+// costs less per frame; the test window gets its size back afterwards.
 class GameDriver {
 public:
     explicit GameDriver(const std::filesystem::path& runDir, int fps = 40, int width = 800, int height = 600);
@@ -48,17 +45,11 @@ public:
     // Back-buffer pixel, (0, 0) bottom left.
     static std::array<unsigned char, 4> pixel(int x, int y) { return GlTestWindow::pixel(x, y); }
 
-    // Wall-clock duration of building the game, ms.
-    double initMs = 0.0;
-
 private:
     static void resizeWindow(int width, int height);
     void tick();
 
     ManualHost host;
-    int frameMs;
-    int remainder;
-    int fps;
-    int carry = 0;
+    int frameMs, remainder, fps, carry = 0;
     std::filesystem::path previousDir;
 };

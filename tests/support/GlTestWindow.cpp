@@ -12,40 +12,20 @@
 // Last: Xlib's macros (None, Bool, ...) would break the headers above.
 #include <X11/Xlib.h>
 
-namespace {
-int window = 0;
-Display* probe = nullptr; // held open, see below
-void drawNothing() {}
-
-// GLUT ends the process when it cannot reach the display. An X server
-// resets when its last client leaves and refuses connections meanwhile, so
-// wait until it accepts one, and keep that connection open for the life of
-// the process: our own leaving can then never start a reset under GLUT.
-bool displayAnswers()
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        probe = XOpenDisplay(nullptr);
-        if (probe != nullptr) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
-}
-
 void GlTestWindow::ensure()
 {
-    if (window != 0) {
-        glutSetWindow(window);
-        return;
+    static int window = 0;
+    if (window != 0) return glutSetWindow(window);
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "GL tests need an X server: run them through scripts/test.sh";
+    // GLUT ends the process when it cannot reach the display. An X server
+    // resets when its last client leaves and refuses connections meanwhile, so
+    // wait until it accepts one and keep that one open for the life of the
+    // process: our own leaving can then never start a reset under GLUT.
+    Display* probe = nullptr;
+    for (int attempt = 0; attempt < 50 && (probe = XOpenDisplay(nullptr)) == nullptr; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    if (std::getenv("DISPLAY") == nullptr) {
-        FAIL() << "GL tests need an X server: run them through scripts/test.sh";
-    }
-    if (!displayAnswers()) {
-        FAIL() << "the X server " << std::getenv("DISPLAY") << " does not accept connections";
-    }
+    ASSERT_NE(probe, nullptr) << "the X server " << std::getenv("DISPLAY") << " does not accept connections";
     int argc = 1;
     char name[] = "korvel-test";
     char* argv[] = {name, nullptr};
@@ -54,7 +34,7 @@ void GlTestWindow::ensure()
     glutInitWindowSize(width, height);
     glutInitWindowPosition(0, 0);
     window = glutCreateWindow("Korvel test");
-    glutDisplayFunc(drawNothing);
+    glutDisplayFunc([] {});
     glReadBuffer(GL_BACK);
     glViewport(0, 0, width, height);
 }
@@ -70,9 +50,8 @@ std::array<unsigned char, 4> GlTestWindow::pixel(int x, int y)
 int GlTestWindow::count(int x0, int x1, int yTop, int yBottom,
                         const std::function<bool(const std::array<unsigned char, 4>&)>& test)
 {
-    const int w = x1 - x0;
-    std::vector<std::array<unsigned char, 4>> block(static_cast<std::size_t>(w * (yBottom - yTop)));
+    std::vector<std::array<unsigned char, 4>> block(static_cast<std::size_t>((x1 - x0) * (yBottom - yTop)));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x0, height - yBottom, w, yBottom - yTop, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
+    glReadPixels(x0, height - yBottom, x1 - x0, yBottom - yTop, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
     return static_cast<int>(std::count_if(block.begin(), block.end(), test));
 }

@@ -8,8 +8,7 @@
 // with depth and stencil, like the game's own window.
 class GlTestWindow {
 public:
-    static constexpr int width = 800;
-    static constexpr int height = 600;
+    static constexpr int width = 800, height = 600;
 
     // Opens the window on first use and makes its context current.
     static void ensure();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <initializer_list>
@@ -61,15 +60,9 @@ struct Ms3dBuilder {
         Ms3dBuilder b;
         b.vertices = {{-half, y, -half, 0}, {half, y, -half, 0}, {half, y, half, 0}, {-half, y, half, 0}};
         const Triangle up{{0, 1, 2}, {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}}};
-        b.triangles = {up, up};
-        b.triangles[1].vertices[1] = 2, b.triangles[1].vertices[2] = 3;
+        b.triangles = {up, {{0, 2, 3}, {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}}}};
         b.groups = {{{0, 1}, static_cast<std::uint8_t>(material < 0 ? 0xFF : material)}};
-        if (material >= 0) {
-            b.materials.resize(1);
-            b.materials[0].texture = texture;
-            std::fill_n(b.materials[0].ambient, 4, 1.0f);
-            std::fill_n(b.materials[0].diffuse, 4, 1.0f);
-        }
+        if (material >= 0) b.materials = {{{1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, 0, texture}};
         return b;
     }
 
@@ -102,11 +95,8 @@ struct Ms3dBuilder {
         out += le(materials.size(), 2);
         for (const Material& m : materials) {
             out += std::string(32, 'm');
-            for (const float* colour : {m.ambient, m.diffuse, m.specular, m.emissive}) {
-                out += floats({colour[0], colour[1], colour[2], colour[3]});
-            }
-            std::string name = m.texture.substr(0, 128);
-            name.resize(128, '\0');
+            for (const float* c : {m.ambient, m.diffuse, m.specular, m.emissive}) out += floats({c[0], c[1], c[2], c[3]});
+            const std::string name = (m.texture + std::string(128, '\0')).substr(0, 128);
             out += floats({m.shininess, 0.5f}) + '\x7f' + name + std::string(128, 'a'); // transparency, mode, alpha map
         }
         return out + trailer;

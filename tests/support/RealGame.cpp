@@ -19,29 +19,23 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
     // On a busy machine the server now and then fails to come up; a second one usually does.
     if (!startServer() && !startServer()) return;
     const std::string path = program.empty() ? std::string(KORVEL_RUN_DIR) + "/korvel" : program;
-    std::vector<std::string> argv{path};
-    argv.insert(argv.end(), args.begin(), args.end());
     game = fork();
     if (game == 0) {
         setenv("DISPLAY", display.c_str(), 1);
-        if (chdir(workingDir.c_str()) != 0 || !std::freopen(outFile.c_str(), "w", stdout)
-            || !std::freopen(errFile.c_str(), "w", stderr)) {
-            _exit(127);
-        }
-        std::vector<char*> raw;
-        for (std::string& arg : argv) raw.push_back(arg.data());
+        std::vector<char*> raw{const_cast<char*>(path.c_str())}; // execv's arguments are not const
+        for (const std::string& arg : args) raw.push_back(const_cast<char*>(arg.c_str()));
         raw.push_back(nullptr);
-        execv(path.c_str(), raw.data());
+        if (chdir(workingDir.c_str()) == 0 && std::freopen(outFile.c_str(), "w", stdout) &&
+            std::freopen(errFile.c_str(), "w", stderr)) {
+            execv(path.c_str(), raw.data());
+        }
         _exit(127);
     }
 }
 
 RealGame::~RealGame()
 {
-    if (game > 0 && status < 0) {
-        kill(game, SIGKILL);
-        waitpid(game, nullptr, 0);
-    }
+    if (game > 0 && status < 0) kill(game, SIGKILL), waitpid(game, nullptr, 0);
     stopServer();
 }
 
@@ -55,8 +49,7 @@ bool RealGame::startServer()
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         if (std::freopen("/dev/null", "w", stderr)) {
-            execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr);
         }
         _exit(127);
     }
@@ -66,18 +59,15 @@ bool RealGame::startServer()
     char number[16] = {};
     if (server > 0 && poll(&ready, 1, 20000) == 1 && read(fds[0], number, sizeof number - 1) > 0) {
         display = ":" + std::to_string(std::atoi(number));
-        return true;
+    } else {
+        stopServer();
     }
-    stopServer();
-    return false;
+    return !display.empty();
 }
 
 void RealGame::stopServer()
 {
-    if (server > 0) {
-        kill(server, SIGTERM);
-        waitpid(server, nullptr, 0);
-    }
+    if (server > 0) kill(server, SIGTERM), waitpid(server, nullptr, 0);
     if (serverPipe >= 0) close(serverPipe);
     server = serverPipe = -1;
 }
@@ -85,7 +75,8 @@ void RealGame::stopServer()
 std::string RealGame::onDisplay(const std::string& command) const
 {
     std::string result;
-    FILE* pipe = display.empty() ? nullptr : popen(("DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null").c_str(), "r");
+    const std::string line = "DISPLAY=" + display + " timeout 10 " + command + " 2>/dev/null";
+    FILE* pipe = display.empty() ? nullptr : popen(line.c_str(), "r");
     if (pipe != nullptr) {
         char buffer[65536];
         for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.append(buffer, got);
@@ -103,53 +94,27 @@ bool RealGame::waitForWindow()
     return !windowId.empty();
 }
 
-void RealGame::type(const std::vector<std::string>& keys, std::chrono::milliseconds pause)
-{
-    for (const std::string& key : keys) {
-        xdotool("key " + key);
-        std::this_thread::sleep_for(pause);
-    }
-}
-
-void RealGame::xdotool(const std::string& command) const
-{
-    onDisplay("xdotool windowfocus --sync " + windowId + " " + command);
-}
-
 Screenshot RealGame::screenshot() const
 {
     Screenshot shot;
     std::istringstream size(onDisplay("xdotool getwindowgeometry --shell " + windowId));
     for (std::string line; std::getline(size, line);) {
-        if (line.rfind("WIDTH=", 0) == 0) shot.width = std::atoi(line.c_str() + 6);
-        if (line.rfind("HEIGHT=", 0) == 0) shot.height = std::atoi(line.c_str() + 7);
+        std::sscanf(line.c_str(), "WIDTH=%d", &shot.width), std::sscanf(line.c_str(), "HEIGHT=%d", &shot.height);
     }
     const std::string raw = onDisplay("import -window " + windowId + " -depth 8 rgb:-");
     if (shot.width <= 0 || raw.size() != size_t(shot.width) * shot.height * 3) return {};
-    shot.rgb.assign(raw.begin(), raw.end());
-    return shot;
+    return {shot.width, shot.height, {raw.begin(), raw.end()}};
 }
 
 int RealGame::waitForExit(std::chrono::milliseconds limit)
 {
     const auto end = std::chrono::steady_clock::now() + limit;
     for (int result = 0; status < 0 && game > 0; std::this_thread::sleep_for(20ms)) {
-        if (waitpid(game, &result, WNOHANG) == game) {
-            status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
-        } else if (std::chrono::steady_clock::now() >= end) {
-            break;
-        }
+        if (waitpid(game, &result, WNOHANG) == game) status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
+        else if (std::chrono::steady_clock::now() >= end) break;
     }
     return status;
 }
-
-void RealGame::signal(int number) const
-{
-    if (game > 0 && status < 0) kill(game, number);
-}
-
-std::string RealGame::output() const { return readText(outFile); }
-std::string RealGame::errors() const { return readText(errFile); }
 
 void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string, std::string>>& options)
 {
@@ -160,9 +125,8 @@ void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string,
 
 std::string readText(const fs::path& file)
 {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 int occurrences(const std::string& text, const std::string& part)

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <signal.h>
+#include <sys/types.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
+
+std::string readText(const std::filesystem::path& file); // the whole file
 
 // What a window showed: RGB rows from the top, 3 bytes a pixel.
 struct Screenshot {
@@ -19,7 +23,7 @@ struct Screenshot {
     int count(Wanted wanted) const
     {
         int n = 0;
-        for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]) ? 1 : 0;
+        for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += wanted(rgb[i], rgb[i + 1], rgb[i + 2]);
         return n;
     }
     // Mean difference per channel from another picture of the same size, 0 to 255.
@@ -32,11 +36,9 @@ struct Screenshot {
     }
 };
 
-// The real program as a player starts it: on an X server of its own (a
-// private Xvfb, so no other test's window can cover it or catch its keys),
-// in a working directory of the test's choosing, with standard output and
-// error caught in files. Nothing asked of X waits without a limit, and the
-// game is killed should it outlive the test.
+// The real program as a player starts it, on a private Xvfb (no other test's
+// window can cover it or catch its keys), its output caught in files. Nothing
+// asked of X waits without a limit; the game is killed should it outlive the test.
 class RealGame {
 public:
     // Starts `program` (the built game when empty) with `args` in `workingDir`.
@@ -49,9 +51,12 @@ public:
     // Waits for the window titled "Korvel"; false when none appeared in 30 s.
     bool waitForWindow();
     // Types xdotool key names ("Escape", "l", "F1") into the window, `pause` apart.
-    void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500));
+    void type(const std::vector<std::string>& keys, std::chrono::milliseconds pause = std::chrono::milliseconds(500))
+    {
+        for (const std::string& key : keys) xdotool("key " + key), std::this_thread::sleep_for(pause);
+    }
     // Runs an xdotool command ("keydown w") on the focused window.
-    void xdotool(const std::string& command) const;
+    void xdotool(const std::string& what) const { onDisplay("xdotool windowfocus --sync " + windowId + " " + what); }
     Screenshot screenshot() const;
     // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
     template <typename Wanted>
@@ -68,9 +73,9 @@ public:
 
     // The exit status (128 + signal number when killed), or -1 while it still runs after `limit`.
     int waitForExit(std::chrono::milliseconds limit);
-    void signal(int number) const;
-    std::string output() const;
-    std::string errors() const;
+    void signal(int number) const { if (game > 0 && status < 0) kill(game, number); }
+    std::string output() const { return readText(outFile); }
+    std::string errors() const { return readText(errFile); }
 
 private:
     bool startServer();
@@ -89,6 +94,5 @@ private:
 void prepareRunDir(const std::filesystem::path& dir,
                    const std::vector<std::pair<std::string, std::string>>& options);
 
-std::string readText(const std::filesystem::path& file);
 // How often `part` stands in `text`, not overlapping.
 int occurrences(const std::string& text, const std::string& part);

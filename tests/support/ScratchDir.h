@@ -18,9 +18,8 @@ public:
     }
     ~ScratchDir()
     {
-        std::filesystem::current_path(previous);
         std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+        std::filesystem::current_path(previous), std::filesystem::remove_all(dir, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;

@@ -38,23 +38,15 @@ TEST_F(ModelToolTest, InfoPrintsCountsTexturesAndBoundsAsJsonAndNamesWhatItRefus
     file.materials[0].texture = ".\\wiese.jpg";
     file.materials[2].texture = "./tex/\"q\"\xe4.bmp";
     dir.write("data/haus.ms3d", file.bytes());
-    dir.write("leer.ms3d", Ms3dBuilder{}.bytes());
-    Ms3dBuilder badIndex = Ms3dBuilder::triangle();
-    badIndex.triangles[0].vertices[0] = 3;
-    dir.write("bad index.ms3d", badIndex.bytes());
 
     EXPECT_EQ(run("info '../data/haus.ms3d'"), 0) << err;
     EXPECT_EQ(out, "{\"version\": 3, \"vertices\": 4, \"triangles\": 2, \"meshes\": 3, \"materials\": 3, "
                    "\"textures\": [\".\\\\wiese.jpg\", \"\", \"./tex/\\\"q\\\"\\u00e4.bmp\"], "
                    "\"min\": [-1.5, 0, -2.75], \"max\": [1, 1e+06, 2]}\n");
-    EXPECT_EQ(run("info ../leer.ms3d"), 0);
-    EXPECT_NE(out.find("\"textures\": [], \"min\": null, \"max\": null}"), std::string::npos) << out;
-    for (const char* name : {"bad index.ms3d", "missing.ms3d"}) {
-        EXPECT_EQ(run(std::string("info '../") + name + "'"), 1);
-        EXPECT_NE(err.find(name), std::string::npos) << err;
-    }
-    for (const char* arguments : {"", "info", "info a.ms3d b.ms3d", "INFO a.ms3d", "render ../leer.ms3d",
-                                  "render ../leer.ms3d x.png walk two", "render ../leer.ms3d x.png walk 5"}) {
+    EXPECT_EQ(run("info '../no such.ms3d'"), 1);
+    EXPECT_NE(err.find("no such.ms3d"), std::string::npos) << err;
+    for (const char* arguments : {"", "info", "info a.ms3d b.ms3d", "INFO a.ms3d", "render a.ms3d",
+                                  "render a.ms3d x.png walk two", "render a.ms3d x.png walk 5"}) {
         EXPECT_EQ(run(arguments), 2) << arguments;
         EXPECT_NE(err.find("usage: korvel-model"), std::string::npos) << arguments;
     }
@@ -67,12 +59,10 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     const auto wall = [](float w) {
         Ms3dBuilder b;
         b.vertices = {{-w, 1, 0, 0}, {w, 1, 0, 0}, {w, 2, 0, 0}, {-w, 2, 0, 0}, {-w, 0, 0, 0}, {w, 0, 0, 0}};
-        b.triangles.resize(4);
-        const std::uint16_t corners[4][3] = {{0, 1, 2}, {0, 2, 3}, {4, 5, 1}, {4, 1, 0}};
-        for (int i = 0; i < 4; ++i) {
-            std::copy(corners[i], corners[i] + 3, b.triangles[i].vertices);
-            for (auto& n : b.triangles[i].normals) n[2] = -1;
-        }
+        const auto facing = [](std::uint16_t i, std::uint16_t j, std::uint16_t k) {
+            return Ms3dBuilder::Triangle{{i, j, k}, {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}};
+        };
+        b.triangles = {facing(0, 1, 2), facing(0, 2, 3), facing(4, 5, 1), facing(4, 1, 0)};
         b.groups = {{{0, 1}, 0}, {{2, 3}, 0xFF}};
         b.materials.resize(1);
         b.materials[0].texture = "./texture/rot.bmp";
@@ -81,27 +71,24 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     dir.write("run/data/texture/rot.bmp", bmp::solid(4, 4, {255, 0, 0}));
     dir.write("run/data/wand.ms3d", wall(1));
     dir.write("run/data/wand_breit_0.ms3d", wall(4));
-    // The red area of a picture, its width over its height, and whether
-    // something other than the background lies below its middle.
+    // The red area of a 640 x 480 picture, its width over its height, and
+    // whether something other than the background lies below its middle.
     struct Red {
         int left = 640, right = -1, top = 480, bottom = -1;
-        double aspect() const { return double(right - left) / (bottom - top); }
         bool below = false;
+        double aspect() const { return double(right - left) / (bottom - top); }
     };
     const auto redIn = [](const char* png) {
         ilInit();
         ilEnable(IL_ORIGIN_SET);
         ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
-        ILuint image = ilGenImage();
+        const ILuint image = ilGenImage();
         ilBindImage(image);
-        Red r;
         EXPECT_TRUE(ilLoadImage(png) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE));
         EXPECT_EQ(ilGetInteger(IL_IMAGE_WIDTH) * 10 + ilGetInteger(IL_IMAGE_HEIGHT), 640 * 10 + 480);
-        const auto rgb = [p = ilGetData()](int x, int y) {
-            const ILubyte* at = p + (y * 640 + x) * 3;
-            return std::array<int, 3>{at[0], at[1], at[2]};
-        };
-        const auto red = [&](int x, int y) { return rgb(x, y)[0] > 80 && rgb(x, y)[1] < 40 && rgb(x, y)[2] < 40; };
+        const auto at = [p = ilGetData()](int x, int y) { return p + (y * 640 + x) * 3; };
+        const auto red = [&](int x, int y) { return at(x, y)[0] > 80 && at(x, y)[1] < 40 && at(x, y)[2] < 40; };
+        Red r;
         for (int i = 0; i < 640 * 480; ++i) {
             if (red(i % 640, i / 640)) {
                 r.left = std::min(r.left, i % 640), r.right = std::max(r.right, i % 640);
@@ -109,7 +96,8 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
             }
         }
         const int middle = (r.left + r.right) / 2;
-        r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) && rgb(middle, r.bottom + 30) != rgb(2, 2);
+        r.below = r.bottom >= 0 && !red(middle, r.bottom + 30) &&
+                  !std::equal(at(2, 2), at(2, 3), at(middle, r.bottom + 30));
         ilDeleteImage(image);
         return r;
     };
@@ -125,8 +113,6 @@ TEST_F(ModelToolTest, RenderDrawsAPoseUprightAndCentredWithTexturesFromTheModels
     for (const auto& [environment, arguments, message] :
          {Refusal{"", "render ../run/data/fehlt.ms3d ../x.png", "fehlt.ms3d"},
           Refusal{"", "render ../run/data/wand.ms3d ../x.png sprung 0", "no usable pose 0 of animation \"sprung\""},
-          Refusal{"", "render ../run/data/wand.ms3d ../kein/ordner/x.png", "x.png"},
-          Refusal{"", "render '' ../x.png", "need a file name"},
           Refusal{"", "render ../run/data/wand.ms3d ''", "need a file name"},
           Refusal{"env -u DISPLAY", "render ../run/data/wand.ms3d ../x.png", "X display"}}) {
         EXPECT_EQ(run(arguments, environment), 1) << arguments;
