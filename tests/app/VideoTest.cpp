@@ -37,8 +37,9 @@ bool writeVideo(const std::string& file, int frames)
     VideoWriter writer;
     bool ok = writer.open(file, 64, 48, 25);
     for (int f = 0; ok && f < frames; ++f) {
+        const auto colour = indexColour(f);
         std::vector<unsigned char> rgb;
-        for (int i = 0; i < 64 * 48; ++i) rgb.insert(rgb.end(), indexColour(f).begin(), indexColour(f).end());
+        for (int i = 0; i < 64 * 48; ++i) rgb.insert(rgb.end(), colour.begin(), colour.end());
         ok = writer.write(rgb.data());
     }
     return writer.close() && ok;

@@ -21,7 +21,7 @@ void GlTestWindow::ensure()
     // resets when its last client leaves and refuses connections meanwhile, so
     // wait until it accepts one and keep that one open for the life of the
     // process: our own leaving can then never start a reset under GLUT.
-    Display* probe = nullptr;
+    static Display* probe = nullptr; // kept open, as said above
     for (int attempt = 0; attempt < 50 && (probe = XOpenDisplay(nullptr)) == nullptr; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
