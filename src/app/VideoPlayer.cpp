@@ -3,6 +3,7 @@
 
 #include "app/VideoPlayer.h"
 
+#include "model/FlatMaterial.h"
 #include "platform/Host.h"
 #include "platform/VideoSource.h"
 
@@ -57,10 +58,7 @@ void drawVideoFrame()
     glLoadIdentity();
 
     const GLfloat white[] = {1.0f, 1.0f, 1.0f, 0.5f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
-    glMaterialfv(GL_FRONT, GL_DIFFUSE, white);
-    glMaterialfv(GL_FRONT, GL_EMISSION, white);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, white);
+    setFlatMaterial(GL_FRONT, white);
 
     // At 45 degrees and a 4:3 view this fills the height and a 4:3 width.
     glBegin(GL_QUADS);

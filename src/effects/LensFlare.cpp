@@ -3,6 +3,7 @@
 
 #include "effects/LensFlare.h"
 
+#include "model/FlatMaterial.h"
 #include "model/TextureLoader.h"
 #include "scene/Angles.h"
 
@@ -144,10 +145,7 @@ void LensFlare::drawElement(int texture, Vector3 position, float halfSize, const
 
         const bool loaded = texture >= 0 && static_cast<size_t>(texture) < textures.size();
         glBindTexture(GL_TEXTURE_2D, loaded ? textures[texture] : 0);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, colour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, colour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, colour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, colour);
+        setFlatMaterial(GL_FRONT_AND_BACK, colour);
 
         glBegin(GL_TRIANGLE_STRIP);
             glTexCoord2f(0.0f, 0.0f);

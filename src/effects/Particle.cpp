@@ -3,6 +3,7 @@
 
 #include "effects/Particle.h"
 
+#include "model/FlatMaterial.h"
 #include "platform/Random.h"
 
 #include <GL/gl.h>
@@ -91,10 +92,7 @@ QuadStrip::~QuadStrip()
 {
     glEnd();
     if (!empty) {
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, lastColour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, lastColour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, lastColour);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, lastColour);
+        setFlatMaterial(GL_FRONT_AND_BACK, lastColour);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "effects/WaterGrid.h"
 
+#include "model/FlatMaterial.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -13,10 +15,7 @@ namespace {
 void setMaterial(float alpha)
 {
     const float colour[4] = {0.0f, 0.3f, 0.9f, alpha};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, colour);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, colour);
+    setFlatMaterial(GL_FRONT_AND_BACK, colour);
 }
 
 } // namespace

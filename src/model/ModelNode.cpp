@@ -3,6 +3,7 @@
 
 #include "model/ModelNode.h"
 
+#include "model/FlatMaterial.h"
 #include "model/MeshArrays.h"
 #include "model/MeshGeometry.h"
 #include "model/TextureLoader.h"
@@ -249,10 +250,7 @@ void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)
         if (!hasMaterial) {
             glDisable(GL_TEXTURE_2D);
         }
-        glMaterialfv(GL_FRONT, GL_AMBIENT, shadowColour);
-        glMaterialfv(GL_FRONT, GL_DIFFUSE, shadowColour);
-        glMaterialfv(GL_FRONT, GL_EMISSION, shadowColour);
-        glMaterialfv(GL_FRONT, GL_SPECULAR, shadowColour);
+        setFlatMaterial(GL_FRONT, shadowColour);
         return;
     }
     if (!hasMaterial) {
