@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/ControlNode.h"
-#include "game/GameManager.h"
+#include "app/GameManager.h"
 
 // The two objects that live for the whole run: the input node and the game
 // with all its levels. Constructed before main, in this order.

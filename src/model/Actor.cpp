@@ -35,7 +35,7 @@ void Actor::drawFollowing(Matrix4 parent, Vector3 dir, Vector3 anchor)
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     drawModel(drawnModel);
     glLoadIdentity();
-    if (!particleMode && castsShadow) {
+    if (castsShadow) {
         drawShadow();
     }
     for (SceneNode* child : children) {
@@ -59,7 +59,7 @@ void Actor::drawAttached(Matrix4 parent, float h)
             child->drawAttached(parent, h);
         }
     }
-    if (!particleMode && castsShadow) {
+    if (castsShadow) {
         drawShadow();
     }
 }

@@ -1,8 +1,8 @@
 // The levels as the tables place them and the generated boxes outline them:
 // the player starts free, stays inside the walls, and reaches every object
 // and exit.
-#include "levels/Level4Layout.h"
-#include "levels/LevelLayouts.h"
+#include "levels/Level4.h"
+#include "levels/LevelTables.h"
 #include "model/Actor.h"
 #include "support/RunDirTest.h"
 
@@ -14,12 +14,12 @@
 
 namespace {
 
-void place(ModelNode& node, const Placement& p, Vector3 position, Vector3 facing)
+void place(ModelNode& node, const ObjectRow& row, Vector3 position)
 {
-    node.position = position, node.scale = p.scale, node.direction = facing, node.hasBoundingBox = true;
-    const Vector3 turned = (p.headingFacing.x != 0 || p.headingFacing.z != 0) ? p.headingFacing : facing;
+    node.position = position, node.scale = row.scale, node.direction = row.facing, node.hasBoundingBox = true;
+    const Vector3 turned = (row.headingFacing.x != 0 || row.headingFacing.z != 0) ? row.headingFacing : row.facing;
     node.heading = turned.headingTo(forwardReference);
-    ASSERT_TRUE(node.load(p.model)) << p.model;
+    ASSERT_TRUE(node.load(row.model)) << row.model;
 }
 
 // A level's obstacles loaded by the game's own model node as the level
@@ -27,22 +27,20 @@ void place(ModelNode& node, const Placement& p, Vector3 position, Vector3 facing
 // avatar reaches from a start on a 0.5 grid, probing each step as a move does.
 class Reach {
 public:
-    Reach(int level, bool barrierOpen) : layout(*levelLayout(level))
+    Reach(int level, bool barrierOpen) : table(*levelTable(level))
     {
-        const Placement* avatarRow = nullptr;
-        for (const Placement& p : layout.placements) {
-            avatarRow = std::string(p.node) == "Avatar" || std::string(p.node) == "avatar" ? &p : avatarRow;
-            for (const char* name : layout.obstacles) {
-                if (std::string(name) == p.node) {
-                    nodes.push_back(std::make_unique<ModelNode>(p.node));
-                    const bool opened = barrierOpen && std::string(name) == "cBox2";
-                    place(*nodes.back(), p, opened ? level4::openedBarrierPosition : p.position, p.facing);
-                    obstacles.push_back(nodes.back().get());
-                }
+        const ObjectRow* avatarRow = nullptr;
+        for (const ObjectRow& row : table.objects) {
+            avatarRow = row.kind == Kind::Avatar ? &row : avatarRow;
+            if (row.flags & Obstacle) {
+                nodes.push_back(std::make_unique<ModelNode>(row.name));
+                const bool opened = barrierOpen && std::string(row.name) == "cBox2";
+                place(*nodes.back(), row, opened ? Level4::openedBarrierPosition : row.at);
+                obstacles.push_back(nodes.back().get());
             }
         }
-        const Vector3 start = avatarRow->position;
-        place(avatar, *avatarRow, start, avatarRow->facing);
+        const Vector3 start = avatarRow->at;
+        place(avatar, *avatarRow, start);
         avatar.obstacles = &obstacles;
         std::deque<std::pair<int, int>> open;
         std::map<std::pair<int, int>, bool> seen;
@@ -66,16 +64,7 @@ public:
             return Vector3(p.x, 0, p.z).distanceTo(target.x, target.y, target.z) < radius;
         });
     }
-    // Where a selection rule measures from: an exit marker or an object.
-    Vector3 target(const std::string& name) const
-    {
-        for (const ExitMarker& exit : layout.exits) if (name == exit.label) return exit.position;
-        for (const Placement& p : layout.placements) if (name == p.node) return p.position;
-        ADD_FAILURE() << "no object or exit " << name;
-        return {};
-    }
-
-    const LevelLayout& layout;
+    const LevelTable& table;
     std::vector<Vector3> reached;
     bool startsFree = false;
 
@@ -103,8 +92,8 @@ TEST_F(WorldLayout, ThePlayerStartsFreeStaysInsideAndReachesEveryRuleOfEveryLeve
         for (const Vector3& p : reach.reached) {
             ASSERT_TRUE(p.x > 0 && p.x < 200 && p.z > 0 && p.z < 200) << "out at " << p.x << ", " << p.z;
         }
-        for (const SelectionRule& rule : reach.layout.selections) {
-            EXPECT_TRUE(reach.within(reach.target(rule.node), rule.radius)) << rule.node << " within " << rule.radius;
+        for (const ObjectRow& row : reach.table.objects) {
+            EXPECT_TRUE(row.reach == 0 || reach.within(row.at, row.reach)) << row.name << " within " << row.reach;
         }
     }
 }
