@@ -85,7 +85,8 @@ constexpr FunctionKey functionKeys[] = {
              }
          }
      }},
-    {GLUT_KEY_F8, &GameManager::frustumCulling, N_("View frustum culling ein"), N_("View frustum culling aus"), nullptr},
+    {GLUT_KEY_F8, &GameManager::frustumCulling, N_("View frustum culling ein"), N_("View frustum culling aus"),
+     nullptr},
 };
 
 } // namespace

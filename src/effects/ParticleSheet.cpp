@@ -1,5 +1,4 @@
 // How the sheet's particles are born over a flat area and drawn in the sheet's plane.
-// Its own file beside the spray: the same particles, born and drawn differently.
 
 #include "effects/ParticleSheet.h"
 

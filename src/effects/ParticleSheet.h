@@ -1,5 +1,4 @@
 // The glowing sheet of large squares that drifts above a level.
-// Its own file beside the spray: the same particles, born and drawn differently.
 
 #pragma once
 

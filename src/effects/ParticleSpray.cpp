@@ -1,5 +1,4 @@
 // How the spray's particles are born at one point and drawn facing the viewer.
-// Its own file beside the sheet: the same particles, born and drawn differently.
 
 #include "effects/ParticleSpray.h"
 

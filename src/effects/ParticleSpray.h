@@ -1,5 +1,4 @@
 // The spray of small squares that bursts from one point, rises and fades.
-// Its own file beside the sheet: the same particles, born and drawn differently.
 
 #pragma once
 

@@ -33,6 +33,18 @@ bool makesModel(Kind kind)
            kind == Kind::Exit;
 }
 
+// What makes no sense in a row, or nullptr.
+const char* faultOf(const ObjectRow& row)
+{
+    if ((row.flags & Obstacle) != 0 && (row.flags & HasBox) == 0) {
+        return "is an obstacle without a box";
+    }
+    if ((row.flags & Animated) != 0 && row.moves[0].name == nullptr) {
+        return "is animated without moves";
+    }
+    return nullptr;
+}
+
 float headingOf(const ObjectRow& row)
 {
     const Vector3& h = row.headingFacing;
@@ -75,10 +87,7 @@ void Level::setup()
     place(light2, light2Row);
     std::set<std::string_view> names;
     for (const ObjectRow& row : table.objects) {
-        const char* fault = !names.insert(row.name).second                          ? "is named twice"
-                            : (row.flags & Obstacle) != 0 && (row.flags & HasBox) == 0 ? "is an obstacle without a box"
-                            : (row.flags & Animated) != 0 && row.moves[0].name == nullptr ? "is animated without moves"
-                                                                                       : nullptr;
+        const char* fault = names.insert(row.name).second ? faultOf(row) : "is named twice";
         if (fault != nullptr) {
             throw std::logic_error("level " + std::to_string(table.number) + ": \"" + row.name + "\" " + fault);
         }
@@ -98,11 +107,18 @@ void Level::setup()
     camera.target = table.camera.target;
     avatar.setCamera(&camera);
     avatar.setAnimation(0);
-    findObjects();
+    for (const auto& step : scriptSteps) {
+        step();
+    }
+    setUpScript();
 }
 
 void Level::make(const ObjectRow& row)
 {
+    // A particle system draws its fade rates as it is made.
+    if (row.randomFrom >= 0) {
+        seekRandom(row.randomFrom);
+    }
     SceneNode* node = nullptr;
     ModelNode* model = nullptr;
     switch (row.kind) {
@@ -119,9 +135,6 @@ void Level::make(const ObjectRow& row)
         break;
     }
     case Kind::Sheet: {
-        if (row.randomFrom >= 0) {
-            seekRandom(row.randomFrom);
-        }
         auto sheet = std::make_unique<ParticleSheet>();
         sheet->position = row.at;
         sheet->heading = headingOf(row);
@@ -131,9 +144,6 @@ void Level::make(const ObjectRow& row)
         break;
     }
     case Kind::Spray: {
-        if (row.randomFrom >= 0) {
-            seekRandom(row.randomFrom);
-        }
         auto spray = std::make_unique<ParticleSpray>();
         spray->position = row.at;
         spray->loadTexture();
@@ -267,18 +277,20 @@ std::span<Actor> Level::findActors(std::string_view first, std::size_t count)
     return {start, count};
 }
 
-void Level::giveQuest(Quest& quest, std::string_view giver)
+void Level::giveQuest(Quest& quest, const char* giver)
 {
-    ModelNode* node = find<ModelNode>(giver);
-    const QuestText& text = findRow(table, giver)->quest;
-    if (text.title == nullptr) {
-        throw missing(giver);
-    }
-    quest.init(text.title, text.partner, node, 1);
-    if (text.nodeName != nullptr) {
-        quest.setName(text.nodeName);
-    }
-    node->addChild(&quest);
+    scriptSteps.push_back([this, &quest, giver] {
+        ModelNode* node = find<ModelNode>(giver);
+        const QuestText& text = findRow(table, giver)->quest;
+        if (text.title == nullptr) {
+            throw missing(giver);
+        }
+        quest.init(text.title, text.partner, node, 1);
+        if (text.nodeName != nullptr) {
+            quest.setName(text.nodeName);
+        }
+        node->addChild(&quest);
+    });
 }
 
 void Level::command(int key)
@@ -430,7 +442,7 @@ int Level::select(std::span<const ProximityRule> candidates, const char* idleTex
 
 void Level::applyReturn()
 {
-    const ReturnSetup& back = *table.returnSetup;
+    const ReturnSetup& back = table.returnSetup;
     const float oldHeading = avatar.heading;
     avatar.position = back.avatarPosition;
     avatar.direction = back.avatarFacing;

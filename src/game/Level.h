@@ -11,6 +11,7 @@
 #include "model/ModelNode.h"
 #include "scene/SceneNode.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -49,9 +50,9 @@ public:
     void command(int key) override;
     // Once at start-up: names geoBranch "Geobranch", makes, places and loads
     // the node of every row, links them below geoBranch in row order, lists
-    // the obstacles, rules, partners and look order, then lets the script
-    // find its objects. A table that names an object twice, or a script that
-    // asks for one the table lacks, stops here with a std::logic_error.
+    // the obstacles, rules, partners and look order, finds the script's
+    // handles and gives its quests. A table that makes no sense, or a handle
+    // whose name the table lacks, stops here with a std::logic_error.
     void setup();
     // Once per frame while current: draw, pace animations, select, leave
     // through an open exit, then the script.
@@ -68,8 +69,6 @@ public:
         }
         throw missing(name);
     }
-    // The actors of the `count` rows from `first` on, side by side.
-    std::span<Actor> findActors(std::string_view first, std::size_t count);
 
     const LevelTable& table;
     ModelNode geoBranch;
@@ -94,16 +93,16 @@ public:
     std::vector<ModelNode*> forests;
 
 protected:
-    // The script's part of set-up: finds its objects and gives its quests.
-    virtual void findObjects() {}
+    // The script's own part of set-up, once its handles are found.
+    virtual void setUpScript() {}
     // The script's part of each frame, after the rules: `reached` is the
     // object whose rule matched, or nullptr.
     virtual void runScript(ModelNode* /*reached*/) {}
     // Whether the exit leading to level `target` lets the player through now.
     virtual bool exitOpen(int /*target*/) const { return true; }
 
-    // Hangs `quest` below the node of row `giver`, with the row's texts.
-    void giveQuest(Quest& quest, std::string_view giver);
+    // At set-up, hangs `quest` below the node of row `giver`, with the row's texts.
+    void giveQuest(Quest& quest, const char* giver);
     // Puts the avatar and the camera where the table's return from a side
     // trip starts, moves the exit it closes out of reach and sets the skip
     // key's new level.
@@ -115,24 +114,22 @@ protected:
     // object a rule can select.
     int select(std::span<const ProximityRule> rules, const char* idleText);
 
-    // The proximity rules in the order they are tried.
-    std::vector<ProximityRule> rules;
-    // Characters the 'e' key starts a conversation with while selected.
-    std::vector<ModelNode*> partners;
-    // The objects 'v' describes, first selected one wins.
-    std::vector<ModelNode*> lookOrder;
     // Every object a rule can select; cleared when the avatar stands at nothing.
     std::vector<ModelNode*> selectable;
-    // Where 'l' leads at once: the first exit's level; 0 for a level without one.
-    int exitTarget = 0;
 
 private:
+    template <typename T>
+    friend class Handle;
+    friend class ActorRun;
+
     struct PacedAnimation {
         ModelNode* node;
         int slot;
         int k;
     };
 
+    // The actors of the `count` rows from `first` on, side by side.
+    std::span<Actor> findActors(std::string_view first, std::size_t count);
     void make(const ObjectRow& row);
     void place(ModelNode& node, const ObjectRow& row);
     void link(SceneNode& node, const ObjectRow& row);
@@ -152,8 +149,51 @@ private:
     std::vector<SceneNode*> rowNodes;
     std::vector<ParticleSpray*> sprays;
     std::vector<PacedAnimation> paced;
+    // What set-up does for the script: find its handles, give its quests.
+    std::vector<std::function<void()>> scriptSteps;
     // The ground and the hill in scene order, drawn before the scene.
     std::vector<ModelNode*> surfacesAhead;
+    // The proximity rules in the order they are tried.
+    std::vector<ProximityRule> rules;
+    // Characters the 'e' key starts a conversation with while selected.
+    std::vector<ModelNode*> partners;
+    // The objects 'v' describes, first selected one wins.
+    std::vector<ModelNode*> lookOrder;
+    // Where 'l' leads at once: the first exit's level; 0 for a level without one.
+    int exitTarget = 0;
+};
+
+// A script's way to one object of its level: the node of the row named
+// `name`, found once when the level sets up.
+template <typename T>
+class Handle {
+public:
+    Handle(Level* level, const char* name)
+    {
+        level->scriptSteps.push_back([this, level, name] { node = level->find<T>(name); });
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    T* operator->() const { return node; }
+    T& operator*() const { return *node; }
+    operator T*() const { return node; }
+
+private:
+    T* node = nullptr;
+};
+
+// A script's way to the actors of `count` rows in a row ("sack1" to "sack5").
+class ActorRun : public std::span<Actor> {
+public:
+    ActorRun(Level* level, const char* first, std::size_t count)
+    {
+        level->scriptSteps.push_back([this, level, first, count] {
+            std::span<Actor>::operator=(level->findActors(first, count));
+        });
+    }
+    ActorRun(const ActorRun&) = delete;
+    ActorRun& operator=(const ActorRun&) = delete;
 };
 
 // Shows the first `count` hidden items, in order.

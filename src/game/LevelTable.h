@@ -110,9 +110,9 @@ struct ReturnSetup {
     Vector3 avatarPosition;
     Vector3 avatarFacing;
     CameraSetup camera;
-    const char* closedExit; // the exit moved out of reach
+    const char* closedExit = nullptr; // the exit moved out of reach; nullptr: nobody comes back
     Vector3 closedExitPosition;
-    int exitTarget; // the skip key's level afterwards
+    int exitTarget = 0; // the skip key's level afterwards
 };
 
 struct LevelTable {
@@ -120,7 +120,7 @@ struct LevelTable {
     std::span<const ObjectRow> objects; // in the order they hang in the scene
     CameraSetup camera;
     const char* idleText; // the prompt while no rule reaches
-    const ReturnSetup* returnSetup = nullptr; // nullptr for levels nobody comes back to
+    ReturnSetup returnSetup{};
 };
 
 // The row named `name`, or nullptr.

@@ -1,5 +1,4 @@
 // The village's table and script: carry the sheep home, get the ring, leave.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level1.h"
 
@@ -44,12 +43,8 @@ constexpr auto objects = join(
 
 const LevelTable Level1::layout{1, objects, {{60, 5, 112}, {75, 1, 112}}, nothingToLookAt};
 
-void Level1::findObjects()
+Level1::Level1() : Level(layout)
 {
-    priest = find<ModelNode>("priest");
-    frau = find<ModelNode>("frau");
-    sheep = find<Actor>("sheep");
-    ring = find<Actor>("ring");
     giveQuest(priestQuest, "priest");
     giveQuest(womanQuest, "frau");
 }

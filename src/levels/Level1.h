@@ -1,5 +1,4 @@
 // Level 1, the village: the priest's lost sheep and the old woman at the gate.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
@@ -13,19 +12,18 @@ class Level1 : public Level {
 public:
     static const LevelTable layout;
 
-    Level1() : Level(layout) {}
+    Level1();
 
     // Progress: the two quests; where the sheep and the ring are follows from them.
     Quest priestQuest;
     Quest womanQuest;
 
-    ModelNode* priest = nullptr;
-    ModelNode* frau = nullptr;
-    Actor* sheep = nullptr;
-    Actor* ring = nullptr;
+    Handle<ModelNode> priest{this, "priest"};
+    Handle<ModelNode> frau{this, "frau"};
+    Handle<Actor> sheep{this, "sheep"};
+    Handle<Actor> ring{this, "ring"};
 
 private:
-    void findObjects() override;
     void runScript(ModelNode* reached) override;
     // The old woman lets the player out once her quest is finished.
     bool exitOpen(int target) const override;

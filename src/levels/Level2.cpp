@@ -1,5 +1,4 @@
 // The settlement's table and script: mend the manger, open north and east.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level2.h"
 
@@ -69,20 +68,12 @@ constexpr auto objects = join(
     ObjectRow{.name = "eastExit", .kind = Kind::Exit, .at = {205, 0, 115}, .reach = 12, .rule = 8,
               .prompt = N_("Diese Krippe versperrt den Weg"), .target = 4});
 
-constexpr ReturnSetup backFromTheYard{
-    {100, 0, 195}, {0, 0, 1}, {{100, 5, 210}, {100, 1, 195}}, "northExit", {-100, -100, -100}, 4,
-};
-
 } // namespace
 
-const LevelTable Level2::layout{2, objects, {{-5, 5, 100}, {10, 1, 100}}, nothingToSee, &backFromTheYard};
+const LevelTable Level2::layout{2, objects, fromTheWest, nothingToSee, backFromTheNorth(4)};
 
-void Level2::findObjects()
+Level2::Level2() : Level(layout)
 {
-    einsiedler = find<ModelNode>("einsiedler");
-    krippe = find<ModelNode>("krippe");
-    schubkarre = find<Actor>("schubkarre");
-    sacks = findActors("sack1", 5);
     giveQuest(hermitQuest, "einsiedler");
 }
 

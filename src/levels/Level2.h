@@ -1,12 +1,9 @@
 // Level 2, the hermit's settlement and his broken manger.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
 #include "game/Level.h"
 #include "game/Quest.h"
-
-#include <span>
 
 // Level 2: the hermit's settlement. The hermit wants his manger mended;
 // accepting opens the way north to the chicken yard (Level 3), and the feed
@@ -17,7 +14,7 @@ public:
     static const LevelTable layout;
     static constexpr const char* mendedManger = "data/futterkrippe.ms3d";
 
-    Level2() : Level(layout) {}
+    Level2();
 
     // Back from the chicken yard with `sacks` sacks: the wheelbarrow and as
     // many sacks show in front of the avatar at the north edge, the north
@@ -27,13 +24,12 @@ public:
     // Progress: the hermit's quest; the manger is mended once it is finished.
     Quest hermitQuest;
 
-    ModelNode* einsiedler = nullptr;
-    ModelNode* krippe = nullptr;
-    Actor* schubkarre = nullptr;
-    std::span<Actor> sacks;
+    Handle<ModelNode> einsiedler{this, "einsiedler"};
+    Handle<ModelNode> krippe{this, "krippe"};
+    Handle<Actor> schubkarre{this, "schubkarre"};
+    ActorRun sacks{this, "sack1", 5};
 
 private:
-    void findObjects() override;
     void runScript(ModelNode* reached) override;
     // North once the hermit's task is accepted, east once it is done.
     bool exitOpen(int target) const override;

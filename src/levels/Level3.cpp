@@ -1,5 +1,4 @@
 // The yard's table and script: load the feed, flee the chickens, get out.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level3.h"
 
@@ -76,12 +75,8 @@ constexpr auto objects = join(
 
 const LevelTable Level3::layout{3, objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
 
-void Level3::findObjects()
+void Level3::setUpScript()
 {
-    mobs = findActors("mob1", chickenCount);
-    sacks = findActors("sack1", 5);
-    schubkarre = find<Actor>("schubkarre");
-    futter = find<ModelNode>("futter");
     for (int i = 0; i < chickenCount; ++i) {
         homes[i] = mobs[i].position;
         mobs[i].setAnimation(0);

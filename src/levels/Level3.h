@@ -1,12 +1,10 @@
 // Level 3, the chicken yard: the wheelbarrow, the feed and the hungry chickens.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
 #include "game/Level.h"
 
 #include <array>
-#include <span>
 
 // Level 3: the chicken yard, a side trip from Level 2. The player takes the
 // wheelbarrow, loads five sacks at the feed pile and must get back to the
@@ -26,15 +24,15 @@ public:
     // Progress: the sacks on the wheelbarrow; what is left of them reaches Level 2.
     int feedCount = 0;
 
-    std::span<Actor> mobs;
+    ActorRun mobs{this, "mob1", chickenCount};
     // Where each chicken started; a chicken that ate a sack goes back there.
     std::array<Vector3, chickenCount> homes;
-    std::span<Actor> sacks;
-    Actor* schubkarre = nullptr;
-    ModelNode* futter = nullptr;
+    ActorRun sacks{this, "sack1", 5};
+    Handle<Actor> schubkarre{this, "schubkarre"};
+    Handle<ModelNode> futter{this, "futter"};
 
 private:
-    void findObjects() override;
+    void setUpScript() override;
     void runScript(ModelNode* reached) override;
     // The way back opens with at least one sack on the wheelbarrow.
     bool exitOpen(int target) const override;

@@ -1,5 +1,4 @@
 // The river's table and script: the officer's task, the barrier, the exits.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level4.h"
 
@@ -74,18 +73,12 @@ constexpr auto objects = join(
     // Standing at the far bank's exit leaves the line as it was.
     ObjectRow{.name = "eastExit", .kind = Kind::Exit, .at = {203, 0, 92}, .reach = 12, .rule = 7, .target = 6});
 
-constexpr ReturnSetup backFromThePit{
-    {100, 0, 195}, {0, 0, 1}, {{100, 5, 210}, {100, 1, 195}}, "northExit", {-100, -100, -100}, 6,
-};
-
 } // namespace
 
-const LevelTable Level4::layout{4, objects, {{-5, 5, 100}, {10, 1, 100}}, nothingToSee, &backFromThePit};
+const LevelTable Level4::layout{4, objects, fromTheWest, nothingToSee, backFromTheNorth(6)};
 
-void Level4::findObjects()
+Level4::Level4() : Level(layout)
 {
-    zoellner = find<ModelNode>("zoellner");
-    cBox2 = find<ModelNode>("cBox2");
     giveQuest(officerQuest, "zoellner");
 }
 

@@ -1,5 +1,4 @@
 // Level 4, the river with the bridge and the customs officer.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
@@ -16,7 +15,7 @@ public:
     // Where "cBox2" stands once the officer has opened the barrier.
     static constexpr Vector3 openedBarrierPosition{148, 0, 160};
 
-    Level4() : Level(layout) {}
+    Level4();
 
     // Back from the snakes: the badge is credited, the avatar stands at the
     // north edge, the north exit is closed and the way leads on to Level 6.
@@ -26,11 +25,10 @@ public:
     Quest officerQuest;
     bool barrierOpened = false;
 
-    ModelNode* zoellner = nullptr;
-    ModelNode* cBox2 = nullptr;
+    Handle<ModelNode> zoellner{this, "zoellner"};
+    Handle<ModelNode> cBox2{this, "cBox2"};
 
 private:
-    void findObjects() override;
     void runScript(ModelNode* reached) override;
     // North once the officer's task is accepted; the far bank's exit is always open.
     bool exitOpen(int target) const override;

@@ -1,5 +1,4 @@
 // The pit's table and script: drive the snakes into the cage, take the badge.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level5.h"
 
@@ -83,11 +82,8 @@ float closestApproach(const Vector3& a, const Vector3& b, const Vector3& c)
 
 const LevelTable Level5::layout{5, objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
 
-void Level5::findObjects()
+void Level5::setUpScript()
 {
-    babies = findActors("mob1", 5);
-    mother = find<Actor>("mob6");
-    kaefig = find<ModelNode>("kaefig");
     for (std::size_t i = 0; i < homes.size(); ++i) {
         homes[i] = babies[i].position;
         babies[i].setAnimation(crawling);

@@ -1,12 +1,10 @@
 // Level 5, the snake pit: five baby snakes, the cage and the mother on the badge.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
 #include "game/Level.h"
 
 #include <array>
-#include <span>
 
 // Level 5: the snake pit, a side trip from the bridge. The five baby snakes
 // flee from the player; driven into the cage all five, they shut it and
@@ -28,14 +26,14 @@ public:
     bool cageClosed = false;
 
     // "mob1" to "mob5", and their mother "mob6".
-    std::span<Actor> babies;
-    Actor* mother = nullptr;
-    ModelNode* kaefig = nullptr;
+    ActorRun babies{this, "mob1", 5};
+    Handle<Actor> mother{this, "mob6"};
+    Handle<ModelNode> kaefig{this, "kaefig"};
     // Where each baby snake started; one chased off the square goes back there.
     std::array<Vector3, 5> homes{};
 
 private:
-    void findObjects() override;
+    void setUpScript() override;
     void runScript(ModelNode* reached) override;
     // The way back opens once the badge is taken.
     bool exitOpen(int target) const override;

@@ -1,5 +1,4 @@
 // The inn village's table and script: the hero's task and the farewell.
-// One file per level, so each area's table and script read on their own.
 
 #include "levels/Level6.h"
 
@@ -30,7 +29,7 @@ constexpr auto objects = join(
 
 const LevelTable Level6::layout{6, objects, {{104, 5, -2}, {104, 1, 13}}, nothingToLookAt};
 
-void Level6::findObjects()
+Level6::Level6() : Level(layout)
 {
     giveQuest(heroQuest, "held");
 }

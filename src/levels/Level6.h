@@ -1,5 +1,4 @@
 // Level 6, the inn's village and the hooded hero whose task ends the game.
-// One file per level, so each area's table and script read on their own.
 
 #pragma once
 
@@ -14,7 +13,7 @@ class Level6 : public Level {
 public:
     static const LevelTable layout;
 
-    Level6() : Level(layout) {}
+    Level6();
 
     // Closing the conversation after accepting finishes the hero's quest;
     // 'l' prints the farewell and leaves the player where they are.
@@ -22,7 +21,4 @@ public:
 
     // Progress: the hero's quest, whose end is the game's.
     Quest heroQuest;
-
-private:
-    void findObjects() override;
 };

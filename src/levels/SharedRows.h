@@ -53,6 +53,14 @@ constexpr ObjectRow withLines(ObjectRow row, Lines lines)
     return row;
 }
 
+// Levels 2 and 4 begin at the west edge; back from their side trip north the
+// player stands at the north edge, the north exit is gone and 'l' leads to `next`.
+inline constexpr CameraSetup fromTheWest{{-5, 5, 100}, {10, 1, 100}};
+constexpr ReturnSetup backFromTheNorth(int next)
+{
+    return {{100, 0, 195}, {0, 0, 1}, {{100, 5, 210}, {100, 1, 195}}, "northExit", {-100, -100, -100}, next};
+}
+
 // The walls round the square every level stands on.
 constexpr ObjectRow wall(const char* name, Vector3 at, Vector3 facing)
 {

@@ -1,5 +1,4 @@
 // Walking and being carried, the probes against other boxes and the longest safe step.
-// Its own file because the avatar, the animals and the camera all move this way.
 
 #include "model/Actor.h"
 

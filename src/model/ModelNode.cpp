@@ -1,5 +1,4 @@
 // Loading a node's model and box, drawing it with materials and a stencilled shadow, texture quality.
-// Its own file because scenery, props and characters are all drawn through it.
 
 #include "model/ModelNode.h"
 

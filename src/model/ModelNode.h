@@ -1,5 +1,4 @@
 // The scene node that shows one model, with its shadow, box and animations.
-// Its own file because scenery, props and characters are all drawn through it.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // The once-per-file warning about bad data files and the plain-text check.
-// Its own file because every loader reports bad files the same way.
 
 #include "platform/DataFile.h"
 

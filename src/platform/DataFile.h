@@ -1,5 +1,4 @@
 // Naming a missing or damaged data file once, and telling text from binary bytes.
-// Its own header because every loader reports bad files the same way.
 
 #pragma once
 

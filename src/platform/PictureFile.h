@@ -1,5 +1,4 @@
 // Saving the GL read buffer as a PNG picture.
-// Its own header because korvel-bench and korvel-model both save screenshots with it.
 
 #pragma once
 

@@ -48,7 +48,7 @@ TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameForALevelOfTheGameSwitches)
 TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
 {
     const auto expectReturned = [](Level& level, int number) {
-        const ReturnSetup& back = *levelTable(number)->returnSetup;
+        const ReturnSetup& back = levelTable(number)->returnSetup;
         EXPECT_NEAR(level.avatar.position.distanceTo(back.avatarPosition.x, 0, back.avatarPosition.z), 0, 1e-4f);
         EXPECT_FLOAT_EQ(level.camera.position.x, back.camera.position.x);
         EXPECT_FLOAT_EQ(level.camera.target.z, back.camera.target.z);

@@ -1,7 +1,6 @@
-// Every level sets up from its table; a name its script asks for and the
-// table lacks, or a table that makes no sense, stops the set-up; and each
-// level, set up, reaches each rule inside its radius and keeps its exits
-// shut until the task is done.
+// A handle the table lacks, or a faulty table, stops a level's set-up; every
+// level sets up from its table, reaches each rule inside its radius and keeps
+// its exits shut until the task is done.
 #include "app/GameManager.h"
 #include "levels/LevelTables.h"
 #include "support/GameDriver.h"
@@ -13,19 +12,17 @@
 
 namespace {
 
-// A level of model-less rows whose script asks for `wanted`.
-struct Probe : Level {
-    Probe(const LevelTable& table, const char* wanted) : Level(table), wanted(wanted) {}
-    void findObjects() override { find<ModelNode>(wanted); }
-    const char* wanted;
-};
-
-std::string setupFault(std::span<const ObjectRow> rows, const char* wanted)
+// What stops the set-up of a level of two model-less rows whose script has a handle on `wanted`.
+std::string setupFault(const ObjectRow& row, const char* wanted)
 {
+    struct Probe : Level {
+        Probe(const LevelTable& table, const char* wanted) : Level(table), handle(this, wanted) {}
+        Handle<ModelNode> handle;
+    };
+    const ObjectRow rows[] = {{.name = "baum1", .kind = Kind::Tree}, row};
     const LevelTable table{9, rows, {}, ""};
-    Probe level(table, wanted);
     try {
-        level.setup();
+        Probe(table, wanted).setup();
     } catch (const std::logic_error& e) {
         return e.what();
     }
@@ -34,42 +31,33 @@ std::string setupFault(std::span<const ObjectRow> rows, const char* wanted)
 
 } // namespace
 
-TEST(LevelTables, EveryLevelSetsUpAndAWrongNameOrAFaultyTableStopsIt)
+TEST(LevelTables, AHandleTheTableLacksOrAFaultyTableStopsTheSetUp)
 {
-    GameDriver driver(KORVEL_RUN_DIR, 40, 160, 120);
-    for (int n = 1; n <= 6; ++n) {
-        Level& level = *driver.game().levelByNumber(n);
-        for (const ObjectRow& row : levelTable(n)->objects) {
-            EXPECT_EQ(level.find<SceneNode>(row.name)->getName(), row.name);
-        }
-        EXPECT_THROW(level.find<SceneNode>("baum9"), std::logic_error);
-        EXPECT_THROW(level.find<Actor>("lvlbdryN"), std::logic_error) << "a wall is no actor";
-    }
-    const ObjectRow rows[] = {{.name = "baum1", .kind = Kind::Tree}, {.name = "sheep", .kind = Kind::Actor}};
-    EXPECT_EQ(setupFault(rows, "baum1"), "");
-    EXPECT_EQ(setupFault(rows, "baum2"), "level 9 has no object \"baum2\" of the kind its script asks for");
-    const struct { ObjectRow row; const char* fault; } faulty[] = {
-        {{.name = "baum1"}, "level 9: \"baum1\" is named twice"},
-        {{.name = "wall", .flags = Obstacle}, "level 9: \"wall\" is an obstacle without a box"},
-        {{.name = "frau", .flags = Animated}, "level 9: \"frau\" is animated without moves"},
+    const struct { ObjectRow row; const char* wanted; const char* fault; } cases[] = {
+        {{.name = "sheep", .kind = Kind::Actor}, "sheep", ""},
+        {{.name = "sheep", .kind = Kind::Actor}, "baum2", "level 9 has no object \"baum2\" of the kind its script asks for"},
+        {{.name = "baum1"}, "baum1", "level 9: \"baum1\" is named twice"},
+        {{.name = "wall", .flags = Obstacle}, "baum1", "level 9: \"wall\" is an obstacle without a box"},
+        {{.name = "frau", .flags = Animated}, "baum1", "level 9: \"frau\" is animated without moves"},
     };
-    for (const auto& [row, fault] : faulty) {
-        const ObjectRow table[] = {rows[0], row};
-        EXPECT_EQ(setupFault(table, "baum1"), fault);
+    for (const auto& c : cases) {
+        EXPECT_EQ(setupFault(c.row, c.wanted), c.fault);
     }
 }
 
-TEST(SixLevels, EveryRuleReachesStrictlyInsideItsRadiusAndExitsWaitForTheTask)
+TEST(SixLevels, EveryRowMakesItsNodeEveryRuleReachesStrictlyInsideItsRadiusAndExitsWaitForTheTask)
 {
     GameDriver driver(KORVEL_RUN_DIR, 40, 160, 120); // small: only the rules count here
     for (int n = 1; n <= 6; ++n) {
         Level& level = *driver.game().levelByNumber(n);
+        EXPECT_THROW(level.find<Actor>("lvlbdryN"), std::logic_error) << "a wall is no actor";
         level.nextLevel = n;
         level.avatar.position.set(0, 1000, 0);
         level.frame();
         const std::string idle = level.prompt;
         for (const ObjectRow& rule : levelTable(n)->objects) {
             SCOPED_TRACE(std::to_string(n) + " " + rule.name);
+            ASSERT_EQ(level.find<SceneNode>(rule.name)->getName(), rule.name);
             if (rule.reach == 0 || (n == 3 && std::strcmp(rule.name, "futter") == 0)) {
                 continue; // no rule, or the pile's own rule that reaches farther and wins
             }
