@@ -114,8 +114,12 @@ protected:
     // object a rule can select.
     int select(std::span<const ProximityRule> rules, const char* idleText);
 
+    // The proximity rules in the order they are tried.
+    std::vector<ProximityRule> rules;
     // Every object a rule can select; cleared when the avatar stands at nothing.
     std::vector<ModelNode*> selectable;
+    // The objects 'v' describes, first selected one wins.
+    std::vector<ModelNode*> lookOrder;
 
 private:
     template <typename T>
@@ -153,12 +157,8 @@ private:
     std::vector<std::function<void()>> scriptSteps;
     // The ground and the hill in scene order, drawn before the scene.
     std::vector<ModelNode*> surfacesAhead;
-    // The proximity rules in the order they are tried.
-    std::vector<ProximityRule> rules;
     // Characters the 'e' key starts a conversation with while selected.
     std::vector<ModelNode*> partners;
-    // The objects 'v' describes, first selected one wins.
-    std::vector<ModelNode*> lookOrder;
     // Where 'l' leads at once: the first exit's level; 0 for a level without one.
     int exitTarget = 0;
 };
