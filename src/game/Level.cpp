@@ -119,6 +119,11 @@ void Level::make(const ObjectRow& row)
     if (row.randomFrom >= 0) {
         seekRandom(row.randomFrom);
     }
+    const auto keep = [this](auto made) -> auto& {
+        auto& kept = *made;
+        effects.push_back(std::move(made));
+        return kept;
+    };
     SceneNode* node = nullptr;
     ModelNode* model = nullptr;
     switch (row.kind) {
@@ -128,28 +133,25 @@ void Level::make(const ObjectRow& row)
     case Kind::Hill: model = &hill; break;
     case Kind::Actor: model = &actors.emplace_back(); break;
     case Kind::Water: {
-        auto water = std::make_unique<WaterSurface>();
-        water->loadTexture();
-        model = water.get();
-        effects.push_back(std::move(water));
+        WaterSurface& water = keep(std::make_unique<WaterSurface>());
+        water.loadTexture();
+        model = &water;
         break;
     }
     case Kind::Sheet: {
-        auto sheet = std::make_unique<ParticleSheet>();
-        sheet->position = row.at;
-        sheet->heading = headingOf(row);
-        sheet->loadTexture();
-        node = sheet.get();
-        effects.push_back(std::move(sheet));
+        ParticleSheet& sheet = keep(std::make_unique<ParticleSheet>());
+        sheet.position = row.at;
+        sheet.heading = headingOf(row);
+        sheet.loadTexture();
+        node = &sheet;
         break;
     }
     case Kind::Spray: {
-        auto spray = std::make_unique<ParticleSpray>();
-        spray->position = row.at;
-        spray->loadTexture();
-        sprays.push_back(spray.get());
-        node = spray.get();
-        effects.push_back(std::move(spray));
+        ParticleSpray& spray = keep(std::make_unique<ParticleSpray>());
+        spray.position = row.at;
+        spray.loadTexture();
+        sprays.push_back(&spray);
+        node = &spray;
         break;
     }
     default: model = &models.emplace_back(); break;
