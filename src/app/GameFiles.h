@@ -21,10 +21,10 @@ struct GameFiles {
 struct StartPlaces {
     std::filesystem::path workingDir;
     std::filesystem::path programDir;
-    std::filesystem::path installedData; // relative to programDir
+    std::filesystem::path installedData;  // relative to programDir
     std::filesystem::path installedIcons; // the hicolor icon theme, relative to programDir
-    std::string configHome;              // $XDG_CONFIG_HOME
-    std::string home;                    // $HOME
+    std::string configHome;               // $XDG_CONFIG_HOME
+    std::string home;                     // $HOME
 };
 
 // Finds the game's files. An installed game's player without an options
