@@ -9,7 +9,8 @@
 # check them; each package is simulated installed with apt, and unpacked
 # into a scratch root from which the game and the tools are started on a
 # virtual display. The packages and the screenshots (to publish below the
-# homepage the software centre entry names) land in build/release/.
+# homepage the software centre entry names) land in build/release/, what
+# the builds and CPack said in build/release/logs/.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 first=""
@@ -26,19 +27,23 @@ trap 'rm -rf "$scratch"' EXIT
 rm -rf "$out"
 mkdir -p "$out"
 
-# The packages and screenshots of one build of the committed tree, into $2.
+logs="$out/logs"
+mkdir -p "$logs"
+
+# The packages and screenshots of one build of the committed tree, into
+# $scratch/$2; what the tools said goes to $logs.
 package() {
-  local build="$1" into="$2"
-  "$root/scripts/with-display.sh" cmake --build "$build" --target korvel_screenshots > "$into.shots.log"
+  local build="$1" into="$scratch/$2"
+  "$root/scripts/with-display.sh" cmake --build "$build" --target korvel_screenshots > "$logs/$2-shots.log"
   # Every file in the packages is dated by the newest changelog entry.
   SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l "$build/dist/changelog" -STimestamp)" \
-    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$into" > "$into.cpack.log"
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$into" > "$logs/$2-cpack.log"
   rm -rf "$into/_CPack_Packages"
   cp -r "$build/screenshots" "$into/screenshots"
 }
 clean_build() {
   git clone -q "$root" "$scratch/$1"
-  "$scratch/$1/scripts/build.sh" -DBUILD_TESTING=OFF > "$scratch/$1.build.log"
+  "$scratch/$1/scripts/build.sh" -DBUILD_TESTING=OFF > "$logs/$1-build.log"
   echo "$scratch/$1/build"
 }
 
@@ -46,8 +51,8 @@ echo "== two builds of $(git -C "$root" rev-parse --short HEAD)"
 if [ -z "$first" ]; then
   first="$(clean_build a)"
 fi
-package "$first" "$scratch/first"
-package "$(clean_build b)" "$scratch/second"
+package "$first" first
+package "$(clean_build b)" second
 if ! diff -r "$scratch/first" "$scratch/second"; then
   echo "release: the two builds differ" >&2
   exit 1
