@@ -77,11 +77,14 @@ public:
     std::string output() const { return readText(outFile); }
     std::string errors() const { return readText(errFile); }
 
+    // Runs an X client command against the game's display; its output.
+    // `window()` names the game's window in it ("xprop -id " + window()).
+    std::string onDisplay(const std::string& command) const;
+    const std::string& window() const { return windowId; }
+
 private:
     bool startServer();
     void stopServer();
-    // Runs an X client command against the game's display; its output.
-    std::string onDisplay(const std::string& command) const;
 
     std::filesystem::path outFile, errFile;
     std::string display, windowId;

@@ -116,7 +116,7 @@ bool writeTextures(const std::filesystem::path& data, const std::map<std::string
 // Desktop icons, laid out as below share/icons/ so the install copies them as they are.
 bool writeIcons(const std::filesystem::path& runDir)
 {
-    for (const int pixels : {64, 128}) {
+    for (const int pixels : {16, 32, 48, 64, 128, 256}) {
         const std::string size = std::to_string(pixels) + "x" + std::to_string(pixels);
         const std::filesystem::path dir = runDir / "icons" / "hicolor" / size / "apps";
         std::error_code error;
