@@ -44,27 +44,6 @@ TEST(ParticleTest, TheSheetIsRebornFlatAndAParticleThatNeverFadesStaysOut)
     EXPECT_NEAR(still->offset.x, 30 * -260.0f / 2000.0f, 1e-3f);
 }
 
-TEST(ParticleTest, TheSprayRisesFasterAndFaster)
-{
-    lookAt({0, 0, 40}, {});
-    resetRandom();
-    const auto spray = std::make_unique<ParticleSpray>();
-    for (int frame = 0; frame < 70; ++frame) {
-        spray->drawParticles();
-    }
-    const std::vector<Particle> before(spray->particles.begin(), spray->particles.end());
-    spray->drawParticles();
-    int rising = 0;
-    for (int i = 0; i < particleCount; ++i) {
-        const Particle& now = spray->particles[i];
-        // After 60 frames of 0.981 every living velocity exceeds the largest start, 29.
-        if (now.life < before[i].life && before[i].velocity.y > 29.0f) {
-            rising += now.offset.y > before[i].offset.y ? 1 : -1000;
-        }
-    }
-    EXPECT_GT(rising, 100);
-}
-
 // The chimney smoke of Level 2 must face the viewer from whichever side it
 // is seen: lit as far across as up the middle.
 TEST(SprayFacingTest, SquaresFaceTheViewerFromEverySide)
