@@ -41,9 +41,11 @@ struct Screenshot {
 // asked of X waits without a limit; the game is killed should it outlive the test.
 class RealGame {
 public:
-    // Starts `program` (the built game when empty) with `args` in `workingDir`.
+    // Starts `program` (the built game when empty) with `args` in `workingDir`,
+    // for the player whose HOME is `home`: their options and saved game in its
+    // .config and .local/share. Without a home, a new player of its own.
     explicit RealGame(const std::filesystem::path& workingDir, const std::vector<std::string>& args = {},
-                      const std::string& program = "");
+                      const std::string& program = "", const std::filesystem::path& home = {});
     ~RealGame();
     RealGame(const RealGame&) = delete;
     RealGame& operator=(const RealGame&) = delete;
@@ -86,7 +88,7 @@ private:
     bool startServer();
     void stopServer();
 
-    std::filesystem::path outFile, errFile;
+    std::filesystem::path outFile, errFile, ownHome;
     std::string display, windowId;
     pid_t server = -1, game = -1;
     int serverPipe = -1, status = -1;
