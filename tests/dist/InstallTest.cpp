@@ -65,6 +65,7 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
     EXPECT_EQ(game.output(), "Viel Spass mit Korvel ....\n=== WARNING: " + options.string() +
                                  " ends with the key line #playoutro without its value ===\n");
     EXPECT_EQ(readText(options), own);
+    EXPECT_NE(readText(home / ".local/share/korvel/savegame.txt").find("\nlevelNumber 1\n"), std::string::npos);
 }
 
 TEST(InstallTest, DebianPackagesHoldTheGameItsDataAndTheToolsAndNameWhatTheyNeed)
