@@ -129,7 +129,7 @@ void Level::drawSurfacesAhead()
 
 void Level::pace(ModelNode& node, int slot, int k) const
 {
-    node.animations[slot].stepsPerKeyframe = static_cast<int>(static_cast<float>(k) / fps);
+    node.animations[slot].stepsPerKeyframe = pacedSteps(k, fps);
 }
 
 int Level::select(std::span<const ProximityRule> rules, const char* idleText)

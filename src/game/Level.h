@@ -127,7 +127,7 @@ protected:
     void drawScene();
     // Draws the ground and the hills before the rest of the scene.
     void drawSurfacesAhead();
-    // Steps per keyframe of one animation: K / fps, truncated toward zero.
+    // Steps per keyframe of one animation of pace K at the measured fps.
     void pace(ModelNode& node, int slot, int k) const;
     // Tries the rules in order; the first one the avatar stands inside sets
     // the prompt and (unless a marker) the object's selected flag. Returns

@@ -46,7 +46,7 @@ struct AnimationSlot {
     const char* name;
     int keyframeCount;
     int stepsPerKeyframe;
-    int pacing; // K: steps = K / frame rate each frame; 0 = not re-paced
+    int pacing; // K: steps = pacedSteps(K, frame rate) each frame; 0 = not re-paced
 };
 
 struct SelectionRule {

@@ -2,7 +2,6 @@
 // the first frame of the village to the hooded hero's last words at the inn,
 // through every level's own exit, at a fixed frame rate on a manual clock.
 #include "game/ControlNode.h"
-#include "game/DialogueFile.h"
 #include "game/GameManager.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
@@ -12,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -155,14 +155,29 @@ int yellowPixels()
     return GlTestWindow::count(89, 160, 504, 520, [](const auto& c) { return c[0] > 150 && c[1] > 150 && c[2] < 80; });
 }
 
+// The first line of a partner's entry as the dialogues file has it: after
+// the partner's "#name", the entry's "#n" and "#text".
+std::string firstLine(const std::string& partner, int entry)
+{
+    std::ifstream in("data/text/dialogues.txt");
+    const std::string marks[] = {"#" + partner, "#" + std::to_string(entry), "#text"};
+    std::size_t found = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (found == std::size(marks)) return line;
+        found += line == marks[found] ? 1 : 0;
+    }
+    return "";
+}
+
 class Walkthrough : public ::testing::Test {
 protected:
-    // The conversation box shows entry `entry` of the partner's lines.
-    static void expectShows(const Quest& quest, int entry)
+    // The conversation box on screen shows the entry's first line in white,
+    // from a quarter across, 0.6 of the way down.
+    void expectShows(const Quest& quest, int entry)
     {
-        std::vector<std::string> texts, replies;
-        readDialogueEntry(quest.partnerName, entry, texts, replies);
-        EXPECT_TRUE(!quest.dialog.hidden && quest.dialog.texts == texts) << quest.partnerName << " " << entry;
+        driver.drawFrame();
+        EXPECT_TRUE(GlTestWindow::showsText(GLUT_BITMAP_HELVETICA_12, firstLine(quest.partnerName, entry), 40, 48, true))
+            << quest.partnerName << " " << entry;
     }
 
     // At the partner: the offer, answer 1 twice, and the conversation closed.
@@ -405,11 +420,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     walk.type('e');
     expectShows(inn.heroQuest, 7);
     walk.type('q');
-    testing::internal::CaptureStdout();
-    walk.type('l');
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
-    EXPECT_EQ(driver.levelNumber(), 6);
 }
 
 } // namespace
