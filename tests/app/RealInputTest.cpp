@@ -149,15 +149,18 @@ TEST_F(RealGameInput, AResizedWindowShowsTheSamePictureAndHeldKeysActOnceDespite
     }
     game->xdotool("keyup w");
     EXPECT_TRUE(stillPicture(5s)) << "walks on after the release";
-    // Held for two seconds, the skip key skips once: seven more reach the inn
-    // (3, 2, 4, 5, 4, 6) and say goodbye twice there, with no line end after it.
+    // At the inn the skip key says goodbye: held for two seconds, once; once
+    // more when pressed again, with no line end between the two.
+    game->type(std::vector<std::string>(6, "l")); // 3, 2, 4, 5, 4, 6
     game->xdotool("keydown l");
     std::this_thread::sleep_for(2s);
+    const std::string held = game->output();
     game->xdotool("keyup l");
-    game->type(std::vector<std::string>(7, "l"));
+    std::this_thread::sleep_for(1s); // a player's pause: a press while the release is unread would be lost
+    game->type({"l"});
     const std::string farewell = "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....";
-    const std::string out = quit();
-    EXPECT_TRUE(occurrences(out, farewell) == 2 && out.find(farewell + farewell) != std::string::npos) << out;
+    EXPECT_EQ(occurrences(held, farewell), 1) << held;
+    EXPECT_NE(quit().find(farewell + farewell), std::string::npos);
 }
 
 // The command line wins over the options file, which asks for none of these.

@@ -61,8 +61,7 @@ TEST(AnimationPace, APoseCycleTakesTheSameTimeAtAnyFrameRate)
         GameDriver driver(KORVEL_RUN_DIR, fps, 160, 120);
         driver.frames(fps);
         const ModelNode& figure = driver.game().level1.avatar;
-        // From one start of the cycle to the next.
-        std::vector<int> starts;
+        std::vector<int> starts; // of the cycle, twice
         for (int frame = 0; frame < 12 * fps && starts.size() < 2; ++frame) {
             const int before = figure.keyframeIndex;
             driver.frames(1);

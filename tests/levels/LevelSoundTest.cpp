@@ -44,12 +44,7 @@ TEST(LevelCues, EachSoundStartsAtItsEventAndALoopEndsWithItsLevel)
     using Step = std::function<void()>;
     constexpr SoundMode once = SoundMode::Once, looped = SoundMode::Looped;
     const struct {
-        const char* what;
-        int level;
-        Step before, event;
-        const char* sound;
-        SoundMode mode;
-        int soundsBefore = 0;
+        const char* what; int level; Step before, event; const char* sound; SoundMode mode; int soundsBefore = 0;
     } cues[] = {
         {"whistle on", 1, [] {}, click, "pfeifen", looped},
         {"whistle off", 1, [] {}, click, "leer", once},

@@ -161,12 +161,9 @@ std::string firstLine(const std::string& partner, int entry)
 {
     std::ifstream in("data/text/dialogues.txt");
     const std::string marks[] = {"#" + partner, "#" + std::to_string(entry), "#text"};
-    std::size_t found = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (found == std::size(marks)) return line;
-        found += line == marks[found] ? 1 : 0;
-    }
-    return "";
+    std::string line;
+    for (std::size_t found = 0; found < std::size(marks) && std::getline(in, line);) found += line == marks[found];
+    return std::getline(in, line) ? line : "";
 }
 
 class Walkthrough : public ::testing::Test {
