@@ -11,7 +11,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian appstream
 )
 
 missing=()

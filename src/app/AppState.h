@@ -1,5 +1,4 @@
 // Whether a video plays, the outro has begun and the game is built: the shell's state.
-// Its own header because start-up, the frame loop and the input callbacks all read them.
 
 #pragma once
 

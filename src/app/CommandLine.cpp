@@ -11,7 +11,7 @@ constexpr const char* usage =
     "Usage: korvel [OPTION]...\n"
     "A small 3D adventure game: six areas, their people and one quest in each.\n"
     "\n"
-    "  --window WxH    play in a window of W by H pixels\n"
+    "  --window WxH    play in a window of W by H pixels (64 to 16384 each)\n"
     "  --fullscreen    switch the screen to the game mode of the options file\n"
     "  --intro         play the intro video first\n"
     "  --no-intro      start without the intro video\n"
@@ -24,7 +24,10 @@ constexpr const char* usage =
     "\n"
     "Settings: options.txt in the working directory when it holds the game's\n"
     "data/ as well, else $XDG_CONFIG_HOME/korvel/options.txt (normally\n"
-    "~/.config/korvel/options.txt), made from the default on the first start.\n";
+    "~/.config/korvel/options.txt), made from the default on the first start.\n"
+    "\n"
+    "Exit status: 0 after Escape or the end of the game, 1 when no X display\n"
+    "can be opened or the game data is incomplete, 2 for a mistaken command line.\n";
 
 // GLUT's X options and whether each takes a value.
 struct GlutOption {
@@ -35,11 +38,21 @@ constexpr GlutOption glutOptions[] = {{"-display", true}, {"-geometry", true}, {
                                       {"-direct", false}, {"-indirect", false}, {"-gldebug", false},
                                       {"-sync", false}};
 
+// "WxH" with both numbers in `windowSizes`.
 bool parseSize(const std::string& text, int& width, int& height)
 {
-    char rest = 0;
-    return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &rest) == 2 && width > 0 && height > 0;
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) {
+        return false;
+    }
+    const NumberReading w = readNumber(std::string_view(text).substr(0, x), windowSizes);
+    const NumberReading h = readNumber(std::string_view(text).substr(x + 1), windowSizes);
+    width = w.value;
+    height = h.value;
+    return w.verdict == NumberReading::Verdict::Valid && h.verdict == NumberReading::Verdict::Valid;
 }
+
+std::string sizeText(int side) { return std::to_string(side) + "x" + std::to_string(side); }
 
 CommandLine refuse(const std::string& why)
 {
@@ -68,7 +81,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         if (arg == "--window" || arg.rfind("--window=", 0) == 0) {
             const std::string size = arg == "--window" ? (hasNext ? argv[++i] : "") : arg.substr(9);
             if (!parseSize(size, command.windowWidth, command.windowHeight)) {
-                return refuse("--window wants a size such as 1024x768, not \"" + size + "\"");
+                return refuse("--window wants a size such as 1024x768, from " + sizeText(windowSizes.least) +
+                              " to " + sizeText(windowSizes.most) + ", not \"" + size + "\"");
             }
             command.fullscreen = false;
         } else if (arg == "--fullscreen") {

@@ -1,5 +1,4 @@
 // The frame loop: intro, game and outro frames, the reshape callback and the hand-overs between them.
-// Apart from the input callbacks, so either can be read without the other.
 
 #include "app/FrameLoop.h"
 

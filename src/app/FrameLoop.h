@@ -1,5 +1,4 @@
 // The frame loop: one frame of intro, game or outro per GLUT display call.
-// Apart from the input callbacks, so either can be read without the other.
 
 #pragma once
 

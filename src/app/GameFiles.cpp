@@ -45,25 +45,29 @@ bool ensureCopy(const fs::path& from, const fs::path& to)
 
 GameFiles findGameFiles(const StartPlaces& places)
 {
+    // The build lays out the icons in the run directory as an install does
+    // below share/icons.
+    const fs::path runIcons = "icons/hicolor";
     for (const fs::path& dir : {places.workingDir, places.programDir}) {
         if (isRunDirectory(dir)) {
-            return {dir, "options.txt"};
+            return {dir, "options.txt", dir / runIcons};
         }
     }
     const fs::path installed = (places.programDir / places.installedData).lexically_normal();
+    const fs::path icons = (places.programDir / places.installedIcons).lexically_normal();
     std::error_code error;
     if (!fs::is_directory(installed / "data", error)) {
         // Nothing found: the working directory, as if it were a run directory.
-        return {places.workingDir, "options.txt"};
+        return {places.workingDir, "options.txt", places.workingDir / runIcons};
     }
     const fs::path defaults = installed / "options.txt";
     const fs::path player = playerOptionsFile(places);
     if (player.empty() || !ensureCopy(defaults, player)) {
         std::printf("Unable to create the options file %s, using the default settings\n", player.c_str());
         std::fflush(stdout);
-        return {installed, defaults};
+        return {installed, defaults, icons};
     }
-    return {installed, player};
+    return {installed, player, icons};
 }
 
 void useGameFiles()
@@ -72,8 +76,10 @@ void useGameFiles()
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     const StartPlaces places{fs::current_path(error), fs::read_symlink("/proc/self/exe", error).parent_path(),
-                             KORVEL_INSTALLED_DATA, configHome ? configHome : "", home ? home : ""};
+                             KORVEL_INSTALLED_DATA, KORVEL_INSTALLED_ICONS, configHome ? configHome : "",
+                             home ? home : ""};
     const GameFiles files = findGameFiles(places);
     fs::current_path(files.directory, error);
     optionsFile = files.optionsFile;
+    iconTheme = files.iconTheme;
 }

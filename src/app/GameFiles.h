@@ -15,14 +15,16 @@
 struct GameFiles {
     std::filesystem::path directory;   // the game reads data/ from here
     std::filesystem::path optionsFile; // relative to `directory` or absolute
+    std::filesystem::path iconTheme;   // the window's icons: <n>x<n>/apps/korvel.png below it
 };
 
 struct StartPlaces {
     std::filesystem::path workingDir;
     std::filesystem::path programDir;
-    std::filesystem::path installedData; // relative to programDir
-    std::string configHome;              // $XDG_CONFIG_HOME
-    std::string home;                    // $HOME
+    std::filesystem::path installedData;  // relative to programDir
+    std::filesystem::path installedIcons; // the hicolor icon theme, relative to programDir
+    std::string configHome;               // $XDG_CONFIG_HOME
+    std::string home;                     // $HOME
 };
 
 // Finds the game's files. An installed game's player without an options
@@ -30,6 +32,10 @@ struct StartPlaces {
 // that fail the default itself is read.
 GameFiles findGameFiles(const StartPlaces& places);
 
+// The icon theme useGameFiles found, for the window's icon.
+inline std::filesystem::path iconTheme;
+
 // Finds the game's files from this process's place and environment, changes
-// into their directory and points readOption at the options file.
+// into their directory, points readOption at the options file and sets
+// `iconTheme`.
 void useGameFiles();

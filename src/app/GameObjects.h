@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "app/GameManager.h"
 #include "game/ControlNode.h"
-#include "game/GameManager.h"
 
 // The two objects that live for the whole run: the input node and the game
 // with all its levels. Constructed before main, in this order.

@@ -1,5 +1,4 @@
 // GLUT's keyboard and mouse callbacks: ignored while a video plays, else passed to the control node.
-// Apart from the frame loop, so either can be read without the other.
 
 #include "app/InputCallbacks.h"
 

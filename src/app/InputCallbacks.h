@@ -1,5 +1,4 @@
 // GLUT's keyboard and mouse callbacks, which hand input to the control node.
-// Apart from the frame loop, so either can be read without the other.
 
 #pragma once
 

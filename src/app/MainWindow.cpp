@@ -3,7 +3,10 @@
 
 #include "app/MainWindow.h"
 
+#include "app/GameFiles.h"
 #include "app/Options.h"
+#include "app/WindowIdentity.h"
+#include "platform/DataFile.h"
 
 #include <GL/freeglut.h>
 
@@ -14,50 +17,65 @@ namespace {
 
 // A window larger than the screen cannot be seen whole, and one larger than
 // the GL implementation's viewport breaks its renderer at the first frame:
-// such a size from the options file is cut down, and the player told.
-bool fitWindowSize(int maxWidth, int maxHeight, const char* limit)
+// such a size is cut down, and the player told where it came from.
+bool fitWindowSize(int maxWidth, int maxHeight, const char* limit, const std::string& source)
 {
     const int width = std::min(options.windowWidth, maxWidth);
     const int height = std::min(options.windowHeight, maxHeight);
     if (maxWidth <= 0 || maxHeight <= 0 || (width == options.windowWidth && height == options.windowHeight)) {
         return false;
     }
-    std::printf("=== WARNING: options.txt asks for a window of %d x %d, more than %s shows; using %d x %d ===\n",
-                options.windowWidth, options.windowHeight, limit, width, height);
-    std::fflush(stdout);
+    printWarning(source, "asks for a window of " + std::to_string(options.windowWidth) + " x " +
+                             std::to_string(options.windowHeight) + ", more than " + limit + " shows; using " +
+                             std::to_string(width) + " x " + std::to_string(height));
     options.windowWidth = width;
     options.windowHeight = height;
     return true;
 }
 
-void openWindow(int width, int height)
+// The window's corner: (100, 100) unless that would push the window off the
+// screen's right or bottom edge.
+int placeOnScreen(int size, int screen)
+{
+    constexpr int preferred = 100;
+    return screen <= 0 ? preferred : std::clamp(screen - size, 0, preferred);
+}
+
+void openWindow(int width, int height, const std::string& sizeSource)
 {
     options.windowWidth = width;
     options.windowHeight = height;
-    fitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT), "the screen");
+    const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+    const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+    fitWindowSize(screenWidth, screenHeight, "the screen", sizeSource);
     glutInitWindowSize(options.windowWidth, options.windowHeight);
-    glutInitWindowPosition(100, 100);
+    glutInitWindowPosition(placeOnScreen(options.windowWidth, screenWidth),
+                           placeOnScreen(options.windowHeight, screenHeight));
     glutCreateWindow("Korvel");
+    identifyWindow(iconTheme);
     GLint viewport[2] = {};
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-    if (fitWindowSize(viewport[0], viewport[1], "OpenGL")) {
+    if (fitWindowSize(viewport[0], viewport[1], "OpenGL", sizeSource)) {
         glutReshapeWindow(options.windowWidth, options.windowHeight);
     }
 }
 
 } // namespace
 
-void createMainWindow(int width, int height)
+void createMainWindow(int width, int height, const std::string& sizeSource)
 {
     if (options.fullscreen) {
-        glutGameModeString(readOption("glutGameModeString").c_str());
-        if (glutEnterGameMode() != 0) {
-            return;
+        if (const auto mode = gameModeSetting()) {
+            glutGameModeString(mode->c_str());
+            if (glutEnterGameMode() != 0) {
+                identifyWindow(iconTheme);
+                return;
+            }
+            // A display that cannot switch modes would leave no window at all.
+            std::printf("Unable to enter game mode, playing in a window\n");
+            std::fflush(stdout);
         }
-        // A display that cannot switch modes would leave no window at all.
-        std::printf("Unable to enter game mode, playing in a window\n");
-        std::fflush(stdout);
         options.fullscreen = false;
     }
-    openWindow(width, height);
+    openWindow(width, height, sizeSource);
 }

@@ -3,9 +3,14 @@
 
 #pragma once
 
-// Opens the game's window "Korvel" at (100, 100) with the given size, or in
-// game mode switches the screen to the mode named by "glutGameModeString"
-// (the size is then the screen's). A display that refuses the mode gets
-// the window instead. A window size beyond the screen or the GL viewport
-// limit is cut down to it (and stored back into `options`), with a warning.
-void createMainWindow(int width, int height);
+#include <string>
+
+// Opens the game's window "Korvel" with the given size at (100, 100), moved
+// left and up as far as it takes to lie fully on the screen, or in game
+// mode switches the screen to the mode named by "glutGameModeString" (the
+// size is then the screen's). A display that refuses the mode gets the
+// window instead. A window size beyond the screen or the GL viewport limit
+// is cut down to it (and stored back into `options`), with a warning that
+// names `sizeSource`, where the size came from. Either way the window
+// carries the game's class and icon (see WindowIdentity.h).
+void createMainWindow(int width, int height, const std::string& sizeSource);

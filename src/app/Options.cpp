@@ -6,9 +6,9 @@
 #include "platform/DataFile.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 namespace {
 
@@ -34,7 +34,7 @@ void readSize(const char* key, int& size)
 {
     const std::string value = readOption(key);
     if (!value.empty()) {
-        size = std::atoi(value.c_str());
+        size = readSetting(value, windowSizes, size, optionsFile.string(), key);
     }
 }
 
@@ -43,14 +43,15 @@ void readSize(const char* key, int& size)
 // is reported by every lookup instead.
 void checkOptionsFile()
 {
-    std::ifstream file("options.txt", std::ios::binary);
+    const std::string name = optionsFile.string();
+    std::ifstream file(optionsFile, std::ios::binary);
     const std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::string lastLine = contents.substr(0, contents.find_last_not_of("\r\n") + 1);
     lastLine.erase(0, lastLine.find_last_of('\n') + 1);
     if (!isPlainText(contents)) {
-        warnAboutFile("options.txt", "holds bytes that are not text");
+        warnAboutFile(name, "holds bytes that are not text");
     } else if (lastLine.starts_with("#")) {
-        warnAboutFile("options.txt", "ends with the key line " + lastLine + " without its value");
+        warnAboutFile(name, "ends with the key line " + lastLine + " without its value");
     }
 }
 
@@ -89,4 +90,33 @@ void loadOptions()
     if (isYes("playoutro")) {
         options.playOutro = true;
     }
+}
+
+std::optional<std::string> gameModeSetting()
+{
+    const std::string mode = readOption("glutGameModeString");
+    // GLUT's forms; blanks would end its reading early.
+    static const std::regex form("(?:([^x:@ \\t]*)x([^x:@ \\t]*))?(?::([^x:@ \\t]*))?(?:@([^x:@ \\t]*))?");
+    std::smatch parts;
+    std::string problem = "is no game mode such as 800x600:32@60";
+    if (std::regex_match(mode, parts, form)) {
+        struct Part {
+            const char* name;
+            NumberRange range;
+        };
+        const Part checks[] = {{"width", windowSizes}, {"height", windowSizes}, {"colour depth", {1, 64}},
+                               {"refresh rate", {1, 1000}}};
+        problem.clear();
+        for (std::size_t i = 0; i < 4 && problem.empty(); ++i) {
+            const NumberReading reading = readNumber(parts[i + 1].str(), checks[i].range);
+            if (parts[i + 1].matched && reading.verdict != NumberReading::Verdict::Valid) {
+                problem = std::string("has a ") + checks[i].name + " that " + reading.problem;
+            }
+        }
+    }
+    if (!problem.empty()) {
+        printWarning(optionsFile.string(), "glutGameModeString \"" + mode + "\" " + problem + "; playing in a window");
+        return std::nullopt;
+    }
+    return mode;
 }

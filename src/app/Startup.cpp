@@ -49,7 +49,9 @@ bool startGame(const CommandLine& command, const char* program)
     initGlut(command, program);
     // The stencil keeps translucent shadows from darkening a pixel twice.
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
-    createMainWindow(options.windowWidth, options.windowHeight);
+    // A size from the command line is blamed on the command line.
+    const std::string sizeSource = command.fullscreen == false ? "--window" : optionsFile.string();
+    createMainWindow(options.windowWidth, options.windowHeight, sizeSource);
     gameManager.controlNode = &controlNode;
     // Held keys come as one press and one release; movement repeats per frame.
     glutIgnoreKeyRepeat(1);

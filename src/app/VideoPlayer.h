@@ -1,5 +1,4 @@
 // Full-screen playback of the intro and outro videos.
-// Its own header because the frame loop only opens, advances and closes a video.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // The flare's element table, the squares placed along an axis through the light, and drawing them.
-// Its own file because placing the flare is pure geometry, tested apart from the drawing.
 
 #include "effects/LensFlare.h"
 

@@ -1,5 +1,4 @@
 // The lens flare: where its squares go for a light in view, and drawing them.
-// Its own file because placing the flare is pure geometry, tested apart from the drawing.
 
 #pragma once
 

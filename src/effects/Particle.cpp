@@ -1,4 +1,4 @@
-// The shared particle array made once at set-up, the particles' GL state and the strip of squares.
+// Starting a system's particles, the particles' GL state and the strip of squares.
 // Apart from the two systems so the sheet and the spray differ only in how particles are born.
 
 #include "effects/Particle.h"
@@ -11,55 +11,18 @@
 #include <algorithm>
 #include <iterator>
 
-ParticleArray::ParticleArray(const ParticleArray& other)
+void startParticles(Particles& particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
+                    const Vector3& acceleration)
 {
-    *this = other;
-}
-
-ParticleArray& ParticleArray::operator=(const ParticleArray& other)
-{
-    if (this != &other) {
-        fadeRates = other.fadeRates;
-        std::copy(std::begin(other.colour), std::end(other.colour), colour);
-        acceleration = other.acceleration;
-        particles = other.particles ? std::make_unique<std::array<Particle, particleCount>>(*other.particles)
-                                    : nullptr;
+    for (Particle& p : particles) {
+        p.active = true;
+        p.life = 0.0f;
+        p.fadeRate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
+        std::copy(std::begin(colour), std::end(colour), p.colour);
+        p.offset.set(0.0f, 0.0f, 0.0f);
+        p.velocity.set(-260.0f, -250.0f, -250.0f);
+        p.acceleration = acceleration;
     }
-    return *this;
-}
-
-void ParticleArray::start(int fadeModulus, float fadeDivisor, const float (&systemColour)[3],
-                          const Vector3& systemAcceleration)
-{
-    for (float& rate : fadeRates) {
-        rate = static_cast<float>(nextRandom() % fadeModulus) / fadeDivisor;
-    }
-    std::copy(std::begin(systemColour), std::end(systemColour), colour);
-    acceleration = systemAcceleration;
-    particles.reset();
-}
-
-void ParticleArray::make() const
-{
-    made();
-}
-
-std::array<Particle, particleCount>& ParticleArray::made() const
-{
-    if (!particles) {
-        particles = std::make_unique<std::array<Particle, particleCount>>();
-        for (int i = 0; i < particleCount; ++i) {
-            Particle& p = (*particles)[i];
-            p.active = true;
-            p.life = 0.0f;
-            p.fadeRate = fadeRates[i];
-            std::copy(std::begin(colour), std::end(colour), p.colour);
-            p.offset.set(0.0f, 0.0f, 0.0f);
-            p.velocity.set(-260.0f, -250.0f, -250.0f);
-            p.acceleration = acceleration;
-        }
-    }
-    return *particles;
 }
 
 ParticleState::ParticleState()

@@ -6,8 +6,6 @@
 #include "scene/Vector3.h"
 
 #include <array>
-#include <cstddef>
-#include <memory>
 
 // One glowing square of a particle system. Its life doubles as the alpha of
 // its colour, so a particle fades out as it ages.
@@ -23,41 +21,14 @@ struct Particle {
 
 // How many particles every system simulates.
 inline constexpr int particleCount = 1000;
+using Particles = std::array<Particle, particleCount>;
 
-// The thousand particles of one system. Every model node carries a system
-// of each kind, yet only a few nodes ever show one; so the particles are
-// made when first used, and until then each keeps only its fade rate, which
-// has to be drawn from the random sequence when the system is started.
-class ParticleArray {
-public:
-    ParticleArray() = default;
-    ParticleArray(const ParticleArray& other);
-    ParticleArray& operator=(const ParticleArray& other);
-
-    // Every particle active, at the origin with life 0 (so the first step
-    // hands it to the system's rebirth), a fade rate of (random %
-    // fadeModulus) / fadeDivisor, the system's colour, the common start
-    // velocity and the given acceleration.
-    void start(int fadeModulus, float fadeDivisor, const float (&colour)[3], const Vector3& acceleration);
-    // Makes the particles now rather than on first use.
-    void make() const;
-
-    Particle& operator[](std::size_t i) { return made()[i]; }
-    const Particle& operator[](std::size_t i) const { return made()[i]; }
-    Particle* begin() { return made().data(); }
-    Particle* end() { return made().data() + particleCount; }
-    const Particle* begin() const { return made().data(); }
-    const Particle* end() const { return made().data() + particleCount; }
-    static constexpr std::size_t size() { return particleCount; }
-
-private:
-    std::array<Particle, particleCount>& made() const;
-
-    std::array<float, particleCount> fadeRates{};
-    float colour[3] = {};
-    Vector3 acceleration;
-    mutable std::unique_ptr<std::array<Particle, particleCount>> particles;
-};
+// Every particle alive at the origin with life 0 (so the first step hands it
+// to the system's rebirth), a fade rate of (random % fadeModulus) /
+// fadeDivisor, the system's colour, the common start velocity and the given
+// acceleration.
+void startParticles(Particles& particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
+                    const Vector3& acceleration);
 
 // While it lives, the GL state shared by both systems: unlit, additive, no
 // depth writes. Its end puts back what the game expects between nodes

@@ -1,5 +1,4 @@
-// How the sheet's particles are born over a flat area and drawn in the node's plane.
-// Its own file beside the spray: the same particles, born and drawn differently.
+// How the sheet's particles are born over a flat area and drawn in the sheet's plane.
 
 #include "effects/ParticleSheet.h"
 
@@ -10,15 +9,24 @@
 
 ParticleSheet::ParticleSheet()
 {
-    particles.start(100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
+    startParticles(particles, 100, fadeDivisor, colour, Vector3(0.0f, 0.0f, 0.0f));
 }
 
 void ParticleSheet::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.jpg", 0, false);
-    // Only a system that is shown loads its texture, at set-up: its
-    // particles are made now rather than in a frame.
-    particles.make();
+}
+
+void ParticleSheet::draw(Matrix4)
+{
+    if (hidden) {
+        return;
+    }
+    glLoadIdentity();
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(heading, 0.0f, 1.0f, 0.0f);
+    drawParticles();
+    glLoadIdentity();
 }
 
 // The draws happen in exactly this order (fade, x, y, velocity x, velocity y)

@@ -1,5 +1,4 @@
 // The glowing sheet of large squares that drifts above a level.
-// Its own file beside the spray: the same particles, born and drawn differently.
 
 #pragma once
 
@@ -7,27 +6,27 @@
 #include "scene/SceneNode.h"
 #include "scene/Vector3.h"
 
-#include <array>
-
-// A thousand large glowing squares scattered over a flat area above the
-// level, drifting slowly. Simulated one step per drawn frame.
+// A scene node: a thousand large glowing squares scattered over a flat area
+// at `position`, turned by `heading`, drifting slowly. Simulated one step
+// per drawn frame. Making one draws its particles' fade rates from the
+// random sequence.
 class ParticleSheet : public SceneNode {
 public:
     ParticleSheet();
-    ~ParticleSheet() override = default;
 
     // Loads "./texture/Particle.jpg"; until then the sheet draws with texture 0.
     void loadTexture();
-    // Draws every particle in the node's horizontal plane and advances it.
+    // Unless hidden: places the sheet, then draws and advances its particles.
+    void draw(Matrix4 parent) override;
+    // Draws every particle in the current horizontal plane and advances it.
     void drawParticles();
 
-    ParticleArray particles;
+    Vector3 position;
+    float heading = 0.0f;
+    Particles particles;
     float speedDivisor = 2.0f;
     float fadeDivisor = 1000.003f;
     float colour[3] = {0.5f, 0.5f, 0.5f};
-    // Written by the owner and the levels; the sheet's drawing ignores both.
-    Vector3 anchor;
-    Vector3 viewer;
     unsigned int texture = 0;
 
     static constexpr float respawnLife = 200.0f;

@@ -1,5 +1,4 @@
 // How the spray's particles are born at one point and drawn facing the viewer.
-// Its own file beside the sheet: the same particles, born and drawn differently.
 
 #include "effects/ParticleSpray.h"
 
@@ -10,15 +9,23 @@
 
 ParticleSpray::ParticleSpray()
 {
-    particles.start(fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
+    startParticles(particles, fadeModulus, fadeDivisor, colour, Vector3(0.0f, 0.981f, 0.0f));
 }
 
 void ParticleSpray::loadTexture()
 {
     texture = ::loadTexture("./texture/Particle.bmp", 0, false);
-    // Only a system that is shown loads its texture, at set-up: its
-    // particles are made now rather than in a frame.
-    particles.make();
+}
+
+void ParticleSpray::draw(Matrix4)
+{
+    if (hidden) {
+        return;
+    }
+    glLoadIdentity();
+    glTranslatef(position.x, position.y, position.z);
+    drawParticles();
+    glLoadIdentity();
 }
 
 // Draw order fade, velocity x, y, z keeps every run the same.
@@ -41,8 +48,8 @@ void ParticleSpray::drawParticles()
     const ParticleState state;
     glPushMatrix();
         // Turn the squares toward the viewer. A viewer standing exactly at the
-        // anchor gives no direction; the squares then keep their orientation.
-        Vector3 d = Vector3::subtract(anchor.x, anchor.y, anchor.z, viewer.x, viewer.y, viewer.z);
+        // spray gives no direction; the squares then keep their orientation.
+        Vector3 d = Vector3::subtract(position.x, position.y, position.z, viewer.x, viewer.y, viewer.z);
         if (d.x != 0.0f || d.y != 0.0f || d.z != 0.0f) {
             d.normalize();
             const float a = Vector3(0.0f, 0.0f, 1.0f).headingTo(d);

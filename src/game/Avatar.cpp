@@ -1,5 +1,4 @@
 // The avatar's speeds, its moves probed against the obstacles, the camera it drags along, the whistle.
-// Its own file because every level has one and only it answers the movement commands.
 
 #include "game/Avatar.h"
 

@@ -1,5 +1,4 @@
 // The player's figure: walking, strafing, turning, tilting the view and whistling.
-// Its own file because every level has one and only it answers the movement commands.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // The dialogues file's reader: sections, numbered entries, texts, replies and what is wrong with it.
-// Its own file because the file's format is the game's and is tested without GL.
 
 #include "game/DialogueFile.h"
 

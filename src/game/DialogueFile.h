@@ -1,5 +1,4 @@
 // Reading one entry of "data/text/dialogues.txt", and checking the file for a partner.
-// Its own file because the file's format is the game's and is tested without GL.
 
 #pragma once
 

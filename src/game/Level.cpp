@@ -1,32 +1,298 @@
-// A level's keys, drawing, selecting what the avatar stands at, and placing objects from its table.
-// Kept apart from the six levels so each of them holds only its own objects and script.
+// Making a level's nodes from its table, its keys, drawing, selecting what the avatar stands at.
+// Kept apart from the six levels so each of them holds only its table and its script.
 
 #include "game/Level.h"
 
+#include "effects/ParticleSheet.h"
+#include "effects/ParticleSpray.h"
+#include "effects/WaterSurface.h"
 #include "game/ControlNode.h"
+#include "game/Quest.h"
 #include "platform/Host.h"
+#include "platform/Random.h"
 
 #include <GL/gl.h>
 
-#include <cstring>
-#include <stdexcept>
+#include <algorithm>
+#include <set>
 
 namespace {
+
 // Descriptions stand right of the middle, a third from the top.
 constexpr double descriptionX = 0.5555555555555556;
 constexpr double descriptionY = 0.3;
 constexpr float lineHeight = 20.0f;
+
+// Every level's two lights stand at the same places.
+constexpr ObjectRow lightRow{.name = "Licht", .at = lightPosition};
+constexpr ObjectRow light2Row{.name = "Licht2", .at = light2Position};
+
+bool makesModel(Kind kind)
+{
+    return kind == Kind::Scenery || kind == Kind::Person || kind == Kind::Tree || kind == Kind::Forest ||
+           kind == Kind::Exit;
+}
+
+// What makes no sense in a row, or nullptr.
+const char* faultOf(const ObjectRow& row)
+{
+    if ((row.flags & Obstacle) != 0 && (row.flags & HasBox) == 0) {
+        return "is an obstacle without a box";
+    }
+    if ((row.flags & Animated) != 0 && row.moves[0].name == nullptr) {
+        return "is animated without moves";
+    }
+    return nullptr;
+}
+
+float headingOf(const ObjectRow& row)
+{
+    const Vector3& h = row.headingFacing;
+    return (h.x != 0.0f || h.y != 0.0f || h.z != 0.0f ? h : row.facing).headingTo(forwardReference);
+}
+
+// The table's rows with a non-zero `key`, ordered by it, ties in row order.
+std::vector<const ObjectRow*> orderedBy(int ObjectRow::*key, const LevelTable& table)
+{
+    std::vector<const ObjectRow*> rows;
+    for (const ObjectRow& row : table.objects) {
+        if (row.*key != 0) {
+            rows.push_back(&row);
+        }
+    }
+    std::ranges::stable_sort(rows, {}, [key](const ObjectRow* row) { return row->*key; });
+    return rows;
+}
+
 } // namespace
 
-Level::Level()
+const ObjectRow* findRow(const LevelTable& table, std::string_view name)
+{
+    const auto row = std::ranges::find(table.objects, name, &ObjectRow::name);
+    return row == table.objects.end() ? nullptr : &*row;
+}
+
+Level::Level(const LevelTable& levelTable) : table(levelTable)
 {
     light.lightType = 0;
     light2.lightType = 1;
 }
 
+Level::~Level() = default;
+
 void Level::setup()
 {
     geoBranch.setName("Geobranch");
+    place(light, lightRow);
+    place(light2, light2Row);
+    std::set<std::string_view> names;
+    for (const ObjectRow& row : table.objects) {
+        const char* fault = names.insert(row.name).second ? faultOf(row) : "is named twice";
+        if (fault != nullptr) {
+            throw std::logic_error("level " + std::to_string(table.number) + ": \"" + row.name + "\" " + fault);
+        }
+    }
+    // Made side by side once and never moved: every node keeps its address.
+    models.reserve(std::ranges::count_if(table.objects, makesModel, &ObjectRow::kind));
+    actors.reserve(std::ranges::count(table.objects, Kind::Actor, &ObjectRow::kind));
+    for (const ObjectRow& row : table.objects) {
+        make(row);
+    }
+    geoBranch.addChild(&light);
+    geoBranch.addChild(&light2);
+    avatar.obstacles = &obstacles;
+    listRules();
+    camera.setName("camera");
+    camera.position = table.camera.position;
+    camera.target = table.camera.target;
+    avatar.setCamera(&camera);
+    avatar.setAnimation(0);
+    for (const auto& step : scriptSteps) {
+        step();
+    }
+    setUpScript();
+}
+
+void Level::make(const ObjectRow& row)
+{
+    // A particle system draws its fade rates as it is made.
+    if (row.randomFrom >= 0) {
+        seekRandom(row.randomFrom);
+    }
+    const auto keep = [this](auto made) -> auto& {
+        auto& kept = *made;
+        effects.push_back(std::move(made));
+        return kept;
+    };
+    SceneNode* node = nullptr;
+    ModelNode* model = nullptr;
+    switch (row.kind) {
+    case Kind::Avatar: model = &avatar; break;
+    case Kind::Ground: model = &ground; break;
+    case Kind::Sky: model = &sky; break;
+    case Kind::Hill: model = &hill; break;
+    case Kind::Actor: model = &actors.emplace_back(); break;
+    case Kind::Water: {
+        WaterSurface& water = keep(std::make_unique<WaterSurface>());
+        water.loadTexture();
+        model = &water;
+        break;
+    }
+    case Kind::Sheet: {
+        ParticleSheet& sheet = keep(std::make_unique<ParticleSheet>());
+        sheet.position = row.at;
+        sheet.heading = headingOf(row);
+        sheet.loadTexture();
+        node = &sheet;
+        break;
+    }
+    case Kind::Spray: {
+        ParticleSpray& spray = keep(std::make_unique<ParticleSpray>());
+        spray.position = row.at;
+        spray.loadTexture();
+        sprays.push_back(&spray);
+        node = &spray;
+        break;
+    }
+    default: model = &models.emplace_back(); break;
+    }
+    if (model != nullptr) {
+        place(*model, row);
+        node = model;
+    }
+    node->setName(row.name);
+    rowNodes.push_back(node);
+    if (row.kind == Kind::Exit) {
+        return;
+    }
+    link(*node, row);
+    if ((row.flags & Obstacle) != 0 && model != nullptr) {
+        obstacles.push_back(model);
+    }
+    if (row.kind == Kind::Tree) {
+        trees.push_back(model);
+    } else if (row.kind == Kind::Forest) {
+        forests.push_back(model);
+    } else if (row.kind == Kind::Person) {
+        partners.push_back(model);
+    }
+}
+
+void Level::place(ModelNode& node, const ObjectRow& row)
+{
+    node.position = row.at;
+    node.scale = row.scale;
+    node.direction = row.facing;
+    node.heading = headingOf(row);
+    node.hasBoundingBox = (row.flags & HasBox) != 0;
+    node.animated = (row.flags & Animated) != 0;
+    node.hidden = (row.flags & StartsHidden) != 0;
+    if ((row.flags & CastsShadow) != 0) {
+        node.shadowLight = light.position;
+    }
+    if ((row.flags & NoShadowCast) != 0) {
+        node.castsShadow = false;
+    }
+    if (auto* actor = dynamic_cast<Actor*>(&node)) {
+        actor->followDistance = row.followDistance;
+    }
+    const auto lines = std::ranges::find(row.lines, nullptr);
+    node.descriptionLines = {row.lines.begin(), lines};
+    // The poses are loaded with the model, so the slots come first.
+    for (int slot = 0; slot < static_cast<int>(row.moves.size()); ++slot) {
+        const Move& move = row.moves[slot];
+        if (move.name == nullptr) {
+            continue;
+        }
+        Animation& a = node.animations[slot];
+        a.name = move.name;
+        a.keyframeCount = move.keyframeCount;
+        a.stepsPerKeyframe = move.stepsPerKeyframe;
+        if (move.pacing != 0) {
+            paced.push_back({&node, slot, move.pacing});
+        }
+    }
+    if (row.model != nullptr) {
+        node.load(row.model);
+    }
+}
+
+void Level::link(SceneNode& node, const ObjectRow& row)
+{
+    switch (row.parent) {
+    case Parent::Ground: ground.addChild(&node); break;
+    case Parent::Top: geoBranch.addChild(&node); break;
+    case Parent::Avatar: avatar.addChild(&node); break;
+    case Parent::Nowhere: return;
+    }
+    // Ahead of the scene, the surfaces keep the order they have in it.
+    if (&node == &ground || &node == &hill) {
+        static_cast<ModelNode&>(node).drawnAhead = true;
+        surfacesAhead.push_back(static_cast<ModelNode*>(&node));
+    }
+}
+
+void Level::listRules()
+{
+    for (const ObjectRow* row : orderedBy(&ObjectRow::rule, table)) {
+        auto* object = dynamic_cast<ModelNode*>(nodeOf(row->name));
+        if (object == nullptr || row->reach <= 0.0f) {
+            continue;
+        }
+        const bool exit = row->kind == Kind::Exit;
+        rules.push_back({object, row->reach, row->prompt, exit ? row->target : 0});
+        if (!exit) {
+            selectable.push_back(object);
+        } else if (exitTarget == 0) {
+            exitTarget = row->target;
+        }
+    }
+    for (const ObjectRow* row : orderedBy(&ObjectRow::look, table)) {
+        if (auto* object = dynamic_cast<ModelNode*>(nodeOf(row->name))) {
+            lookOrder.push_back(object);
+        }
+    }
+}
+
+SceneNode* Level::nodeOf(std::string_view name) const
+{
+    const ObjectRow* row = findRow(table, name);
+    if (row == nullptr || rowNodes.empty()) {
+        return nullptr;
+    }
+    return rowNodes[static_cast<std::size_t>(row - table.objects.data())];
+}
+
+std::logic_error Level::missing(std::string_view name) const
+{
+    return std::logic_error("level " + std::to_string(table.number) + " has no object \"" + std::string(name) +
+                            "\" of the kind its script asks for");
+}
+
+std::span<Actor> Level::findActors(std::string_view first, std::size_t count)
+{
+    Actor* start = find<Actor>(first);
+    const auto at = static_cast<std::size_t>(start - actors.data());
+    if (at + count > actors.size()) {
+        throw missing(first);
+    }
+    return {start, count};
+}
+
+void Level::giveQuest(Quest& quest, const char* giver)
+{
+    scriptSteps.push_back([this, &quest, giver] {
+        ModelNode* node = find<ModelNode>(giver);
+        const QuestText& text = findRow(table, giver)->quest;
+        if (text.title == nullptr) {
+            throw missing(giver);
+        }
+        quest.init(text.title, text.partner, node, 1);
+        if (text.nodeName != nullptr) {
+            quest.setName(text.nodeName);
+        }
+        node->addChild(&quest);
+    });
 }
 
 void Level::command(int key)
@@ -83,6 +349,28 @@ void Level::showDescription(ModelNode& object)
     }
 }
 
+void Level::frame()
+{
+    for (ParticleSpray* spray : sprays) {
+        spray->viewer = camera.position;
+    }
+    drawScene();
+    for (const PacedAnimation& p : paced) {
+        p.node->animations[p.slot].stepsPerKeyframe = pacedSteps(p.k, fps);
+    }
+    const int matched = select(rules, table.idleText);
+    ModelNode* reached = nullptr;
+    if (matched >= 0) {
+        const ProximityRule& rule = rules[static_cast<std::size_t>(matched)];
+        if (rule.exitTarget == 0) {
+            reached = rule.object;
+        } else if (exitOpen(rule.exitTarget)) {
+            nextLevel = rule.exitTarget;
+        }
+    }
+    runScript(reached);
+}
+
 void Level::drawScene()
 {
     // A fresh stencil: every pixel may take one shadow in this picture.
@@ -95,7 +383,7 @@ void Level::drawScene()
     glStencilFunc(GL_EQUAL, 0, ModelNode::surfaceStencilBit);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     for (SceneNode* node : geoBranch.getChildren()) {
-        if (node == avatarPtr) {
+        if (node == &avatar) {
             glDisable(GL_STENCIL_TEST);
         }
         node->draw(Matrix4());
@@ -127,22 +415,21 @@ void Level::drawSurfacesAhead()
     glPopAttrib();
 }
 
-void Level::pace(ModelNode& node, int slot, int k) const
-{
-    node.animations[slot].stepsPerKeyframe = pacedSteps(k, fps);
-}
-
-int Level::select(std::span<const ProximityRule> rules, const char* idleText)
+int Level::select(std::span<const ProximityRule> candidates, const char* idleText)
 {
     const Vector3& at = avatar.position;
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        const ProximityRule& rule = rules[i];
+    const auto& carried = avatar.getChildren();
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const ProximityRule& rule = candidates[i];
+        if (std::ranges::find(carried, rule.object) != carried.end()) {
+            continue;
+        }
         const Vector3& p = rule.object->position;
         if (p.distanceTo(at.x, at.y, at.z) < rule.radius) {
             if (rule.text != nullptr) {
                 prompt = rule.text;
             }
-            if (!rule.marker) {
+            if (rule.exitTarget == 0) {
                 rule.object->selected = true;
             }
             return static_cast<int>(i);
@@ -155,187 +442,27 @@ int Level::select(std::span<const ProximityRule> rules, const char* idleText)
     return -1;
 }
 
-void Level::leaveWhen(bool completed, int target)
+void Level::applyReturn()
 {
-    if (completed) {
-        nextLevel = target;
-    }
-}
-
-ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name)
-{
-    for (const NodeBinding& binding : nodes) {
-        if (std::strcmp(binding.name, name) == 0) {
-            return binding.node;
-        }
-    }
-    return nullptr;
-}
-
-const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise)
-{
-    for (const PromptRow& row : rows) {
-        if (std::strcmp(row.name, name) == 0) {
-            return row.prompt;
-        }
-    }
-    return otherwise;
-}
-
-const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise)
-{
-    for (const PromptRow& row : rows) {
-        if (std::strncmp(row.name, name, std::strlen(row.name)) == 0) {
-            return row.prompt;
-        }
-    }
-    return otherwise;
-}
-
-const ExitMarker* exitMarker(const LevelLayout& layout, const char* label)
-{
-    for (const ExitMarker& marker : layout.exits) {
-        if (std::strcmp(marker.label, label) == 0) {
-            return &marker;
-        }
-    }
-    return nullptr;
-}
-
-void Level::placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes)
-{
-    for (const Placement& row : layout.placements) {
-        if (ModelNode* node = boundNode(nodes, row.node)) {
-            place(*node, row, layout.animations);
-        }
-    }
-    paced.clear();
-    for (const AnimationSlot& slot : layout.animations) {
-        ModelNode* node = boundNode(nodes, slot.node);
-        if (node != nullptr && slot.pacing != 0) {
-            paced.push_back({node, slot.slot, slot.pacing});
-        }
-    }
-    camera.setName("camera");
-    camera.position = layout.camera.position;
-    camera.target = layout.camera.target;
-    avatar.setCamera(&camera);
-}
-
-void Level::place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations)
-{
-    node.setName(row.node);
-    node.position = row.position;
-    node.scale = row.scale;
-    node.direction = row.facing;
-    const bool ownHeading = row.headingFacing.x != 0.0f || row.headingFacing.y != 0.0f ||
-                            row.headingFacing.z != 0.0f;
-    node.heading = (ownHeading ? row.headingFacing : row.facing).headingTo(node.forward);
-    node.hasBoundingBox = (row.flags & HasBox) != 0;
-    node.animated = (row.flags & Animated) != 0;
-    node.hidden = (row.flags & StartsHidden) != 0;
-    node.particleMode = (row.flags & (DrawsParticleSheet | DrawsParticleSpray)) != 0;
-    node.useSheet = (row.flags & DrawsParticleSheet) != 0;
-    if ((row.flags & CastsShadow) != 0) {
-        node.shadowLight = light.position;
-    }
-    if ((row.flags & NoShadowCast) != 0) {
-        node.castsShadow = false;
-    }
-    if (auto* actor = dynamic_cast<Actor*>(&node)) {
-        actor->followDistance = row.followDistance;
-    }
-    // The poses are loaded with the model, so the slots come first.
-    for (const AnimationSlot& slot : animations) {
-        if (std::strcmp(slot.node, row.node) == 0 && slot.slot >= 0 && slot.slot < ModelNode::animationSlots) {
-            Animation& a = node.animations[slot.slot];
-            a.name = slot.name;
-            a.keyframeCount = slot.keyframeCount;
-            a.stepsPerKeyframe = slot.stepsPerKeyframe;
-        }
-    }
-    if (row.model != nullptr) {
-        node.load(row.model);
-    }
-}
-
-void Level::listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes)
-{
-    obstacles.clear();
-    for (const char* name : layout.obstacles) {
-        if (ModelNode* node = boundNode(nodes, name)) {
-            obstacles.push_back(node);
-        }
-    }
-    avatar.obstacles = &obstacles;
-}
-
-void Level::applyReturn(const ReturnSetup& setup, ModelNode& closedExit)
-{
+    const ReturnSetup& back = table.returnSetup;
     const float oldHeading = avatar.heading;
-    avatar.position = setup.avatarPosition;
-    avatar.direction = setup.avatarFacing;
-    avatar.heading = setup.avatarFacing.headingTo(avatar.forward);
+    avatar.position = back.avatarPosition;
+    avatar.direction = back.avatarFacing;
+    avatar.heading = back.avatarFacing.headingTo(avatar.forward);
     // Re-derives the box corners about the new position and heading.
     avatar.rotateBox(avatar.heading - oldHeading);
-    camera.position = setup.camera.position;
-    camera.target = setup.camera.target;
-    closedExit.position = setup.closedExitPosition;
-    exitTarget = setup.exitTarget;
+    camera.position = back.camera.position;
+    camera.target = back.camera.target;
+    find<ModelNode>(back.closedExit)->position = back.closedExitPosition;
+    exitTarget = back.exitTarget;
 }
 
-void Level::paceAnimations()
+void showHidden(std::span<Actor> items, int count)
 {
-    for (const PacedAnimation& p : paced) {
-        pace(*p.node, p.slot, p.k);
-    }
-}
-
-std::vector<NodeBinding> Level::bindRows(const LevelLayout& layout, const std::vector<ModelNode*>& placed,
-                                         const std::vector<ModelNode*>& markers)
-{
-    if (placed.size() != layout.placements.size() || markers.size() > layout.exits.size()) {
-        throw std::logic_error("level " + std::to_string(layout.number) + ": members do not match its tables");
-    }
-    std::vector<NodeBinding> nodes;
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        nodes.push_back({layout.placements[i].node, placed[i]});
-    }
-    for (std::size_t i = 0; i < markers.size(); ++i) {
-        nodes.push_back({layout.exits[i].label, markers[i]});
-    }
-    return nodes;
-}
-
-void Level::linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar)
-{
-    geoBranch.addChild(&sky);
-    geoBranch.addChild(&heavenBase);
-    for (SceneNode* n : beforeAvatar) {
-        geoBranch.addChild(n);
-        drawAheadIfHill(n);
-    }
-    geoBranch.addChild(avatarPtr);
-    geoBranch.addChild(&ground);
-    ground.drawnAhead = true;
-    surfacesAhead.push_back(&ground);
-    geoBranch.addChild(&light);
-    geoBranch.addChild(&light2);
-}
-
-void Level::addToGround(std::initializer_list<ModelNode*> nodes)
-{
-    for (ModelNode* n : nodes) {
-        ground.addChild(n);
-        drawAheadIfHill(n);
-    }
-}
-
-void Level::drawAheadIfHill(SceneNode* node)
-{
-    // Ahead of the scene, the surfaces keep the order they have in it.
-    if (node == &hill) {
-        hill.drawnAhead = true;
-        surfacesAhead.push_back(&hill);
+    for (Actor& item : items) {
+        if (count > 0 && item.hidden) {
+            item.hidden = false;
+            --count;
+        }
     }
 }

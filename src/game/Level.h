@@ -1,167 +1,200 @@
-// One playing area: what every level owns and does, and the helpers the six levels share.
-// Kept apart from the six levels so each of them holds only its own objects and script.
+// One playing area built from its table: its objects, keys, drawing, proximity rules and exits.
+// Kept apart from the six levels so each of them holds only its table and its script.
 
 #pragma once
 
 #include "game/Avatar.h"
-#include "game/Placement.h"
+#include "game/LevelTable.h"
 #include "game/TextStyle.h"
 #include "model/Camera.h"
 #include "model/LightNode.h"
 #include "model/ModelNode.h"
 #include "scene/SceneNode.h"
 
-#include <initializer_list>
+#include <functional>
+#include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ControlNode;
+class ParticleSpray;
+class Quest;
 
 // One proximity rule: standing closer than `radius` to `object` (strictly)
-// shows `text` (nullptr leaves the line as it was). Markers only mark a
-// place and are never flagged selected.
+// shows `text` (nullptr leaves the line as it was) and selects the object.
+// An exit's rule leads to level `exitTarget` and selects nothing.
 struct ProximityRule {
     ModelNode* object;
     float radius;
     const char* text;
-    bool marker = false;
+    int exitTarget = 0;
 };
 
-// The line a level shows near the object or exit of a given name.
-struct PromptRow {
-    const char* name;
-    const char* prompt;
-};
-
-// Ties a node name of a placement table to the level member it places.
-struct NodeBinding {
-    const char* name;
-    ModelNode* node;
-};
-
-// One playing area. It owns every object of the area by value; only the
-// current level hangs in the scene tree (the game manager links its
-// `geoBranch` in and out). Each frame it draws its scene, paces its
-// animations, selects what the avatar stands at and runs its script; its
-// keys are talk, skip, close and look, and every key is forwarded to its
-// children so quests below the scenery receive them.
+// One playing area. At set-up it makes a node for every row of its table and
+// owns them for the whole run; only the current level hangs in the scene
+// tree (the game manager links its `geoBranch` in and out). Each frame it
+// draws its scene, paces its animations, selects what the avatar stands at,
+// opens its exits and runs its script; its keys are talk, skip, close and
+// look, and every key is forwarded to its children so quests below the
+// scenery receive them. A level's own class adds only its script.
 class Level : public SceneNode {
 public:
-    Level();
+    explicit Level(const LevelTable& table);
+    ~Level() override;
 
     // 'e' talk, 'l' skip, 'q' close the conversation, 'v' look; every key
     // is then forwarded to the children (SceneNode).
     void command(int key) override;
-    // Appends every object's description lines.
-    virtual void describe() {}
-    virtual void unload() {}
-    // Once at start-up: names geoBranch "Geobranch", places and loads every
-    // object, links the scene below geoBranch, creates the quests, describes.
-    virtual void setup();
-    // Once per frame while current: draw, pace animations, select, script.
-    virtual void frame() {}
-    // Function keys reach the level here; no level uses them.
-    virtual void rawKey(int) {}
-    // Coming back from a side trip (Level 3 to 2, Level 5 to 4) with the
-    // items gathered there; the game manager runs it on every such return.
-    virtual void returnFromSideTrip(int) {}
-
+    // Once at start-up: names geoBranch "Geobranch", makes, places and loads
+    // the node of every row, links them below geoBranch in row order, lists
+    // the obstacles, rules, partners and look order, finds the script's
+    // handles and gives its quests. A table that makes no sense, or a handle
+    // whose name the table lacks, stops here with a std::logic_error.
+    void setup();
+    // Once per frame while current: draw, pace animations, select, leave
+    // through an open exit, then the script.
+    void frame();
     // Draws the object's description lines while it is selected.
     void showDescription(ModelNode& object);
+    // After set-up, the node made for the row `name`; a name the table
+    // lacks, or a node of another type, throws.
+    template <typename T>
+    T* find(std::string_view name)
+    {
+        if (T* node = dynamic_cast<T*>(nodeOf(name))) {
+            return node;
+        }
+        throw missing(name);
+    }
 
+    const LevelTable& table;
     ModelNode geoBranch;
     Avatar avatar;
-    Avatar* avatarPtr = &avatar;
     Camera camera;
     ModelNode ground;
     ModelNode sky;
+    ModelNode hill;
     LightNode light;
     LightNode light2;
-    ModelNode boundaryN;
-    ModelNode boundaryS;
-    ModelNode boundaryW;
-    ModelNode boundaryE;
-    ModelNode hill;
     float fps = 1.0f;
     TextStyle textStyle;
     int nextLevel = 0;
     std::string prompt;
+    // The game manager's input node, set at each switch to this level.
     ControlNode* controls = nullptr;
     // The avatar's collision list; also what the game manager culls.
     std::vector<ModelNode*> obstacles;
-    // Trees ("data/baum.ms3d") and forests ("data/klwald.ms3d"), which the
-    // game manager lets draw from its shared display lists.
+    // Trees and forests, which the game manager lets draw from its shared
+    // display lists.
     std::vector<ModelNode*> trees;
     std::vector<ModelNode*> forests;
 
 protected:
-    // Places and loads every row of `layout` whose node is bound, in table
-    // order (animation slots before the load, the light's position as the
-    // shadow light), remembers the animations to pace, and sets up the
-    // camera with the avatar following it.
-    void placeAll(const LevelLayout& layout, std::span<const NodeBinding> nodes);
-    // Position, scale, facing and heading, flags, shadow light, then load.
-    void place(ModelNode& node, const Placement& row, std::span<const AnimationSlot> animations);
-    // The avatar's collision list, in table order, of the bound nodes.
-    void listObstacles(const LevelLayout& layout, std::span<const NodeBinding> nodes);
-    // Puts the avatar and the camera where a return from a side trip starts,
-    // moves `closedExit` out of reach and sets the new exit target.
-    void applyReturn(const ReturnSetup& setup, ModelNode& closedExit);
-    // Links sky, heavenBase, `beforeAvatar`, the avatar, the ground and the
-    // two lights below geoBranch, in that order, which is the drawing order
-    // (the ground and the hill are drawn ahead, see drawScene).
-    void linkSceneTop(SceneNode& heavenBase, std::initializer_list<SceneNode*> beforeAvatar = {});
-    // Hangs `nodes` below the ground, in order.
-    void addToGround(std::initializer_list<ModelNode*> nodes);
-    // The hill, wherever it is linked, is drawn ahead after what precedes it.
-    void drawAheadIfHill(SceneNode* node);
-    // Ties the rows of the layout's placement table, in order, to `placed`,
-    // and its first exit markers to `markers`; a member too many or too few
-    // would shift every name after it, so the counts must match the table.
-    static std::vector<NodeBinding> bindRows(const LevelLayout& layout, const std::vector<ModelNode*>& placed,
-                                             const std::vector<ModelNode*>& markers = {});
-    // Re-derives the steps per keyframe of every paced animation from fps.
-    void paceAnimations();
-    // Draws the scene below geoBranch from an identity matrix.
-    void drawScene();
-    // Draws the ground and the hills before the rest of the scene.
-    void drawSurfacesAhead();
-    // Steps per keyframe of one animation of pace K at the measured fps.
-    void pace(ModelNode& node, int slot, int k) const;
-    // Tries the rules in order; the first one the avatar stands inside sets
-    // the prompt and (unless a marker) the object's selected flag. Returns
-    // its index, or -1 after showing `idleText` and clearing the selected
-    // flags of every object in `selectable`.
-    int select(std::span<const ProximityRule> rules, const char* idleText);
-    // Exit rule: the level asks the game manager for `target` once done.
-    void leaveWhen(bool completed, int target);
+    // The script's own part of set-up, once its handles are found.
+    virtual void setUpScript() {}
+    // The script's part of each frame, after the rules: `reached` is the
+    // object whose rule matched, or nullptr.
+    virtual void runScript(ModelNode* /*reached*/) {}
+    // Whether the exit leading to level `target` lets the player through now.
+    virtual bool exitOpen(int /*target*/) const { return true; }
 
-    // Characters the 'e' key starts a conversation with while selected.
-    std::vector<ModelNode*> partners;
+    // At set-up, hangs `quest` below the node of row `giver`, with the row's texts.
+    void giveQuest(Quest& quest, const char* giver);
+    // Puts the avatar and the camera where the table's return from a side
+    // trip starts, moves the exit it closes out of reach and sets the skip
+    // key's new level.
+    void applyReturn();
+    // Tries the rules in order, passing over those whose object the avatar
+    // carries; the first one the avatar stands inside sets the prompt and
+    // (unless an exit) the object's selected flag. Returns its index, or -1
+    // after showing `idleText` and clearing the selected flags of every
+    // object a rule can select.
+    int select(std::span<const ProximityRule> rules, const char* idleText);
+
+    // The proximity rules in the order they are tried.
+    std::vector<ProximityRule> rules;
+    // Every object a rule can select; cleared when the avatar stands at nothing.
+    std::vector<ModelNode*> selectable;
     // The objects 'v' describes, first selected one wins.
     std::vector<ModelNode*> lookOrder;
-    // Every object a rule can flag; cleared when the avatar stands at nothing.
-    std::vector<ModelNode*> selectable;
-    // Where 'l' leads at once; 0 for a level without an exit.
-    int exitTarget = 0;
 
 private:
+    template <typename T>
+    friend class Handle;
+    friend class ActorRun;
+
     struct PacedAnimation {
         ModelNode* node;
         int slot;
         int k;
     };
+
+    // The actors of the `count` rows from `first` on, side by side.
+    std::span<Actor> findActors(std::string_view first, std::size_t count);
+    void make(const ObjectRow& row);
+    void place(ModelNode& node, const ObjectRow& row);
+    void link(SceneNode& node, const ObjectRow& row);
+    void listRules();
+    SceneNode* nodeOf(std::string_view name) const;
+    std::logic_error missing(std::string_view name) const;
+    // Draws the scene below geoBranch from an identity matrix.
+    void drawScene();
+    // Draws the ground and the hills before the rest of the scene.
+    void drawSurfacesAhead();
+
+    // The nodes the rows make: models and exits, actors side by side, and
+    // the effects; then each row's node in row order.
+    std::vector<ModelNode> models;
+    std::vector<Actor> actors;
+    std::vector<std::unique_ptr<SceneNode>> effects;
+    std::vector<SceneNode*> rowNodes;
+    std::vector<ParticleSpray*> sprays;
     std::vector<PacedAnimation> paced;
+    // What set-up does for the script: find its handles, give its quests.
+    std::vector<std::function<void()>> scriptSteps;
     // The ground and the hill in scene order, drawn before the scene.
     std::vector<ModelNode*> surfacesAhead;
+    // Characters the 'e' key starts a conversation with while selected.
+    std::vector<ModelNode*> partners;
+    // Where 'l' leads at once: the first exit's level; 0 for a level without one.
+    int exitTarget = 0;
 };
 
-// The member bound to `name`, or nullptr.
-ModelNode* boundNode(std::span<const NodeBinding> nodes, const char* name);
-// The prompt of the first row named exactly `name`, or `otherwise`.
-const char* promptNamed(std::span<const PromptRow> rows, const char* name, const char* otherwise);
-// The prompt of the first row whose name `name` starts with, or `otherwise`.
-const char* promptByPrefix(std::span<const PromptRow> rows, const char* name, const char* otherwise);
-// The table's exit marker labelled `label`, or nullptr.
-const ExitMarker* exitMarker(const LevelLayout& layout, const char* label);
+// A script's way to one object of its level: the node of the row named
+// `name`, found once when the level sets up.
+template <typename T>
+class Handle {
+public:
+    Handle(Level* level, const char* name)
+    {
+        level->scriptSteps.push_back([this, level, name] { node = level->find<T>(name); });
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    T* operator->() const { return node; }
+    T& operator*() const { return *node; }
+    operator T*() const { return node; }
+
+private:
+    T* node = nullptr;
+};
+
+// A script's way to the actors of `count` rows in a row ("sack1" to "sack5").
+class ActorRun : public std::span<Actor> {
+public:
+    ActorRun(Level* level, const char* first, std::size_t count)
+    {
+        level->scriptSteps.push_back([this, level, first, count] {
+            std::span<Actor>::operator=(level->findActors(first, count));
+        });
+    }
+    ActorRun(const ActorRun&) = delete;
+    ActorRun& operator=(const ActorRun&) = delete;
+};
+
+// Shows the first `count` hidden items, in order.
+void showHidden(std::span<Actor> items, int count);

@@ -1,5 +1,4 @@
 // The quest's answer to 'e', '1', '2' and 'q': offer, answers, reminder, thanks and afterwards.
-// Its own file because five people in four levels give tasks, all by these rules.
 
 #include "game/Quest.h"
 

@@ -1,5 +1,4 @@
 // A conversation partner's task: which dialogue entry each key brings up.
-// Its own file because five people in four levels give tasks, all by these rules.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // Printing a line of bitmap text in an overlay at a pixel position from the window's top left.
-// Its own file so the projection switch for text is written once.
 
 #include "game/TextStyle.h"
 

@@ -1,5 +1,4 @@
 // Font and colour of on-screen text, printed by pixel position.
-// Its own header because the game manager, levels and dialog box all print text this way.
 
 #pragma once
 

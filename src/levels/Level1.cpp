@@ -1,144 +1,68 @@
-// The village's prompts, descriptions, set-up and script: carry the sheep home, get the ring, leave.
-// One file per level, so each area's objects and script read on their own.
+// The village's table and script: carry the sheep home, get the ring, leave.
 
 #include "levels/Level1.h"
 
-#include "levels/Level1Layout.h"
+#include "levels/SharedRows.h"
 #include "platform/Sound.h"
 
-#include <cstring>
+using namespace rows;
 
 namespace {
 
-const LevelLayout& layout = level1::layout;
-
-// The line each rule shows, by the name of its object.
-constexpr PromptRow prompts[] = {
-    {"haus1", "Haus anschauen (v = view)"},
-    {"haus2", "Haus anschauen (v = view)"},
-    {"haus3", "Haus anschauen (v = view)"},
-    {"haus4", "Haus anschauen (v = view)"},
-    {"kirche", "Kirche anschauen (v = view)"},
-    {"brunnen", "Brunnen anschauen (v = view)"},
-    {"sign", "Schild anschauen (v = view)"},
-    {"wald1", "Wald anschauen (v = view)"},
-    {"wald2", "Wald anschauen (v = view)"},
-    {"wald3", "Wald anschauen (v = view)"},
-    {"wald4", "Wald anschauen (v = view)"},
-    {"priest", "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)"},
-    {"sheep", "maehaehaehaeh"},
-    {"frau", "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)"},
-};
-
-const char* promptFor(const char* name)
-{
-    // The exit marker: the old woman stands in the way until her quest is done.
-    return promptNamed(prompts, name, "Diese alte Frau laesst mich nicht vorbei....");
-}
-
-constexpr const char* idleText = "Leider nichts zum anschauen";
+constexpr auto objects = join(
+    village::sky, glow(57000), avatar("Avatar", {75, 0, 112}, {-1, 0, 0}), village::ground,
+    village::haus1, village::haus2, village::haus3, village::haus4,
+    ObjectRow{.name = "kirche", .model = "data/kirSche.ms3d", .at = {115, 0, 110}, .scale = {2.5f, 2.5f, 2.5f},
+              .facing = {15, 0, 10}, .flags = solid, .reach = 7, .rule = 2, .look = 2,
+              .prompt = N_("Kirche anschauen (v = view)"), .lines = {N_("Das ist eine Kirche")}},
+    village::well, village::woods, walls, village::hills,
+    ObjectRow{.name = "priest", .kind = Kind::Person, .model = "data/priest.ms3d", .at = {123, 0, 110},
+              .scale = {0.3f, 0.3f, 0.3f}, .facing = {15, 0, 15}, .flags = figure | Obstacle, .reach = 3, .rule = 6,
+              .look = 5, .prompt = N_("Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)"),
+              .lines = {N_("Bruder Friedbert")}, .moves = {{{"default", 3, 30, 1000}}},
+              .quest = {N_("Das verlorene Schaf"), "priester"}},
+    ObjectRow{.name = "sign", .model = "data/sign.ms3d", .at = {120, 0, 10}, .scale = {0.1f, 0.1f, 0.1f},
+              .facing = {15, 0, 25}, .flags = shaded, .reach = 3, .rule = 4, .look = 7, .prompt = lookAtSign,
+              .lines = {N_("Hier geht's in die weite Welt hinaus")}},
+    ObjectRow{.name = "frau", .kind = Kind::Person, .model = "data/altefrau.ms3d", .at = {110, 0, 10},
+              .scale = {0.3f, 0.3f, 0.3f}, .facing = {0, 0, -1}, .flags = figure | Obstacle, .reach = 3, .rule = 8,
+              .look = 3, .prompt = N_("Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)"),
+              .lines = {N_("Eine alte Frau")}, .moves = {{{"default", 3, 30, 1000}}},
+              .quest = {N_("Halleluja"), "altefrau"}},
+    ObjectRow{.name = "sheep", .kind = Kind::Actor, .model = "data/sheep.ms3d", .at = {20, 0, 180},
+              .scale = {0.04f, 0.04f, 0.04f}, .flags = figure, .reach = 2, .rule = 7, .look = 6,
+              .prompt = N_("maehaehaehaeh"), .lines = {N_("Das ist ein schwarzes Schaf")},
+              .moves = {{{"default", 3, 60, 1900}, {"walk", 2, 10, 400}}}, .headingFacing = {15, 0, 15}},
+    // Handed over by the priest; until then nowhere.
+    ObjectRow{.name = "ring", .kind = Kind::Actor, .parent = Parent::Nowhere, .model = "data/ring.ms3d",
+              .at = {100, 0, 100}},
+    ObjectRow{.name = "exit", .kind = Kind::Exit, .at = {108, 0, -5}, .reach = 12, .rule = 9,
+              .prompt = N_("Diese alte Frau laesst mich nicht vorbei...."), .target = 2});
 
 } // namespace
 
-Level1::Level1()
-{
-    forests = {&wald1, &wald2, &wald3, &wald4};
-    const std::vector<NodeBinding> nodes = bindings();
-    listObstacles(layout, nodes);
-    partners = {&priest, &frau};
-    lookOrder = {&haus1, &haus2, &haus3, &haus4, &kirche, &frau, &brunnen,
-                 &priest, &sheep, &sign, &wald1, &wald2, &wald3, &wald4};
-    selectable = {&haus1, &haus2, &haus3, &haus4, &wald1, &wald2, &wald3, &wald4,
-                  &kirche, &brunnen, &priest, &frau, &sheep, &sign};
-    const ExitMarker* gate = ::exitMarker(layout, "exit");
-    exitTarget = gate->target;
-    exitMarker.position = gate->position;
+const LevelTable Level1::layout{1, objects, {{60, 5, 112}, {75, 1, 112}}, nothingToLookAt};
 
-    for (const SelectionRule& row : layout.selections) {
-        ModelNode* object = boundNode(nodes, row.node);
-        void (Level1::*action)() = nullptr;
-        if (object == &priest) {
-            action = &Level1::thank;
-        } else if (object == &sheep) {
-            action = &Level1::pickUpSheep;
-        } else if (object == &frau) {
-            action = &Level1::handOverRing;
-        }
-        if (object != nullptr) {
-            rules.push_back({object, row.radius, promptFor(row.node)});
-        } else if (std::strcmp(row.node, "exit") == 0) {
-            rules.push_back({&exitMarker, row.radius, promptFor(row.node), true});
-            action = &Level1::leave;
-        } else {
-            continue;
-        }
-        actions.push_back(action);
+Level1::Level1() : Level(layout)
+{
+    giveQuest(priestQuest, "priest");
+    giveQuest(womanQuest, "frau");
+}
+
+void Level1::runScript(ModelNode* reached)
+{
+    if (reached == sheep) {
+        pickUpSheep();
+    } else if (reached == priest) {
+        thank();
+    } else if (reached == frau) {
+        handOverRing();
     }
 }
 
-std::vector<NodeBinding> Level1::bindings()
+bool Level1::exitOpen(int) const
 {
-    return bindRows(layout, {
-        &light, &light2, &heavenBase, &haus1, &haus2, &haus3, &haus4, &sign, &kirche, &ground, &hill,
-        &brunnen, &avatar, &ring, &priest, &frau, &sheep, &sky, &wald1, &wald2, &wald3, &wald4,
-        &boundaryN, &boundaryS, &boundaryW, &boundaryE,
-    });
-}
-
-void Level1::setup()
-{
-    Level::setup();
-    load();
-    attach();
-    priestQuest.init("Das verlorene Schaf", "priester", &priest, 1);
-    womanQuest.init("Halleluja", "altefrau", &frau, 1);
-    describe();
-}
-
-void Level1::load()
-{
-    placeAll(layout, bindings());
-    avatar.setAnimation(0);
-    heavenBase.sheet.loadTexture();
-}
-
-void Level1::attach()
-{
-    linkSceneTop(heavenBase);
-    addToGround({&haus1, &haus2, &haus3, &haus4, &kirche, &brunnen, &wald1, &wald2, &wald3,
-                 &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &priest,
-                 &sign, &frau});
-    ground.addChild(&sheep);
-    priest.addChild(&priestQuest);
-    frau.addChild(&womanQuest);
-}
-
-void Level1::describe()
-{
-    haus1.descriptionLines.push_back("Dies ist ein Haus");
-    haus2.descriptionLines.push_back("Noch ein Haus, toll!");
-    haus3.descriptionLines.push_back("Ein Haus");
-    haus4.descriptionLines.push_back("Ein schoenes Haus");
-    kirche.descriptionLines.push_back("Das ist eine Kirche");
-    brunnen.descriptionLines.push_back("Ein tiefer Brunnen");
-    priest.descriptionLines.push_back("Bruder Friedbert");
-    sheep.descriptionLines.push_back("Das ist ein schwarzes Schaf");
-    frau.descriptionLines.push_back("Eine alte Frau");
-    sign.descriptionLines.push_back("Hier geht's in die weite Welt hinaus");
-    wald1.descriptionLines.push_back("Ein Wald!");
-    wald2.descriptionLines.push_back("Wald!");
-    wald3.descriptionLines.push_back("Wohl ein Wald!");
-    wald4.descriptionLines.push_back("Baeume!");
-}
-
-void Level1::frame()
-{
-    drawScene();
-    paceAnimations();
-    const int matched = select(rules, idleText);
-    if (matched >= 0 && actions[matched] != nullptr) {
-        (this->*actions[matched])();
-    }
+    return womanQuest.finished;
 }
 
 void Level1::pickUpSheep()
@@ -146,10 +70,10 @@ void Level1::pickUpSheep()
     if (!priestQuest.accepted || avatar.hasChild("sheep")) {
         return;
     }
-    ground.removeChild(&sheep);
-    sheep.followDistance = 4.0f;
-    sheep.setAnimation(1);
-    avatar.addChild(&sheep);
+    ground.removeChild(sheep);
+    sheep->followDistance = 4.0f;
+    sheep->setAnimation(1);
+    avatar.addChild(sheep);
     playSound("data/sound/boeoeoeoe.wav", SoundMode::Looped);
     ++priestQuest.collected;
 }
@@ -160,19 +84,19 @@ void Level1::thank()
         return;
     }
     if (avatar.hasChild("sheep")) {
-        avatar.removeChild(&sheep);
+        avatar.removeChild(sheep);
         // The priest goes back behind the sheep: he, and with him the
         // dialog box of his quest, is drawn last, over the sheep.
-        ground.removeChild(&priest);
-        ground.addChild(&sheep);
-        ground.addChild(&priest);
+        ground.removeChild(priest);
+        ground.addChild(sheep);
+        ground.addChild(priest);
         // Starting the thanks also ends the looped bleating.
         playSound("data/sound/dankefenno.wav", SoundMode::Once);
-        sheep.setAnimation(0);
+        sheep->setAnimation(0);
     }
-    ring.position = avatar.position;
+    ring->position = avatar.position;
     if (!avatar.hasChild("ring")) {
-        avatar.addChild(&ring);
+        avatar.addChild(ring);
     }
     if (womanQuest.accepted) {
         ++womanQuest.collected;
@@ -184,11 +108,6 @@ void Level1::thank()
 void Level1::handOverRing()
 {
     if (womanQuest.rewarded && avatar.hasChild("ring")) {
-        avatar.removeChild(&ring);
+        avatar.removeChild(ring);
     }
-}
-
-void Level1::leave()
-{
-    leaveWhen(womanQuest.finished, exitTarget);
 }

@@ -1,189 +1,105 @@
-// The settlement's prompts, descriptions, set-up and script: mend the manger, open north and east.
-// One file per level, so each area's objects and script read on their own.
+// The settlement's table and script: mend the manger, open north and east.
 
 #include "levels/Level2.h"
 
-#include "levels/Level2Layout.h"
+#include "levels/SharedRows.h"
 #include "platform/Sound.h"
 
-#include <cstring>
+using namespace rows;
 
 namespace {
 
-const LevelLayout& layout = level2::layout;
-
-// The line each rule shows, by the name of its object or exit.
-constexpr PromptRow prompts[] = {
-    {"einsiedler", "Mit Mensch sprechen (e = etwas sagen) oder Mensch anschauen (v = view)"},
-    {"haus", "Haus anschauen (v = view)"},
-    {"wald", "Wald anschauen (v = view)"},
-    {"baum", "Baum anschauen (v = view)"},
-    {"krippe", "Ding anschauen (v = view)"},
-    {"sign", "Schild anschauen (v = view)"},
-    {"northExit", "Da siehts gefaehrlich aus"},
-    {"eastExit", "Diese Krippe versperrt den Weg"},
-};
-
-const char* promptFor(const char* name)
+constexpr ObjectRow wood(const char* name, Vector3 at, Vector3 facing, Lines lines)
 {
-    return promptByPrefix(prompts, name, "");
+    return {.name = name, .kind = Kind::Forest, .model = "data/klwald.ms3d", .at = at, .facing = facing,
+            .flags = solid, .reach = 10, .rule = 3, .look = 3, .prompt = lookAtForest, .lines = lines};
 }
 
-constexpr const char* idleText = "Hier gibt's nix zu sehn";
+constexpr ObjectRow tree(const char* name, Vector3 at, float size, Lines lines)
+{
+    return {.name = name, .kind = Kind::Tree, .model = "data/baum.ms3d", .at = at, .scale = {size, size, size},
+            .facing = {-1, 0, 0.1f}, .flags = solid, .reach = 4, .rule = 4, .look = 4, .prompt = lookAtTree,
+            .lines = lines};
+}
+
+constexpr ObjectRow sign(const char* name, Vector3 at, Vector3 facing, Lines lines)
+{
+    return {.name = name, .model = "data/sign.ms3d", .at = at, .scale = {0.1f, 0.1f, 0.1f}, .facing = facing,
+            .flags = shaded, .reach = 3, .rule = 6, .look = 6, .prompt = lookAtSign, .lines = lines};
+}
+
+constexpr auto objects = join(
+    rows::sky, glow(139000), avatar("avatar", {10, 0, 100}, {-1, 0, 0}), meadow, walls,
+    ObjectRow{.name = "huegel", .kind = Kind::Hill, .model = "data/berge4.ms3d", .at = {100, 0, 100},
+              .scale = {1, 0.4f, 1}, .facing = {0, 0, 1}},
+    ObjectRow{.name = "haus", .model = "data/einsiedlerhaus.ms3d", .at = {175, 0, 80}, .scale = {1.5f, 1.5f, 1.5f},
+              .facing = {1, 0, 0}, .flags = solid, .reach = 8, .rule = 2, .look = 2, .prompt = lookAtHouse,
+              .lines = {N_("Eine Einsiedler Siedlung")}},
+    wood("wald1", {150, 0, 80}, {-1, 0, -10}, {N_("Ein Wald")}),
+    wood("wald2", {40, 0, 40}, {-1, 0, -10}, {N_("Ein paar Baeume!")}),
+    wood("wald3", {40, 0, 120}, {1, 0, 10}, {N_("Ein Klasse M Wald")}),
+    wood("wald4", {190, 0, 190}, {1, 0, -1}, {N_("Es lebe der"), N_("W A L D M E I S T E R")}),
+    wood("wald5", {170, 0, 70}, {1, 0, -1},
+         {N_("Herzlichen Glueckwunsch!"), N_("S I E sind der 1.000.000"), N_("Betrachter dieses Waldes!"),
+          N_("Besuchen Sie auch unsere anderen Waelder")}),
+    sign("sign1", {80, 0, 195}, {-1, 0, -2}, {N_("Zum Futter"), N_("(kleiner Hinweis)")}),
+    sign("sign2", {190, 0, 140}, {-2, 0, 1}, {N_("Zum Fluss"), N_("(sobald die Krippe wieder ganz ist)")}),
+    tree("baum1", {50, 0, 160}, 0.5f, {N_("Baum")}),
+    tree("baum2", {100, 0, 110}, 0.8f, {N_("Baum")}),
+    tree("baum3", {110, 0, 102}, 1.0f, {N_("kleiner Wald")}),
+    tree("baum4", {95, 0, 20}, 0.7f, {N_("gruen")}),
+    tree("baum5", {117, 0, 180}, 0.2f,
+         {N_("Was glaubst du wohl was das ist?"), N_("Apfel?"), N_("Brot?"), N_("oder vielleicht ein BAUM?")}),
+    ObjectRow{.name = "krippe", .model = "data/futterkrippekaputt.ms3d", .at = {190, 0, 115},
+              .scale = {0.5f, 0.5f, 0.5f}, .facing = {-1, 0, 0}, .flags = solid, .reach = 5, .rule = 5, .look = 5,
+              .prompt = lookAtThing, .lines = {N_("Eine Vogelkrippe")}},
+    ObjectRow{.name = "particleBase", .kind = Kind::Spray, .at = {176, 7, 81.5f}, .randomFrom = 136000},
+    ObjectRow{.name = "einsiedler", .kind = Kind::Person, .model = "data/einsiedler.ms3d", .at = {180, 0, 90},
+              .scale = {0.3f, 0.3f, 0.3f}, .flags = figure | Obstacle, .reach = 3, .rule = 1, .look = 1,
+              .prompt = talkToHuman, .lines = {N_("Ein Einsiedler")}, .moves = {{{"default", 2, 10, 400}}},
+              .quest = {N_("Krippe flicken"), "einsiedler", "qEinsiedler"}},
+    // Hidden until the return from the chicken yard; then pushed ahead.
+    ObjectRow{.name = "schubkarre", .kind = Kind::Actor, .parent = Parent::Avatar, .model = "data/scheibtruhe.ms3d",
+              .at = {40, 0, 175}, .scale = {0.3f, 0.3f, 0.3f}, .flags = shaded | StartsHidden,
+              .followDistance = -1.5f},
+    sacks,
+    ObjectRow{.name = "northExit", .kind = Kind::Exit, .at = {100, 0, 205}, .reach = 12, .rule = 7,
+              .prompt = dangerAhead, .target = 3},
+    ObjectRow{.name = "eastExit", .kind = Kind::Exit, .at = {205, 0, 115}, .reach = 12, .rule = 8,
+              .prompt = N_("Diese Krippe versperrt den Weg"), .target = 4});
 
 } // namespace
 
-Level2::Level2()
-{
-    trees = {&baum1, &baum2, &baum3, &baum4, &baum5};
-    forests = {&wald1, &wald2, &wald3, &wald4, &wald5};
-    const std::vector<NodeBinding> nodes = bindings();
-    listObstacles(layout, nodes);
-    partners = {&einsiedler};
-    lookOrder = {&einsiedler, &haus, &wald1, &wald2, &wald3, &wald4, &wald5,
-                 &baum1, &baum2, &baum3, &baum4, &baum5, &krippe, &sign1, &sign2};
-    selectable = lookOrder;
-    exitTarget = exitMarker(layout, "northExit")->target;
-    northExit.position = exitMarker(layout, "northExit")->position;
-    eastExit.position = exitMarker(layout, "eastExit")->position;
+const LevelTable Level2::layout{2, objects, fromTheWest, nothingToSee, backFromTheNorth(4)};
 
-    for (std::size_t i = 0; i < rules.size() && i < layout.selections.size(); ++i) {
-        const SelectionRule& row = layout.selections[i];
-        if (std::strcmp(row.node, "northExit") == 0) {
-            rules[i] = ProximityRule{&northExit, row.radius, promptFor(row.node), true};
-            actions[i] = &Level2::leaveNorth;
-        } else if (std::strcmp(row.node, "eastExit") == 0) {
-            rules[i] = ProximityRule{&eastExit, row.radius, promptFor(row.node), true};
-            actions[i] = &Level2::leaveEast;
-        } else {
-            ModelNode* object = boundNode(nodes, row.node);
-            rules[i] = ProximityRule{object, row.radius, promptFor(row.node)};
-            if (object == &einsiedler) {
-                actions[i] = &Level2::deliver;
-            }
-        }
-    }
+Level2::Level2() : Level(layout)
+{
+    giveQuest(hermitQuest, "einsiedler");
 }
 
-std::vector<NodeBinding> Level2::bindings()
+void Level2::runScript(ModelNode* reached)
 {
-    return bindRows(layout, {
-        &light, &light2, &baum1, &baum2, &baum3, &baum4, &baum5, &sign1, &sign2, &einsiedler, &haus,
-        &krippe, &wald1, &wald2, &wald3, &wald4, &wald5, &ground, &avatar, &sky, &boundaryN, &boundaryS,
-        &boundaryW, &boundaryE, &hill, &particleBase, &heavenBase, &schubkarre,
-        &sacks[0], &sacks[1], &sacks[2], &sacks[3], &sacks[4],
-    });
-}
-
-void Level2::setup()
-{
-    Level::setup();
-    load();
-    attach();
-    hermitQuest.init("Krippe flicken", "einsiedler", &einsiedler, 1);
-    hermitQuest.setName("qEinsiedler");
-    describe();
-}
-
-void Level2::load()
-{
-    placeAll(layout, bindings());
-    avatar.setAnimation(0);
-    particleBase.spray.loadTexture();
-    particleBase.spray.particleSize = level2::sprayParticleSize;
-    heavenBase.sheet.loadTexture();
-}
-
-void Level2::attach()
-{
-    linkSceneTop(heavenBase);
-    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &haus, &wald1, &wald2,
-                 &wald3, &wald4, &wald5, &sign1, &sign2, &baum1, &baum2, &baum3, &baum4, &baum5,
-                 &krippe, &particleBase, &einsiedler});
-    einsiedler.addChild(&hermitQuest);
-    // Hidden until the return from the chicken yard; then pushed ahead.
-    avatar.addChild(&schubkarre);
-    for (Actor& sack : sacks) {
-        avatar.addChild(&sack);
-    }
-}
-
-void Level2::unload()
-{
-    geoBranch.destroyTree();
-    removeChild(&geoBranch);
-}
-
-void Level2::describe()
-{
-    einsiedler.descriptionLines.push_back("Ein Einsiedler");
-    haus.descriptionLines.push_back("Eine Einsiedler Siedlung");
-    wald1.descriptionLines.push_back("Ein Wald");
-    wald2.descriptionLines.push_back("Ein paar Baeume!");
-    wald3.descriptionLines.push_back("Ein Klasse M Wald");
-    wald4.descriptionLines.insert(wald4.descriptionLines.end(), {"Es lebe der", "W A L D M E I S T E R"});
-    wald5.descriptionLines.insert(wald5.descriptionLines.end(),
-                                  {"Herzlichen Glueckwunsch!", "S I E sind der 1.000.000",
-                                   "Betrachter dieses Waldes!", "Besuchen Sie auch unsere anderen Waelder"});
-    baum1.descriptionLines.push_back("Baum");
-    baum2.descriptionLines.push_back("Baum");
-    baum3.descriptionLines.push_back("kleiner Wald");
-    baum4.descriptionLines.push_back("gruen");
-    baum5.descriptionLines.insert(baum5.descriptionLines.end(),
-                                  {"Was glaubst du wohl was das ist?", "Apfel?", "Brot?",
-                                   "oder vielleicht ein BAUM?"});
-    krippe.descriptionLines.push_back("Eine Vogelkrippe");
-    sign1.descriptionLines.insert(sign1.descriptionLines.end(), {"Zum Futter", "(kleiner Hinweis)"});
-    sign2.descriptionLines.insert(sign2.descriptionLines.end(),
-                                  {"Zum Fluss", "(sobald die Krippe wieder ganz ist)"});
-}
-
-void Level2::frame()
-{
-    heavenBase.sheet.viewer = camera.position;
-    particleBase.spray.viewer = camera.position;
-    drawScene();
-    paceAnimations();
-    const int matched = select(rules, idleText);
-    if (matched >= 0 && actions[matched] != nullptr) {
-        (this->*actions[matched])();
-    }
-}
-
-void Level2::deliver()
-{
-    if (!hermitQuest.rewarded || !avatar.hasChild("schubkarre")) {
+    // The thanks take the feed off the wheelbarrow and mend the manger.
+    if (reached != einsiedler || !hermitQuest.rewarded || !avatar.hasChild("schubkarre")) {
         return;
     }
     playSound("data/sound/dankefenno.wav", SoundMode::Once);
-    avatar.removeChild(&schubkarre);
+    avatar.removeChild(schubkarre);
     for (Actor& sack : sacks) {
         avatar.removeChild(&sack);
     }
-    krippe.load(level2::mendedManger);
+    krippe->load(mendedManger);
 }
 
-void Level2::leaveNorth()
+bool Level2::exitOpen(int target) const
 {
-    leaveWhen(hermitQuest.accepted, exitMarker(layout, "northExit")->target);
-}
-
-void Level2::leaveEast()
-{
-    leaveWhen(hermitQuest.finished, exitMarker(layout, "eastExit")->target);
+    return target == 3 ? hermitQuest.accepted : hermitQuest.finished;
 }
 
 void Level2::returnFromSideTrip(int sacksBrought)
 {
     ++hermitQuest.collected;
-    schubkarre.hidden = false;
-    for (int i = 0; i < sacksBrought; ++i) {
-        for (Actor& sack : sacks) {
-            if (sack.hidden) {
-                sack.hidden = false;
-                break;
-            }
-        }
-    }
-    applyReturn(*layout.returnSetup, northExit);
+    schubkarre->hidden = false;
+    showHidden(sacks, sacksBrought);
+    applyReturn();
 }

@@ -1,133 +1,87 @@
-// The yard's prompts, descriptions, set-up and script: load the feed, flee the chickens, get out.
-// One file per level, so each area's objects and script read on their own.
+// The yard's table and script: load the feed, flee the chickens, get out.
 
 #include "levels/Level3.h"
 
-#include "levels/Level3Layout.h"
+#include "levels/SharedRows.h"
 #include "platform/Sound.h"
 
 #include <cmath>
-#include <cstring>
+
+using namespace rows;
 
 namespace {
 
-const LevelLayout& layout = level3::layout;
+// Chase speed of "mob1" to "mob15" in units per second ("mob1" runs twice a frame).
+constexpr float chaseSpeeds[Level3::chickenCount] = {23, 25, 23, 22, 24.5f, 21, 25, 23.5f, 24, 24, 24, 24, 24, 24, 24};
+constexpr float chaseRadius = 40.0f;
+constexpr float catchRadius = 2.0f;
+constexpr float feedPileRadius = 10.0f;
 
-// The line each rule shows, by the name of its object or exit.
-constexpr PromptRow prompts[] = {
-    {"schubkarre", "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"},
-    {"baum", "Baum anschauen (v = view)"},
-    {"futter", "Zeug anschauen (v = view)"},
-    {"exit", "Ich soll doch Futter holen!"},
-    {"sign", "Schild anschauen (v = view)"},
-    {"mob", "Huhn anschauen (v = view)"},
-};
-
-const char* promptFor(const char* name)
+constexpr ObjectRow tree(const char* name, Vector3 at, Vector3 scale, unsigned flags, Lines lines)
 {
-    return promptByPrefix(prompts, name, "");
+    return {.name = name, .kind = Kind::Tree, .model = "data/baum.ms3d", .at = at, .scale = scale,
+            .facing = {-1, 0, 0.1f}, .flags = flags, .reach = 4, .rule = 2, .look = 4, .prompt = lookAtTree,
+            .lines = lines};
 }
 
-constexpr const char* idleText = "Hier gibt's nix zu sehn";
-constexpr const char* wheelbarrowName = "schubkarre";
+constexpr ObjectRow chicken(const char* name, Vector3 at, Vector3 scale, const char* line, Vector3 facing = {0, 0, 1})
+{
+    return {.name = name, .kind = Kind::Actor, .model = "data/huhn.ms3d", .at = at, .scale = scale,
+            .facing = facing, .flags = figure, .reach = 2, .rule = 6, .look = 1,
+            .prompt = N_("Huhn anschauen (v = view)"), .lines = {line},
+            .moves = {{{"default", 3, 60, 1900}, {"walk", 3, 10, 400}}}};
+}
+
+constexpr Vector3 size(float s)
+{
+    return {s, s, s};
+}
+
+constexpr const char* odd = N_("Ein seltsames Huehnchen!");
+constexpr const char* happy = N_("Freilaufend und gluecklich");
+
+constexpr auto objects = join(
+    rows::sky, glow(225000), avatar("avatar", {100, 0, 10}, {0, 0, -1}), meadow, walls, hills,
+    tree("baum1", {100, 0, 100}, size(0.5f), solid, {N_("Baum")}),
+    tree("baum2", {110, 0, 95}, size(0.8f), solid, {N_("Baum")}),
+    tree("baum3", {115, 0, 50}, unitScale, solid, {N_("kleiner Wald")}),
+    tree("baum4", {50, 0, 150}, size(0.7f), solid, {N_("gruen")}),
+    tree("baum5", {155, 0, 180}, {0.7f, 1, 0.8f}, shaded,
+         {N_("Was glaubst du wohl was das ist?"), N_("Apfel?"), N_("Brot?"), N_("oder vielleicht ein BAUM?")}),
+    chicken("mob1", {40, 0, 30}, unitScale, odd), chicken("mob2", {50, 0, 32}, size(1.2f), odd),
+    chicken("mob3", {180, 0, 30}, size(2), odd), chicken("mob4", {80, 0, 50}, unitScale, odd),
+    chicken("mob5", {190, 0, 55}, unitScale, odd), chicken("mob6", {20, 0, 75}, size(1.3f), odd),
+    chicken("mob7", {175, 0, 75}, {1.1f, 1.1f, 1}, odd), chicken("mob8", {40, 0, 100}, size(0.9f), odd),
+    chicken("mob9", {60, 0, 100}, unitScale, happy), chicken("mob10", {123, 0, 100}, size(1.2f), happy),
+    chicken("mob11", {90, 0, 110}, size(1.4f), happy), chicken("mob12", {190, 0, 110}, size(0.8f), happy),
+    chicken("mob13", {150, 0, 145}, size(0.7f), happy, {0, 0, -1}), chicken("mob14", {80, 0, 175}, unitScale, happy),
+    chicken("mob15", {105, 0, 95}, size(2), happy),
+    ObjectRow{.name = "schubkarre", .kind = Kind::Actor, .model = "data/scheibtruhe.ms3d", .at = {40, 0, 175},
+              .scale = {0.3f, 0.3f, 0.3f}, .flags = shaded, .reach = 5, .rule = 1, .look = 5,
+              .prompt = N_("Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)"),
+              .lines = {N_("Oh wie praktisch. Eine Scheibtruhe.")}},
+    ObjectRow{.name = "futter", .model = "data/futterhaufen.ms3d", .at = {175, 0, 175}, .scale = {0.3f, 0.3f, 0.3f},
+              .facing = {-1, 0, 0.1f}, .flags = shaded, .reach = 4, .rule = 3, .look = 2,
+              .prompt = N_("Zeug anschauen (v = view)"), .lines = {N_("Huehnerfutter ?!")}},
+    ObjectRow{.name = "sign", .model = "data/sign.ms3d", .at = {120, 0, 10}, .scale = {0.1f, 0.1f, 0.1f},
+              .facing = {15, 0, 20}, .flags = shaded, .reach = 3, .rule = 5, .look = 3, .prompt = lookAtSign,
+              .lines = {N_("Zurueck zum Einsiedler"), N_("(nur mit Futter)")}},
+    // Hidden until loaded at the pile; then carried around the wheelbarrow.
+    sacks,
+    ObjectRow{.name = "exit", .kind = Kind::Exit, .at = {100, 0, -5}, .reach = 12, .rule = 4,
+              .prompt = N_("Ich soll doch Futter holen!"), .target = 2});
 
 } // namespace
 
-Level3::Level3()
-{
-    trees = {&baum1, &baum2, &baum3, &baum4, &baum5};
-    const std::vector<NodeBinding> nodes = bindings();
-    listObstacles(layout, nodes);
-    for (Actor& mob : mobs) {
-        lookOrder.push_back(&mob);
-    }
-    lookOrder.insert(lookOrder.end(), {&futter, &sign, &baum1, &baum2, &baum3, &baum4, &baum5, &schubkarre});
-    selectable = lookOrder;
-    exitTarget = exitMarker(layout, "exit")->target;
-    exitPoint.position = exitMarker(layout, "exit")->position;
+const LevelTable Level3::layout{3, objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
 
-    for (std::size_t i = 0; i < rules.size() && i < layout.selections.size(); ++i) {
-        const SelectionRule& row = layout.selections[i];
-        if (std::strcmp(row.node, "exit") == 0) {
-            rules[i] = ProximityRule{&exitPoint, row.radius, promptFor(row.node), true};
-        } else {
-            rules[i] = ProximityRule{boundNode(nodes, row.node), row.radius, promptFor(row.node)};
-        }
-        if (std::strcmp(row.node, wheelbarrowName) == 0) {
-            wheelbarrowRadius = row.radius;
-        }
-    }
-}
-
-std::vector<NodeBinding> Level3::bindings()
+void Level3::setUpScript()
 {
-    std::vector<ModelNode*> placed = {&light, &light2, &baum1, &baum2, &baum3, &baum4, &baum5, &sign, &futter};
-    for (Actor& mob : mobs) {
-        placed.push_back(&mob);
-    }
-    placed.insert(placed.end(), {&ground, &avatar, &sky, &schubkarre, &sacks[0], &sacks[1], &sacks[2], &sacks[3],
-                                 &sacks[4], &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &heavenBase});
-    return bindRows(layout, placed);
-}
-
-void Level3::setup()
-{
-    Level::setup();
-    load();
-    attach();
-    describe();
-}
-
-void Level3::load()
-{
-    placeAll(layout, bindings());
-    avatar.setAnimation(0);
-    heavenBase.sheet.loadTexture();
     for (int i = 0; i < chickenCount; ++i) {
         homes[i] = mobs[i].position;
         mobs[i].setAnimation(0);
         mobs[i].animationIndex = 0;
     }
-}
-
-void Level3::attach()
-{
-    linkSceneTop(heavenBase);
-    addToGround({&boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill,
-                 &baum1, &baum2, &baum3, &baum4, &baum5});
-    for (Actor& mob : mobs) {
-        ground.addChild(&mob);
-    }
-    ground.addChild(&schubkarre);
-    ground.addChild(&futter);
-    ground.addChild(&sign);
-    // Hidden until loaded at the pile; then carried around the wheelbarrow.
-    for (Actor& sack : sacks) {
-        avatar.addChild(&sack);
-    }
-}
-
-void Level3::unload()
-{
-    geoBranch.destroyTree();
-    removeChild(&geoBranch);
-}
-
-void Level3::describe()
-{
-    baum1.descriptionLines.push_back("Baum");
-    baum2.descriptionLines.push_back("Baum");
-    baum3.descriptionLines.push_back("kleiner Wald");
-    baum4.descriptionLines.push_back("gruen");
-    baum5.descriptionLines.insert(baum5.descriptionLines.end(),
-                                  {"Was glaubst du wohl was das ist?", "Apfel?", "Brot?",
-                                   "oder vielleicht ein BAUM?"});
-    for (int i = 0; i < chickenCount; ++i) {
-        mobs[i].descriptionLines.push_back(i < 8 ? "Ein seltsames Huehnchen!" : "Freilaufend und gluecklich");
-    }
-    sign.descriptionLines.insert(sign.descriptionLines.end(), {"Zurueck zum Einsiedler", "(nur mit Futter)"});
-    futter.descriptionLines.push_back("Huehnerfutter ?!");
-    schubkarre.descriptionLines.push_back("Oh wie praktisch. Eine Scheibtruhe.");
 }
 
 void Level3::command(int key)
@@ -142,45 +96,28 @@ void Level3::command(int key)
     Level::command(key);
 }
 
-void Level3::frame()
+void Level3::runScript(ModelNode*)
 {
-    heavenBase.sheet.viewer = camera.position;
-    drawScene();
-    paceAnimations();
-    // The wheelbarrow's rule applies only while it stands on the ground; a
-    // radius of 0 never matches.
-    rules[0].radius = avatar.hasChild(wheelbarrowName) ? 0.0f : wheelbarrowRadius;
-    const int matched = select(rules, idleText);
-    if (matched >= 0 && rules[matched].object == &exitPoint) {
-        leave();
-    }
     chase();
     promptAtFeedPile();
     catchSacks();
 }
 
-void Level3::take()
+bool Level3::exitOpen(int) const
 {
-    if (schubkarre.selected && !avatar.hasChild(wheelbarrowName)) {
-        ground.removeChild(&schubkarre);
-        schubkarre.followDistance = -1.5f;
-        avatar.addChild(&schubkarre);
-    } else if (futter.selected && avatar.hasChild(wheelbarrowName)) {
-        feedCount = static_cast<int>(sacks.size());
-        for (std::size_t n = 0; n < sacks.size(); ++n) {
-            for (Actor& sack : sacks) {
-                if (sack.hidden) {
-                    sack.hidden = false;
-                    break;
-                }
-            }
-        }
-    }
+    return feedCount >= 1;
 }
 
-void Level3::leave()
+void Level3::take()
 {
-    leaveWhen(feedCount >= 1, exitTarget);
+    if (schubkarre->selected && !avatar.hasChild("schubkarre")) {
+        ground.removeChild(schubkarre);
+        schubkarre->followDistance = -1.5f;
+        avatar.addChild(schubkarre);
+    } else if (futter->selected && avatar.hasChild("schubkarre")) {
+        feedCount = static_cast<int>(sacks.size());
+        showHidden(sacks, feedCount);
+    }
 }
 
 void Level3::animate(Actor& chicken, int index)
@@ -194,16 +131,16 @@ void Level3::animate(Actor& chicken, int index)
 void Level3::chase()
 {
     // "mob1" runs twice each frame.
-    chaseWith(mobs[0], level3::chaseSpeeds[0]);
+    chaseWith(mobs[0], chaseSpeeds[0]);
     for (int i = 0; i < chickenCount; ++i) {
-        chaseWith(mobs[i], level3::chaseSpeeds[i]);
+        chaseWith(mobs[i], chaseSpeeds[i]);
     }
 }
 
 void Level3::chaseWith(Actor& chicken, float speed)
 {
     const Vector3& at = avatar.position;
-    if (chicken.position.distanceTo(at.x, at.y, at.z) >= level3::chaseRadius || feedCount < 1) {
+    if (chicken.position.distanceTo(at.x, at.y, at.z) >= chaseRadius || feedCount < 1) {
         animate(chicken, 0);
         return;
     }
@@ -223,12 +160,12 @@ void Level3::chaseWith(Actor& chicken, float speed)
 void Level3::promptAtFeedPile()
 {
     const Vector3& at = avatar.position;
-    if (futter.position.distanceTo(at.x, at.y, at.z) >= level3::feedPileRadius) {
+    if (futter->position.distanceTo(at.x, at.y, at.z) >= feedPileRadius) {
         return;
     }
-    futter.selected = true;
-    prompt = avatar.hasChild(wheelbarrowName) ? "Futter mitnehmen (m = mitnehmen)"
-                                              : "Wenn ich doch nur eine Scheibtruhe haette!";
+    futter->selected = true;
+    prompt = avatar.hasChild("schubkarre") ? N_("Futter mitnehmen (m = mitnehmen)")
+                                           : N_("Wenn ich doch nur eine Scheibtruhe haette!");
 }
 
 void Level3::catchSacks()
@@ -236,7 +173,7 @@ void Level3::catchSacks()
     const Vector3& at = avatar.position;
     for (int i = 0; i < chickenCount; ++i) {
         Actor& chicken = mobs[i];
-        if (chicken.position.distanceTo(at.x, at.y, at.z) >= level3::catchRadius) {
+        if (chicken.position.distanceTo(at.x, at.y, at.z) >= catchRadius) {
             continue;
         }
         Actor* last = nullptr;

@@ -1,13 +1,10 @@
 // Level 5, the snake pit: five baby snakes, the cage and the mother on the badge.
-// One file per level, so each area's objects and script read on their own.
 
 #pragma once
 
 #include "game/Level.h"
-#include "model/Actor.h"
 
 #include <array>
-#include <vector>
 
 // Level 5: the snake pit, a side trip from the bridge. The five baby snakes
 // flee from the player; driven into the cage all five, they shut it and
@@ -15,34 +12,33 @@
 // her long enough to take the badge ('m'), which opens the way back.
 class Level5 : public Level {
 public:
-    Level5();
+    static const LevelTable layout;
+    static constexpr const char* shutCage = "data/kaefigzu.ms3d";
 
-    void describe() override;
-    void setup() override;
-    void frame() override;
+    Level5() : Level(layout) {}
+
     // 'm' takes the badge while the big snake is stunned; then as every level.
     void command(int key) override;
 
-    Actor mob1, mob2, mob3, mob4, mob5;
-    Actor mob6;
-    // Where each snake started; a snake chased off the square goes back there.
-    std::array<Vector3, 6> homes{};
-    ModelNode kaefig;
-    ModelNode baum1, baum2, baum3, baum4, baum5;
-    ModelNode exitPoint;
-    ModelNode heavenBase;
-    ModelNode sign;
+    // Progress: the snakes caught, the cage shut and the badge taken.
     int caughtCount = 0;
     int badgeCount = 0;
     bool cageClosed = false;
 
-private:
-    std::vector<NodeBinding> bindings();
-    void load();
-    void attach();
+    // "mob1" to "mob5", and their mother "mob6".
+    ActorRun babies{this, "mob1", 5};
+    Handle<Actor> mother{this, "mob6"};
+    Handle<ModelNode> kaefig{this, "kaefig"};
+    // Where each baby snake started; one chased off the square goes back there.
+    std::array<Vector3, 5> homes{};
 
-    void leave();
-    void shutCage();
+private:
+    void setUpScript() override;
+    void runScript(ModelNode* reached) override;
+    // The way back opens once the badge is taken.
+    bool exitOpen(int target) const override;
+
+    void closeCage();
     void flee();
     void flagCage();
     void catchSnakes();
@@ -50,8 +46,6 @@ private:
     // Starts animation slot `index` of the big snake and remembers it.
     void switchBigSnake(int index);
 
-    std::array<Actor*, 5> babies{&mob1, &mob2, &mob3, &mob4, &mob5};
     // Where each baby snake stood before this frame's flight.
     std::array<Vector3, 5> fledFrom{};
-    std::array<ProximityRule, 8> rules;
 };

@@ -1,114 +1,43 @@
-// The inn village's prompts, descriptions, set-up and script: the hero's task and the farewell.
-// One file per level, so each area's objects and script read on their own.
+// The inn village's table and script: the hero's task and the farewell.
 
 #include "levels/Level6.h"
 
-#include "levels/Level6Layout.h"
+#include "levels/SharedRows.h"
 
 #include <cstdio>
 
+using namespace rows;
+
 namespace {
 
-const LevelLayout& layout = level6::layout;
-
-constexpr const char* idleText = "Leider nichts zum anschauen";
-
-// The line each rule shows, by the name of its object.
-constexpr PromptRow prompts[] = {
-    {"haus1", "Haus anschauen (v = view)"},
-    {"haus2", "Haus anschauen (v = view)"},
-    {"haus3", "Haus anschauen (v = view)"},
-    {"haus4", "Haus anschauen (v = view)"},
-    {"wirtshaus", "Wirtshaus anschauen (v = view)"},
-    {"brunnen", "Brunnen anschauen (v = view)"},
-    {"held", "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)"},
-    {"wald1", "Wald anschauen (v = view)"},
-    {"wald2", "Wald anschauen (v = view)"},
-    {"wald3", "Wald anschauen (v = view)"},
-    {"wald4", "Wald anschauen (v = view)"},
-};
-
-const char* promptFor(const char* name)
-{
-    return promptNamed(prompts, name, idleText);
-}
+// The village of Level 1 again, with an inn for the church and a hero for its people.
+constexpr auto objects = join(
+    village::sky, glow(395000), avatar("Avatar", {104, 0, 13}, {0, 0, -1}), village::ground,
+    village::haus1, village::haus2, withReach(village::haus3, 8), village::haus4,
+    ObjectRow{.name = "wirtshaus", .model = "data/wiazhaus.ms3d", .at = {115, 0, 110}, .facing = {15, 0, 10},
+              .flags = figure | Obstacle, .reach = 4, .rule = 2, .look = 2,
+              .prompt = N_("Wirtshaus anschauen (v = view)"), .lines = {N_("Das ist eine Wirtshaus")},
+              .moves = {{{"default", 3, 30, 1000}}}},
+    withLines(village::well, {N_("Noch ein tiefer Brunnen")}), village::woods, walls, village::hills,
+    ObjectRow{.name = "held", .kind = Kind::Person, .model = "data/held.ms3d", .at = {110, 0, 105},
+              .facing = {15, 0, 15}, .flags = figure | Obstacle, .reach = 3, .rule = 4, .look = 5,
+              .prompt = N_("Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)"),
+              .lines = {N_("Ein vermummter Held")}, .moves = {{{"default", 1, 10, 400}}},
+              .quest = {N_("Das verlorene Schaf"), "held"}});
 
 } // namespace
 
-Level6::Level6()
-{
-    forests = {&wald1, &wald2, &wald3, &wald4};
-    const std::vector<NodeBinding> nodes = bindings();
-    listObstacles(layout, nodes);
-    partners = {&held};
-    lookOrder = {&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &held, &wald1, &wald2, &wald3, &wald4};
-    selectable = lookOrder;
+const LevelTable Level6::layout{6, objects, {{104, 5, -2}, {104, 1, 13}}, nothingToLookAt};
 
-    for (const SelectionRule& row : layout.selections) {
-        if (ModelNode* object = boundNode(nodes, row.node)) {
-            rules.push_back(ProximityRule{object, row.radius, promptFor(row.node)});
-        }
-    }
-}
-
-std::vector<NodeBinding> Level6::bindings()
+Level6::Level6() : Level(layout)
 {
-    return bindRows(layout, {
-        &light, &light2, &heavenBase, &haus1, &haus2, &haus3, &haus4, &wirtshaus, &ground, &hill, &brunnen,
-        &avatar, &held, &sky, &wald1, &wald2, &wald3, &wald4, &boundaryN, &boundaryS, &boundaryW, &boundaryE,
-    });
-}
-
-void Level6::setup()
-{
-    Level::setup();
-    load();
-    attach();
-    heroQuest.init("Das verlorene Schaf", "held", &held, 1);
-    describe();
-}
-
-void Level6::load()
-{
-    placeAll(layout, bindings());
-    avatar.setAnimation(0);
-    heavenBase.sheet.loadTexture();
-}
-
-void Level6::attach()
-{
-    linkSceneTop(heavenBase);
-    addToGround({&haus1, &haus2, &haus3, &haus4, &wirtshaus, &brunnen, &wald1, &wald2, &wald3, &wald4,
-                 &boundaryN, &boundaryS, &boundaryW, &boundaryE, &hill, &held});
-    held.addChild(&heroQuest);
-}
-
-void Level6::describe()
-{
-    haus1.descriptionLines.push_back("Dies ist ein Haus");
-    haus2.descriptionLines.push_back("Noch ein Haus, toll!");
-    haus3.descriptionLines.push_back("Ein Haus");
-    haus4.descriptionLines.push_back("Ein schoenes Haus");
-    wirtshaus.descriptionLines.push_back("Das ist eine Wirtshaus");
-    brunnen.descriptionLines.push_back("Noch ein tiefer Brunnen");
-    held.descriptionLines.push_back("Ein vermummter Held");
-    wald1.descriptionLines.push_back("Ein Wald!");
-    wald2.descriptionLines.push_back("Wald!");
-    wald3.descriptionLines.push_back("Wohl ein Wald!");
-    wald4.descriptionLines.push_back("Baeume!");
-}
-
-void Level6::frame()
-{
-    drawScene();
-    paceAnimations();
-    select(rules, idleText);
+    giveQuest(heroQuest, "held");
 }
 
 void Level6::command(int key)
 {
     if (key == 'l') {
-        std::printf("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
+        std::printf(N_("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik...."));
         // No line end follows, so the text would otherwise wait in the buffer.
         std::fflush(stdout);
     } else if (key == 'q' && heroQuest.accepted) {

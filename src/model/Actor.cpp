@@ -1,5 +1,4 @@
 // Walking and being carried, the probes against other boxes and the longest safe step.
-// Its own file because the avatar, the animals and the camera all move this way.
 
 #include "model/Actor.h"
 
@@ -35,7 +34,7 @@ void Actor::drawFollowing(Matrix4 parent, Vector3 dir, Vector3 anchor)
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     drawModel(drawnModel);
     glLoadIdentity();
-    if (!particleMode && castsShadow) {
+    if (castsShadow) {
         drawShadow();
     }
     for (SceneNode* child : children) {
@@ -59,7 +58,7 @@ void Actor::drawAttached(Matrix4 parent, float h)
             child->drawAttached(parent, h);
         }
     }
-    if (!particleMode && castsShadow) {
+    if (castsShadow) {
         drawShadow();
     }
 }

@@ -1,5 +1,4 @@
 // A model node that walks, carries other actors and tests its box against its neighbours'.
-// Its own file because the avatar, the animals and the camera all move this way.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // Keyframe animation of a model node: pose files, the pose cycle and the blend.
-// Apart from ModelNode.cpp so the drawing code and the animation each read on their own.
 
 #include "model/ModelNode.h"
 

@@ -1,5 +1,4 @@
 // A node's box in world coordinates, kept so that it can turn with the node.
-// Its own header because every model node keeps one, and collision and culling both read it.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // Extracting the view's planes from the GL matrices and testing points and boxes against them.
-// Its own file because only the game manager culls, once a frame, against it.
 
 #include "model/Frustum.h"
 

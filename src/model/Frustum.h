@@ -1,5 +1,4 @@
 // The six planes of the current view, for culling nodes by their boxes.
-// Its own file because only the game manager culls, once a frame, against it.
 
 #pragma once
 

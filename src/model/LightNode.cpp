@@ -1,5 +1,4 @@
 // Puts GL_LIGHT0 or GL_LIGHT1 at the node's position and switches lighting on.
-// Its own file because it draws nothing else a model node would.
 
 #include "model/LightNode.h"
 

@@ -1,5 +1,4 @@
 // A scene node that places one of the level's two GL lights.
-// Its own file because it draws nothing else a model node would.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // A model's textures, its switch to vertex arrays, and the triangles safe to draw.
-// Its own file because the reader, the drawing code and korvel-model all share this shape.
 
 #include "model/Model.h"
 

@@ -1,5 +1,4 @@
 // A loaded model: vertices, triangles, meshes and materials.
-// Its own file because the reader, the drawing code and korvel-model all share this shape.
 
 #pragma once
 

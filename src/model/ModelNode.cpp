@@ -1,5 +1,4 @@
 // Loading a node's model and box, drawing it with materials and a stencilled shadow, texture quality.
-// Its own file because scenery, props and characters are all drawn through it.
 
 #include "model/ModelNode.h"
 
@@ -150,25 +149,14 @@ void ModelNode::draw(Matrix4 parent)
 {
     if (!hidden) {
         loadPlacement();
-        if (!particleMode) {
-            if (!drawnAhead) {
-                drawModel(drawnModel);
-            }
-        } else if (useSheet) {
-            sheet.anchor = position;
-            sheet.drawParticles();
-        } else {
-            // The spray turns its squares toward the viewer in world terms;
-            // the node's own turn would come on top and show them edge-on.
-            glRotatef(-heading, 0.0f, 1.0f, 0.0f);
-            spray.anchor = position;
-            spray.drawParticles();
+        if (!drawnAhead) {
+            drawModel(drawnModel);
         }
         glLoadIdentity();
         SceneNode::draw(parent);
     }
     // The shadow stays on the ground even when the object itself is culled.
-    if (!particleMode && castsShadow) {
+    if (castsShadow) {
         drawShadow();
     }
 }

@@ -1,16 +1,14 @@
 // The scene node that shows one model, with its shadow, box and animations.
-// Its own file because scenery, props and characters are all drawn through it.
 
 #pragma once
 
-#include "effects/ParticleSheet.h"
-#include "effects/ParticleSpray.h"
 #include "model/Animation.h"
 #include "model/BoundingBox.h"
 #include "model/Model.h"
 #include "scene/SceneNode.h"
 #include "scene/Vector3.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,8 +31,8 @@ public:
     // from "data/bb" + fileName without "data/" when `hasBoundingBox`.
     // False only when the model itself cannot be loaded.
     bool load(const char* fileName);
-    // Draws the model (or the particle system) and the children, then the
-    // shadow, which a hidden node still casts.
+    // Draws the model and the children, then the shadow, which a hidden
+    // node still casts.
     void draw(Matrix4 parent) override;
     // Draws m at the current modelview with this node's animation state.
     void drawModel(Model* m);
@@ -67,10 +65,6 @@ public:
 
     Animation animations[animationSlots];
     BoundingBox box;
-    bool particleMode = false;
-    ParticleSpray spray;
-    bool useSheet = false;
-    ParticleSheet sheet;
     bool castsShadow = true;
     // The model was drawn ahead of the scene: draw skips it and draws only
     // the children and the shadow.
@@ -104,7 +98,8 @@ public:
     Model* fromPose = nullptr; // nullptr counts as the base model
     Model* toPose = nullptr;
 
-    std::vector<const char*> descriptionLines;
+    // What 'v' shows of it: lines of its level's table.
+    std::span<const char* const> descriptionLines;
     bool selected = false;
     // Animation slot the game last switched this node to (avatar, chickens, snakes).
     int animationIndex = 0;

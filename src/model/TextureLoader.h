@@ -1,5 +1,4 @@
 // Loading an image file into an OpenGL texture, once per name.
-// Its own header because models, particles, water and the lens flare all load textures so.
 
 #pragma once
 

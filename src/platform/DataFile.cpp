@@ -1,5 +1,4 @@
-// The once-per-file warning about bad data files and the plain-text check.
-// Its own file because every loader reports bad files the same way.
+// The warning line, its once-per-file form for bad data files, and the plain-text check.
 
 #include "platform/DataFile.h"
 
@@ -18,9 +17,14 @@ bool warnAboutFile(const std::string& file, const std::string& problem, bool onN
     if (!named.insert(error ? file : absolute.string()).second) {
         return false;
     }
-    std::printf("%s=== WARNING: %s %s ===\n", onNewLine ? "\n" : "", file.c_str(), problem.c_str());
-    std::fflush(stdout);
+    printWarning(file, problem, onNewLine);
     return true;
+}
+
+void printWarning(const std::string& subject, const std::string& problem, bool onNewLine)
+{
+    std::printf("%s=== WARNING: %s %s ===\n", onNewLine ? "\n" : "", subject.c_str(), problem.c_str());
+    std::fflush(stdout);
 }
 
 bool isPlainText(std::string_view bytes)

@@ -1,5 +1,4 @@
-// Naming a missing or damaged data file once, and telling text from binary bytes.
-// Its own header because every loader reports bad files the same way.
+// The player's warning line, naming a missing or damaged data file once, and telling text from binary bytes.
 
 #pragma once
 
@@ -13,6 +12,10 @@
 // without the file. `onNewLine` ends a line that other output left open
 // first. False when the file was named before and nothing is printed.
 bool warnAboutFile(const std::string& file, const std::string& problem, bool onNewLine = false);
+
+// Prints "=== WARNING: <subject> <problem> ===" on standard output, every
+// time: the one form of warning for the player, whatever it is about.
+void printWarning(const std::string& subject, const std::string& problem, bool onNewLine = false);
 
 // True when `bytes` are text: no control characters besides tab and line
 // ends (bytes above 127 pass, for umlauts in any encoding).

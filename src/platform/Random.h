@@ -8,5 +8,9 @@
 // state = state * 214013 + 2531011 and yields bits 16..30 (0..32767).
 int nextRandom();
 
+// Puts the sequence where it stands after `draws` numbers from its start, so
+// that what draws next gets the same numbers whatever was drawn before it.
+void seekRandom(long draws);
+
 // Puts the sequence back to its start (tests only; the game never reseeds).
 void resetRandom();

@@ -1,5 +1,4 @@
 // Degrees to radians and back, with the game's own constants.
-// Its own header because vectors, matrices, boxes and shadows must all convert alike.
 
 #pragma once
 

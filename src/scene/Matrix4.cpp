@@ -1,5 +1,4 @@
 // Matrix products and the translate, scale and turn steps, laid out as OpenGL expects.
-// Its own file because the scene, the models and the tools all compute transforms with it.
 
 #include "scene/Matrix4.h"
 

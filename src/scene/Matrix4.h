@@ -1,5 +1,4 @@
 // The 4 x 4 transform the scene tree hands down to its nodes.
-// Its own file because the scene, the models and the tools all compute transforms with it.
 
 #pragma once
 

@@ -1,5 +1,4 @@
 // The scene tree's traversals: draw, update and commands forwarded to the children in order.
-// Its own file because every level, model and effect builds on it.
 
 #include "scene/SceneNode.h"
 
@@ -9,10 +8,6 @@
 
 // Traversals index the child list instead of iterating it: game code links
 // and unlinks nodes (a carried sheep, a level switch) while a walk is running.
-
-void SceneNode::prepare()
-{
-}
 
 void SceneNode::drawFollowing(Matrix4 parent, Vector3 direction, Vector3 anchor)
 {

@@ -1,5 +1,4 @@
 // The base of every node in the game's scene tree and its child list.
-// Its own file because every level, model and effect builds on it.
 
 #pragma once
 
@@ -9,28 +8,18 @@
 #include <string>
 #include <vector>
 
-// Holds the ordered, non-owning child list of a scene node.
-class NodeContainer {
-public:
-    virtual ~NodeContainer() = default;
-    virtual void prepare() = 0;
-
-protected:
-    std::vector<class SceneNode*> children;
-};
-
-// Base of every object in the game's scene tree. Nodes are members of
-// larger objects; the tree only links them. The draw, update and command
-// traversals do their own work and then forward to the children in order.
-class SceneNode : public NodeContainer {
+// Base of every object in the game's scene tree, with its ordered,
+// non-owning child list. Nodes are owned by larger objects; the tree only
+// links them. The draw, update and command traversals do their own work and
+// then forward to the children in order.
+class SceneNode {
 public:
     bool hidden = false;
 
     SceneNode() = default;
     explicit SceneNode(std::string nodeName) : name(std::move(nodeName)) {}
-    ~SceneNode() override = default;
+    virtual ~SceneNode() = default;
 
-    void prepare() override;
     virtual void drawFollowing(Matrix4 parent, Vector3 direction, Vector3 anchor);
     virtual void drawAttached(Matrix4 parent, float heading);
     virtual void draw(Matrix4 parent);
@@ -54,4 +43,5 @@ public:
 
 protected:
     std::string name;
+    std::vector<SceneNode*> children;
 };

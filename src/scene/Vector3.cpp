@@ -1,5 +1,4 @@
 // Vector arithmetic: differences, lengths, distances and headings.
-// Its own file because almost every other file in the game uses it.
 
 #include "scene/Vector3.h"
 

@@ -1,5 +1,4 @@
 // A position or direction in world units.
-// Its own file because almost every other file in the game uses it.
 
 #pragma once
 

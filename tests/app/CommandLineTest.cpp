@@ -9,7 +9,7 @@
 #include <regex>
 #include <tuple>
 
-// Without a display: asking for one would end the program with GLUT's error.
+// Without a display: asking for one ends the program with GLUT's error and status 1.
 TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
 {
     const std::string usage = "Usage: korvel \\[OPTION\\]\\.\\.\\.\n[\\s\\S]*--window WxH[\\s\\S]*";
@@ -18,9 +18,13 @@ TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
         {"--fullscreen -h", 0, usage, ""},
         {"--version", 0, "Korvel [0-9]+\\.[0-9]+\\.[0-9]+\n", ""},
         {"--fly", 2, "", "korvel: unknown option \"--fly\"\n\n" + usage},
-        {"--window 800", 2, "", "korvel: --window wants a size such as 1024x768, not \"800\"\n\n" + usage},
+        {"--window 800", 2, "", "korvel: --window wants a size such as 1024x768, from 64x64 to 16384x16384, "
+                                "not \"800\"\n\n" + usage},
         {"--window=0x600", 2, "", "korvel: --window wants [\\s\\S]*"},
+        {"--window 4294967297x600", 2, "", "korvel: --window wants [^\n]*\"4294967297x600\"\n[\\s\\S]*"},
+        {"--window 800x600x", 2, "", "korvel: --window wants [\\s\\S]*"},
         {"-display", 2, "", "korvel: -display wants a value\n\n" + usage},
+        {"--no-intro", 1, "Viel Spass mit Korvel ....\n", "[\\s\\S]*failed to open display[\\s\\S]*"},
     };
     ScratchDir dir;
     for (const auto& [args, status, out, err] : answers) {

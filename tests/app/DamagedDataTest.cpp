@@ -61,9 +61,9 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
     for (Damage how : {Damage::Missing, Damage::Truncated, Damage::Noise}) {
         SCOPED_TRACE(static_cast<int>(how));
         ScratchDir dir;
-        std::ofstream(copyOfTheGame(dir) / "options.txt") << "#playintro\nyes\n#windowwidth\n32767\n#windowheight\n32767\n";
+        std::ofstream(copyOfTheGame(dir) / "options.txt") << "#playintro\nyes\n#windowwidth\n16000\n#windowheight\n16000\n";
         // A window larger than the screen is cut down to it.
-        std::vector<std::string> names{"options.txt asks for a window of 32767 x 32767, more than the screen shows; "
+        std::vector<std::string> names{"options.txt asks for a window of 16000 x 16000, more than the screen shows; "
                                        "using 1024 x 768"};
         for (const std::string& file : files) damage(dir.path() / file, how), names.push_back(file + " ");
         RealGame game(dir.path());

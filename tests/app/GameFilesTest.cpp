@@ -14,17 +14,23 @@ namespace {
 struct Case {
     const char *workingDir, *programDir, *configHome, *home, *playersFileBefore;
     const char *directory, *optionsFile, *settings; // found, and what the options file then holds
+    const char* iconTheme;
 };
 
 const Case cases[] = {
-    {"run", "prefix/bin", "cfg", "home", "", "run", "options.txt", "run"},
-    {"elsewhere", "run", "cfg", "home", "", "run", "options.txt", "run"},
-    {"elsewhere", "prefix/bin", "cfg", "home", "", "prefix/share/korvel", "cfg/korvel/options.txt", "default"},
-    {"elsewhere", "prefix/bin", "cfg", "home", "mine", "prefix/share/korvel", "cfg/korvel/options.txt", "mine"},
-    {"elsewhere", "prefix/bin", "", "home", "", "prefix/share/korvel", "home/.config/korvel/options.txt", "default"},
-    {"elsewhere", "prefix/bin", "rel", "home", "", "prefix/share/korvel", "home/.config/korvel/options.txt", "default"},
-    {"elsewhere", "prefix/bin", "", "", "", "prefix/share/korvel", "prefix/share/korvel/options.txt", "default"},
-    {"elsewhere", "elsewhere", "cfg", "home", "", "elsewhere", "options.txt", ""},
+    {"run", "prefix/bin", "cfg", "home", "", "run", "options.txt", "run", "run/icons/hicolor"},
+    {"elsewhere", "run", "cfg", "home", "", "run", "options.txt", "run", "run/icons/hicolor"},
+    {"elsewhere", "prefix/bin", "cfg", "home", "", "prefix/share/korvel", "cfg/korvel/options.txt", "default",
+     "prefix/share/icons/hicolor"},
+    {"elsewhere", "prefix/bin", "cfg", "home", "mine", "prefix/share/korvel", "cfg/korvel/options.txt", "mine",
+     "prefix/share/icons/hicolor"},
+    {"elsewhere", "prefix/bin", "", "home", "", "prefix/share/korvel", "home/.config/korvel/options.txt", "default",
+     "prefix/share/icons/hicolor"},
+    {"elsewhere", "prefix/bin", "rel", "home", "", "prefix/share/korvel", "home/.config/korvel/options.txt", "default",
+     "prefix/share/icons/hicolor"},
+    {"elsewhere", "prefix/bin", "", "", "", "prefix/share/korvel", "prefix/share/korvel/options.txt", "default",
+     "prefix/share/icons/hicolor"},
+    {"elsewhere", "elsewhere", "cfg", "home", "", "elsewhere", "options.txt", "", "elsewhere/icons/hicolor"},
 };
 
 } // namespace
@@ -44,10 +50,12 @@ TEST(GameFilesTest, RunDirectoryWinsElseTheInstalledDataAndThePlayersOwnOptions)
         };
         testing::internal::CaptureStdout();
         const GameFiles files = findGameFiles(
-            {root / c.workingDir, root / c.programDir, "../share/korvel", below(c.configHome), below(c.home)});
+            {root / c.workingDir, root / c.programDir, "../share/korvel", "../share/icons/hicolor", below(c.configHome),
+             below(c.home)});
         testing::internal::GetCapturedStdout();
         EXPECT_EQ(files.directory, root / c.directory);
         EXPECT_EQ(files.optionsFile, fs::path(c.optionsFile).has_parent_path() ? root / c.optionsFile : c.optionsFile);
         EXPECT_EQ(readText(files.directory / files.optionsFile), c.settings);
+        EXPECT_EQ(files.iconTheme, root / c.iconTheme);
     }
 }

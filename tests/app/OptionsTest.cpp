@@ -23,29 +23,53 @@ TEST(OptionsTest, AValueIsTheWholeLineAfterTheFirstExactKeyLine)
     }
 }
 
-TEST(OptionsTest, LoadingReadsYesAndSizesLikeAtoiAndKeepsTheDefaultWindow)
+TEST(OptionsTest, LoadingReadsYesAndSizesInRangeAndKeepsTheDefaultWindowForNoNumber)
 {
-    // The file, whether the intro was on before, what the options are after.
-    const std::tuple<std::string, bool, Options> cases[] = {
+    // The file, whether the intro was on before, what the options are after,
+    // how many warnings name the file.
+    const std::tuple<std::string, bool, Options, int> cases[] = {
         // The run directory starts windowed, without videos.
-        {readText(KORVEL_RUN_DIR "/options.txt"), false, {false, 800, 600, false, false}},
-        {"#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n", false, {false, 800, 600, false, false}},
-        {"#playintro\nyes\n#playoutro\r\nyes\r\n#windowwidth\r\n1024\r\n", false, {false, 1024, 600, true, true}},
-        {"#windowwidth\n640abc\n#windowheight\nabc\n", false, {false, 640, 0, false, false}},
-        {"#windowwidth\n  -32\n#windowheight\n+480\n", false, {false, -32, 480, false, false}},
-        {"#windowwidth \n1024\n#windowheight", false, {false, 800, 600, false, false}},
-        {"#fullscreen\nyes\n#windowwidth\n1280\n#windowheight\n1024\n", false, {true, 800, 600, false, false}},
-        {"#playintro\nno\n", true, {false, 800, 600, true, false}}, // loading never switches a video off
+        {readText(KORVEL_RUN_DIR "/options.txt"), false, {false, 800, 600, false, false}, 0},
+        {"#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n", false, {false, 800, 600, false, false}, 0},
+        {"#playintro\nyes\n#playoutro\r\nyes\r\n#windowwidth\r\n1024\r\n", false, {false, 1024, 600, true, true}, 0},
+        {"#windowwidth\n640abc\n#windowheight\nabc\n", false, {false, 800, 600, false, false}, 2},
+        {"#windowwidth\n  -32\n#windowheight\n+480 \n", false, {false, 64, 480, false, false}, 1},
+        {"#windowwidth\n99999999999\n#windowheight\n4294967297\n", false, {false, 16384, 16384, false, false}, 2},
+        {"#windowwidth \n1024\n#windowheight", false, {false, 800, 600, false, false}, 1}, // cut off
+        {"#fullscreen\nyes\n#windowwidth\n1280\n#windowheight\nabc\n", false, {true, 800, 600, false, false}, 0},
+        {"#playintro\nno\n", true, {false, 800, 600, true, false}, 0}, // loading never switches a video off
     };
     const auto fields = [](const Options& o) {
         return std::tie(o.fullscreen, o.windowWidth, o.windowHeight, o.playIntro, o.playOutro);
     };
     ScratchDir dir;
-    for (const auto& [file, introBefore, expected] : cases) {
+    for (const auto& [file, introBefore, expected, warnings] : cases) {
         dir.write("options.txt", file);
         options = Options{};
         options.playIntro = introBefore;
+        testing::internal::CaptureStdout();
         loadOptions();
+        const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(fields(options), fields(expected)) << file;
+        EXPECT_EQ(occurrences(out, "=== WARNING: options.txt "), warnings) << out;
+    }
+}
+
+TEST(OptionsTest, AGameModeGoesToGlutOnlyInItsOwnFormWithNumbersItCanTake)
+{
+    const std::tuple<const char*, bool> modes[] = {
+        {"800x600:32@60", true}, {"1024x768", true},       {":16", true},          {"@75", true},
+        {"", true},              {"99999999999x600:32@60", false}, {"800x600:0@60", false}, {"800x600x32", false},
+        {"800 x 600", false},    {"800x600:32@", false},   {"big", false},
+    };
+    ScratchDir dir;
+    for (const auto& [mode, taken] : modes) {
+        dir.write("options.txt", std::string("#glutGameModeString\n") + mode + "\n");
+        testing::internal::CaptureStdout();
+        const std::optional<std::string> setting = gameModeSetting();
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(setting.has_value(), taken) << mode;
+        EXPECT_EQ(setting.value_or(mode), mode);
+        EXPECT_EQ(out.find("=== WARNING: options.txt glutGameModeString") == 0, !taken) << out;
     }
 }

@@ -107,7 +107,7 @@ TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
 {
     std::filesystem::current_path(KORVEL_RUN_DIR); // a game to build
     startIntroOrGame();
-    const Avatar& avatar = *gameManager.currentLevel->avatarPtr;
+    const Avatar& avatar = gameManager.currentLevel->avatar;
     const float heading = avatar.heading;
     const int frames = gameManager.frameCount;
     onKeyDown('e', 0, 0), onKeyUp('e', 0, 0);

@@ -7,12 +7,19 @@
 
 #include <sys/wait.h>
 
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 static int run(const std::string& line) { return WEXITSTATUS(std::system(line.c_str())); }
 
-TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndAValidMenuEntry)
+// The PNG's own width, from its header.
+static int pngWidth(const std::string& png) { return png.size() < 20 ? 0 : (uint8_t(png[18]) << 8) | uint8_t(png[19]); }
+
+TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItselfAsItsMenuEntry)
 {
     ScratchDir dir;
     const fs::path root = dir.path() / "root", prefix = root / "opt/korvel";
@@ -21,14 +28,18 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndAValidMenu
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         EXPECT_TRUE(entry.is_directory() || entry.path().string().rfind(prefix.string(), 0) == 0) << entry.path();
     }
-    EXPECT_EQ(run("desktop-file-validate " + (prefix / "share/applications/korvel.desktop").string()), 0);
-    EXPECT_EQ(readText(prefix / "share/icons/hicolor/64x64/apps/korvel.png").substr(1, 3), "PNG");
+    const fs::path desktop = prefix / "share/applications" / KORVEL_APP_ID ".desktop";
+    EXPECT_EQ(run("desktop-file-validate " + desktop.string()), 0);
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        EXPECT_EQ(pngWidth(readText(prefix / "share/icons/hicolor" / name / "apps/korvel.png")), size) << name;
+    }
 
     const std::string own = "#windowwidth\n640\n#windowheight\n480\n#playintro\nyes\n";
     dir.write("config/korvel/options.txt", own);
     dir.write("elsewhere/.keep", "");
     setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "bin/korvel").string());
+    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "games/korvel").string());
     unsetenv("XDG_CONFIG_HOME");
     ASSERT_TRUE(game.waitForWindow()) << game.errors();
     // The village's meadow covers much of the window only when the data was
@@ -38,21 +49,49 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndAValidMenu
     };
     const Screenshot shot = game.screenshotWhen(10s, [&](const Screenshot& s) { return meadow(s) > 640 * 480 / 10; });
     EXPECT_TRUE(shot.width == 640 && meadow(shot) > 640 * 480 / 10) << shot.width << " " << meadow(shot);
+    // A dock groups the window under the menu entry whose StartupWMClass is
+    // the window's class, and shows the window's icon.
+    const std::string entry = readText(desktop);
+    const auto at = entry.find("StartupWMClass=");
+    const std::string wmClass = at == std::string::npos ? "?" : entry.substr(at + 15, entry.find('\n', at) - at - 15);
+    EXPECT_EQ(game.onDisplay("xprop -id " + game.window() + " WM_CLASS"),
+              "WM_CLASS(STRING) = \"korvel\", \"" + wmClass + "\"\n");
+    const std::string icon = game.onDisplay("xprop -id " + game.window() + " _NET_WM_ICON");
+    for (const char* size : {"16 x 16", "32 x 32", "48 x 48", "64 x 64", "128 x 128"}) {
+        EXPECT_NE(icon.find(std::string("Icon (") + size + "):"), std::string::npos) << size << icon.substr(0, 200);
+    }
     game.type({"Escape"}, 0ms);
     EXPECT_EQ(game.waitForExit(10s), 0);
     EXPECT_EQ(game.output(), "Viel Spass mit Korvel ....\n");
     EXPECT_EQ(readText(dir.path() / "config/korvel/options.txt"), own);
 }
 
-TEST(InstallTest, DebianPackageHoldsTheGameAndNamesItsLibraries)
+TEST(InstallTest, DebianPackagesHoldTheGameItsDataAndTheToolsAndNameWhatTheyNeed)
 {
     ScratchDir dir;
     ASSERT_EQ(run(KORVEL_CPACK " -G DEB --config " KORVEL_BUILD_DIR "/CPackConfig.cmake -B . >cpack.log"), 0);
-    ASSERT_EQ(run("dpkg-deb -c korvel_*.deb >contents && dpkg-deb -f korvel_*.deb Depends >depends"), 0);
-    const std::string listed = readText("contents") + readText("depends");
-    for (const char* part : {"/usr/bin/korvel\n", "/usr/bin/korvel-model\n", "/usr/share/korvel/options.txt\n",
-                             "/usr/share/korvel/data/text/dialogues.txt\n", "/usr/share/applications/korvel.desktop\n",
-                             "libglut", "libdevil", "libsdl2-mixer", "libavformat"}) {
-        EXPECT_NE(listed.find(part), std::string::npos) << part << " not in " << listed;
+    // Each package: its file, what it must hold, what it must depend on.
+    const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> packages[] = {
+        {"korvel_*.deb",
+         {"/usr/games/korvel\n", "/usr/share/man/man6/korvel.6.gz\n", "/usr/share/doc/korvel/copyright\n",
+          "/usr/share/applications/" KORVEL_APP_ID ".desktop\n", "/usr/share/metainfo/" KORVEL_APP_ID ".metainfo.xml\n",
+          "/usr/share/icons/hicolor/256x256/apps/korvel.png\n"},
+         {"korvel-data (= ", "libglut", "libdevil", "libsdl2-mixer", "libavformat", "libx11"}},
+        {"korvel-data_*_all.deb",
+         {"/usr/share/games/korvel/options.txt\n", "/usr/share/games/korvel/data/text/dialogues.txt\n",
+          "/usr/share/doc/korvel-data/changelog.gz\n"},
+         {}},
+        {"korvel-tools_*.deb",
+         {"/usr/bin/korvel-model\n", "/usr/bin/korvel-bench\n", "/usr/share/man/man1/korvel-bench.1.gz\n"},
+         {"korvel-data (= ", "libglut"}},
+    };
+    for (const auto& [file, contents, depends] : packages) {
+        SCOPED_TRACE(file);
+        ASSERT_EQ(run(std::string("dpkg-deb -c ") + file + " | sed 's/.* \\.//' >contents && dpkg-deb -f " + file +
+                      " Depends >depends"), 0);
+        const std::string listed = readText("contents"), needed = readText("depends");
+        for (const std::string& part : contents) EXPECT_NE(listed.find(part), std::string::npos) << part;
+        for (const std::string& part : depends) EXPECT_NE(needed.find(part), std::string::npos) << part << " " << needed;
+        EXPECT_EQ(depends.empty(), needed == "\n") << needed;
     }
 }

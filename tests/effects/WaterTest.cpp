@@ -4,30 +4,7 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <memory>
-
 namespace {
-
-TEST(WaterTest, TheWaveComesRoundAfter45ShiftsAndTheLowerLayerSlidesBackAndForth)
-{
-    auto grid = std::make_unique<WaterGrid>(); // two layers of 900 vertices: not on the stack
-    grid->fill();
-    const auto start = std::make_unique<WaterGrid>(*grid);
-    for (int frame = 0; frame < 2 * 45 + 2; ++frame) { // a row every second frame, the first with the third
-        grid->waveStep();
-    }
-    for (int v = 0; v < WaterGrid::vertexCount; ++v) {
-        ASSERT_NEAR(grid->upperLayer[v][1], start->upperLayer[v][1], 1e-5f) << v;
-        ASSERT_EQ(grid->upperLayer[v][0], start->upperLayer[v][0]);
-    }
-    for (int frame = 0; frame < 2001; ++frame) {
-        grid->slideStep();
-        EXPECT_TRUE(frame != 1000 || std::fabs(grid->slideOffset - 2.002f) < 1e-3f) << grid->slideOffset;
-    }
-    EXPECT_EQ(grid->slideCounter, 1);
-    EXPECT_NEAR(grid->slideOffset, 0.006f, 1e-3f) << "and rises again";
-}
 
 TEST(WaterTest, TheRiverIsTranslucentBlueWhereTheBridgeLevelPutsIt)
 {

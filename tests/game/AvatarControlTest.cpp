@@ -197,7 +197,9 @@ TEST_F(AvatarControlTest, EveryMouseMovementIsOneStepAndTheWindowEdgesKeepTurnin
 
 TEST(LevelTest, TheFirstRuleInReachSelectsFlagsClearOnlyAtNothingAndClosingReleasesTheMovementKeys)
 {
-    struct : Level {
+    static constexpr LevelTable nothing{0, {}, {}, ""};
+    struct Probe : Level {
+        Probe() : Level(nothing) {}
         using Level::select, Level::selectable;
     } level;
     ModelNode church, priest, marker;
@@ -208,12 +210,12 @@ TEST(LevelTest, TheFirstRuleInReachSelectsFlagsClearOnlyAtNothingAndClosingRelea
     priest.position.set(9, 0, 0);
     marker.position.set(-10, 0, 0);
     const ProximityRule rules[] = {
-        {&church, 5, "Kirche anschauen"}, {&priest, 5, "Priester ansprechen"}, {&marker, 5, "Weiter", true}};
+        {&church, 5, "Kirche anschauen"}, {&priest, 5, "Priester ansprechen"}, {&marker, 5, "Weiter", 2}};
     const auto selectAt = [&](float x, float z) { return level.avatar.position.set(x, 0, z), level.select(rules, "Dorf"); };
     EXPECT_EQ(selectAt(9.5f, 0), 0) << "both in reach: the first rule wins";
     EXPECT_FALSE(priest.selected);
-    church.position.set(100, 0, 0);
-    EXPECT_EQ(selectAt(9.5f, 0), 1);
+    level.avatar.addChild(&church);
+    EXPECT_EQ(selectAt(9.5f, 0), 1) << "what the avatar carries has no rule";
     EXPECT_TRUE(church.selected && priest.selected);
     EXPECT_EQ(selectAt(-10, 1), 2);
     EXPECT_EQ(level.prompt, "Weiter");

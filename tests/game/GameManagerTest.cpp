@@ -1,8 +1,8 @@
 // The game manager in the real game: level switches, side trips, the
 // function keys, the texts it writes and walls at any frame rate.
+#include "app/GameManager.h"
 #include "game/ControlNode.h"
-#include "game/GameManager.h"
-#include "levels/LevelLayouts.h"
+#include "levels/LevelTables.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 
@@ -45,7 +45,7 @@ TEST_F(GameManagerTest, OnlyTheLastRequestOfAFrameForALevelOfTheGameSwitches)
 TEST_F(GameManagerTest, EveryReturnFromASideTripStartsAtTheReturnPlace)
 {
     const auto expectReturned = [](Level& level, int number) {
-        const ReturnSetup& back = *levelLayout(number)->returnSetup;
+        const ReturnSetup& back = levelTable(number)->returnSetup;
         EXPECT_NEAR(level.avatar.position.distanceTo(back.avatarPosition.x, 0, back.avatarPosition.z), 0, 1e-4f);
         EXPECT_FLOAT_EQ(level.camera.position.x, back.camera.position.x);
         EXPECT_FLOAT_EQ(level.camera.target.z, back.camera.target.z);
@@ -142,7 +142,7 @@ TEST(WallCollisionTest, NoFrameRateCarriesTheAvatarThroughTheWall)
         GameDriver driver(KORVEL_RUN_DIR, fps);
         driver.level().nextLevel = 2;
         driver.frames(1);
-        Avatar& avatar = *driver.level().avatarPtr;
+        Avatar& avatar = driver.level().avatar;
         ASSERT_FLOAT_EQ(avatar.position.x, 10.0f); // facing the wall, nothing between
         avatar.walk(180.0f);
         driver.keyDown('w');

@@ -1,8 +1,9 @@
 // Pictures of the real game, as a player would see shadows, the order of
 // drawing and the colours go wrong. The game culls after drawing, so hidden
 // flags set before a frame hold.
+#include "app/GameManager.h"
+#include "effects/ParticleSheet.h"
 #include "effects/WaterSurface.h"
-#include "game/GameManager.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -50,13 +52,12 @@ TEST(ShadowBlendTest, ShadowsDarkenTheGroundOnceByTheirAlpha)
     GameDriver driver(KORVEL_RUN_DIR);
     // Nothing moves by itself: the characters hold their poses, the sky's glow is hidden.
     Level1& village = driver.game().level1;
-    for (ModelNode* n : {static_cast<ModelNode*>(&village.avatar), &village.priest, &village.frau,
-                         static_cast<ModelNode*>(&village.sheep)}) {
+    for (ModelNode* n : std::initializer_list<ModelNode*>{&village.avatar, village.priest, village.frau, village.sheep}) {
         n->animated = false;
     }
-    village.heavenBase.hidden = true;
+    village.find<ParticleSheet>("heavenBase")->hidden = true;
     driver.frames(2);
-    for (ModelNode* caster : {static_cast<ModelNode*>(&village.avatar), &village.haus2}) {
+    for (ModelNode* caster : std::initializer_list<ModelNode*>{&village.avatar, village.find<ModelNode>("haus2")}) {
         caster->castsShadow = false;
         const Frame bare = drawn(driver);
         caster->castsShadow = true;
@@ -90,7 +91,7 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
         Level& level = *game.currentLevel;
         // Nothing moves between the two pictures.
         level.avatar.animated = false;
-        game.level1.sheep.animated = false;
+        game.level1.sheep->animated = false;
         for (ModelNode* object : level.obstacles) {
             object->animated = false;
         }
@@ -101,7 +102,7 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
         driver.frames(1);
 
         // Both pictures from the same state of the glow and the river.
-        ParticleSheet& sheet = view.level == 1 ? game.level1.heavenBase.sheet : game.level4.heavenBase.sheet;
+        ParticleSheet& sheet = *level.find<ParticleSheet>("heavenBase");
         const ParticleSheet glow = sheet;
         const WaterGrid river = WaterSurface::grid;
         glDisable(GL_LIGHTING); // as before the game's first frame
@@ -120,7 +121,7 @@ TEST(DrawnColourTest, DisplayListsKeepTheColoursOfTreesAndForests)
     GameDriver driver(KORVEL_RUN_DIR);
     driver.level().nextLevel = 2; // trees and a forest in the start view
     driver.frames(2);
-    driver.level().avatarPtr->hidden = true;
+    driver.level().avatar.hidden = true;
     std::vector<ModelNode*> foliage = driver.level().trees;
     foliage.insert(foliage.end(), driver.level().forests.begin(), driver.level().forests.end());
     const Frame bare = drawn(driver, foliage, false);
@@ -136,8 +137,8 @@ TEST(DrawnColourTest, DisplayListsKeepTheColoursOfTreesAndForests)
 TEST(DrawnColourTest, TheBlackSheepLooksBlack)
 {
     GameDriver driver(KORVEL_RUN_DIR);
-    Actor& sheep = driver.game().level1.sheep;
-    driver.level().avatarPtr->hidden = true;
+    Actor& sheep = *driver.game().level1.sheep;
+    driver.level().avatar.hidden = true;
     sheep.castsShadow = false;
     sheep.position.set(86.0f, 0.0f, 109.0f); // just ahead of the camera
     driver.frames(2);

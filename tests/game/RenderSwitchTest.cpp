@@ -1,6 +1,6 @@
 // Culling by what it leaves out of the picture, and the pace of the
 // figures' animations by the time they take.
-#include "game/GameManager.h"
+#include "app/GameManager.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 #include "support/RealGame.h"
@@ -28,7 +28,7 @@ TEST(RenderSwitches, F8DrawsWhatCullingLeavesOut)
 {
     GameDriver driver(KORVEL_RUN_DIR);
     Camera& camera = driver.game().level1.camera;
-    driver.level().avatarPtr->hidden = true;
+    driver.level().avatar.hidden = true;
     const auto turnedToTheChurch = [&] {
         driver.clock().advance(3000); // past the switch's message
         camera.position.set(100, 5, 100);

@@ -67,7 +67,7 @@ TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
     keys("e11q");
     standAt(nowhere);
     standAt(atSheep, 2);
-    EXPECT_EQ(copies(v.avatar, v.sheep), 1);
+    EXPECT_EQ(copies(v.avatar, *v.sheep), 1);
     EXPECT_EQ(v.priestQuest.collected, 1);
     standAt(nowhere);
     standAt(atPriest);
@@ -75,9 +75,9 @@ TEST_F(Village, TheWomanWhoAskedFirstWantsTheRingBeforeSheLetsYouOut)
     standAt(atPriest, 2);
     // Standing on hands over neither the sheep nor the ring twice; a lost
     // ring is handed over again.
-    EXPECT_EQ(copies(v.ground, v.sheep), 1);
-    EXPECT_EQ(copies(v.avatar, v.ring), 1);
-    v.avatar.removeChild(&v.ring);
+    EXPECT_EQ(copies(v.ground, *v.sheep), 1);
+    EXPECT_EQ(copies(v.avatar, *v.ring), 1);
+    v.avatar.removeChild(v.ring);
     standAt(atPriest);
     EXPECT_TRUE(v.avatar.hasChild("ring"));
     EXPECT_GE(v.womanQuest.collected, 1);
@@ -158,11 +158,11 @@ TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
     const Vector3 atOfficer{142, 0, 56};
     b.officerQuest.rewarded = true;
     standAt(atOfficer);
-    EXPECT_EQ(b.cBox2.position.z, 160.0f);
+    EXPECT_EQ(b.cBox2->position.z, 160.0f);
     // Standing on does not move the wall again.
-    b.cBox2.position.z = 154.0f;
+    b.cBox2->position.z = 154.0f;
     standAt(atOfficer);
-    EXPECT_EQ(b.cBox2.position.z, 154.0f);
+    EXPECT_EQ(b.cBox2->position.z, 154.0f);
 
     b.officerQuest.accepted = true;
     b.returnFromSideTrip(1);
@@ -173,21 +173,21 @@ TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
 TEST_F(SnakePit, SnakesComeHomeFromTheEdgeAndStayInTheCage)
 {
     Level5& p = level;
-    p.mob3.position = {0.2f, 0, 30};
+    p.babies[2].position = {0.2f, 0, 30};
     standAt({5, 0, 30});
-    EXPECT_EQ(distance(p.mob3.position, p.homes[2]), 0.0f);
-    p.mob2.position = {p.kaefig.position.x + 1, 0, p.kaefig.position.z};
+    EXPECT_EQ(distance(p.babies[2].position, p.homes[2]), 0.0f);
+    p.babies[1].position = {p.kaefig->position.x + 1, 0, p.kaefig->position.z};
     standAt({60, 0, 175});
-    ASSERT_TRUE(p.kaefig.hasChild("mob2"));
-    const Vector3 caught = p.mob2.position;
+    ASSERT_TRUE(p.kaefig->hasChild("mob2"));
+    const Vector3 caught = p.babies[1].position;
     standAt({caught.x + 3, 0, caught.z});
-    EXPECT_EQ(distance(p.mob2.position, caught), 0.0f);
+    EXPECT_EQ(distance(p.babies[1].position, caught), 0.0f);
     // At 5 frames a second a snake flees about 4 units a frame, more than
     // the cage's 2-unit reach: running past it still counts.
     p.avatar.frameRate = 5;
-    p.mob1.position.set(p.kaefig.position.x - 2.2f, 0.0f, p.kaefig.position.z + 1.5f); // 21 units a second
-    standAt({p.mob1.position.x - 5.0f, 0, p.mob1.position.z}, 3); // it flees along +x, 1.5 from the cage's centre
-    EXPECT_TRUE(p.kaefig.hasChild("mob1"));
+    p.babies[0].position.set(p.kaefig->position.x - 2.2f, 0.0f, p.kaefig->position.z + 1.5f); // 21 units a second
+    standAt({p.babies[0].position.x - 5.0f, 0, p.babies[0].position.z}, 3); // it flees along +x, 1.5 from the cage's centre
+    EXPECT_TRUE(p.kaefig->hasChild("mob1"));
 }
 
 TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
@@ -195,24 +195,24 @@ TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
     Level5& p = level;
     const Vector3 nowhere{60, 0, 175}, beforeTheMother{83, 0, 100};
     standAt(beforeTheMother);
-    EXPECT_EQ(p.mob6.animationIndex, 0);
-    const auto cage = [&] { return p.kaefig.model.vertices.back().location[0]; }; // where the door is
+    EXPECT_EQ(p.mother->animationIndex, 0);
+    const auto cage = [&] { return p.kaefig->model.vertices.back().location[0]; }; // where the door is
     const float open = cage();
-    for (Actor* snake : {&p.mob1, &p.mob2, &p.mob3, &p.mob4, &p.mob5}) {
+    for (Actor& snake : p.babies) {
         // However long one waits with four, the cage stays open.
-        standAt(nowhere, snake == &p.mob5 ? 400 : 1);
-        EXPECT_TRUE(p.mob6.hidden && cage() == open);
-        snake->position = {p.kaefig.position.x + 1, 0, p.kaefig.position.z};
+        standAt(nowhere, &snake == &p.babies.back() ? 400 : 1);
+        EXPECT_TRUE(p.mother->hidden && cage() == open);
+        snake.position = {p.kaefig->position.x + 1, 0, p.kaefig->position.z};
         standAt(nowhere);
     }
     standAt(nowhere);
     EXPECT_EQ(p.caughtCount, 5);
-    EXPECT_FALSE(p.mob6.hidden || cage() == open);
-    p.mob6.hidden = true;
+    EXPECT_FALSE(p.mother->hidden || cage() == open);
+    p.mother->hidden = true;
     standAt(nowhere);
-    EXPECT_TRUE(p.mob6.hidden) << "the cage shuts once";
+    EXPECT_TRUE(p.mother->hidden) << "the cage shuts once";
 
-    p.mob6.hidden = false;
+    p.mother->hidden = false;
     standAt(beforeTheMother);
     p.avatar.command('f');
     standAt(beforeTheMother);

@@ -60,7 +60,7 @@ TEST(LevelCues, EachSoundStartsAtItsEventAndALoopEndsWithItsLevel)
          [&] { game.level3.feedCount = 1, game.level3.sacks[0].hidden = false, standAt(atChicken); }, "huhn", once},
         {"the barrier opened", 4, [&] { standAt(atOfficer); },
          [&] { game.level4.officerQuest.rewarded = true, standAt(atOfficer); }, "dankefenno", once},
-        {"the mother hissing", 5, [&] { standAt(atMother); }, [&] { pit.mob6.hidden = false, standAt(atMother); },
+        {"the mother hissing", 5, [&] { standAt(atMother); }, [&] { pit.mother->hidden = false, standAt(atMother); },
          "zischeln", looped},
         {"the badge taken", 5, [&] { click(), standAt(atMother); }, [&] { driver.press('m'); }, "plakette", once, 1},
         {"the mother calm", 5, [&] { click(), standAt(atMother); }, [&] { standAt(farFromHer); }, "leer", once, 1},

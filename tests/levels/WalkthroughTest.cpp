@@ -1,8 +1,8 @@
 // The whole game played by key and mouse alone, as a player plays it: from
 // the first frame of the village to the hooded hero's last words at the inn,
 // through every level's own exit, at a fixed frame rate on a manual clock.
+#include "app/GameManager.h"
 #include "game/ControlNode.h"
-#include "game/GameManager.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 
@@ -220,11 +220,11 @@ bool Walkthrough::herdIntoCage(Actor& snake)
 {
     constexpr float pi = 3.14159265f;
     const Level5& pit = game.level5;
-    const Vector3 cage = pit.kaefig.position;
+    const Vector3 cage = pit.kaefig->position;
     bool pushing = false;
     Vector3 last{};
     float lastHeading = 0.0f;
-    for (int frame = 0; frame < 60 * fps && !pit.kaefig.hasChild(snake.getName()); ++frame) {
+    for (int frame = 0; frame < 60 * fps && !pit.kaefig->hasChild(snake.getName()); ++frame) {
         const Vector3 s = snake.position;
         const Vector3 a = walk.avatar().position;
         if (frame % 10 == 0) {
@@ -255,7 +255,7 @@ bool Walkthrough::herdIntoCage(Actor& snake)
                           std::clamp(s.z + radius * std::sin(angle), 2.0f, 198.0f)});
     }
     walk.release('w');
-    return pit.kaefig.hasChild(snake.getName());
+    return pit.kaefig->hasChild(snake.getName());
 }
 
 TEST_F(Walkthrough, WholeGameByKeyAndMouse)
@@ -273,10 +273,10 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         // Across the village to the meadow: the sheep follows 4 behind.
         ASSERT_TRUE(walk.follow({{127, 0, 100}, {108, 0, 100}, {100, 0, 108}, {75, 0, 110}, {60, 0, 130},
                                  {50, 0, 172}}));
-        ASSERT_TRUE(walk.walkTo(village.sheep.position, 1.0f, [&] { return village.avatar.hasChild("sheep"); }));
+        ASSERT_TRUE(walk.walkTo(village.sheep->position, 1.0f, [&] { return village.avatar.hasChild("sheep"); }));
         ASSERT_TRUE(walk.follow({{50, 0, 172}, {60, 0, 130}, {75, 0, 110}, {100, 0, 108}, {108, 0, 100},
                                  {127, 0, 100}, atPriest}));
-        EXPECT_NEAR(groundDistance(village.sheep.position, village.avatar.position), 4.0f, 0.01f);
+        EXPECT_NEAR(groundDistance(village.sheep->position, village.avatar.position), 4.0f, 0.01f);
         // The thanks: the sheep stays with the priest, his ring goes with us.
         thanks(village.priestQuest);
         EXPECT_FALSE(village.avatar.hasChild("sheep"));
@@ -335,13 +335,13 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         walk.frames();
         EXPECT_GE(shown(settlement.sacks), 1);
         EXPECT_EQ(shown(settlement.sacks), yard.feedCount);
-        EXPECT_FALSE(settlement.schubkarre.hidden);
-        const std::size_t broken = settlement.krippe.model.vertices.size();
+        EXPECT_FALSE(settlement.schubkarre->hidden);
+        const std::size_t broken = settlement.krippe->model.vertices.size();
         ASSERT_TRUE(walk.follow({{100, 0, 185}, {130, 0, 160}, {165, 0, 97}}));
         ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
         thanks(settlement.hermitQuest);
         EXPECT_FALSE(settlement.avatar.hasChild("schubkarre"));
-        EXPECT_NE(settlement.krippe.model.vertices.size(), broken);
+        EXPECT_NE(settlement.krippe->model.vertices.size(), broken);
         ASSERT_TRUE(walk.follow({{185, 0, 100}}));
         ASSERT_NO_FATAL_FAILURE(leaveFor({197, 0, 109}, 4));
     }
@@ -363,31 +363,31 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
         // from along the south wall, where there is room to get behind it.
         Level5& pit = game.level5;
         ASSERT_TRUE(walk.follow({{8, 0, 8}}));
-        for (Actor* snake : {&pit.mob3, &pit.mob5, &pit.mob1, &pit.mob2, &pit.mob4}) {
+        for (Actor* snake : {&pit.babies[2], &pit.babies[4], &pit.babies[0], &pit.babies[1], &pit.babies[3]}) {
             ASSERT_TRUE(herdIntoCage(*snake)) << snake->getName() << " at " << snake->position.x << ", "
                                               << snake->position.z;
         }
         walk.frames();
-        EXPECT_FALSE(pit.mob6.hidden);
+        EXPECT_FALSE(pit.mother->hidden);
         // Their mother lies on the badge and attacks; whistling stuns her.
         ASSERT_TRUE(walk.follow({{130, 0, 110}, {110, 0, 108}}));
         walk.frames();
-        EXPECT_EQ(pit.mob6.animationIndex, 1);
+        EXPECT_EQ(pit.mother->animationIndex, 1);
         EXPECT_EQ(pit.prompt, "Oh sie hat die Plakette vor sich liegen, irgendwie muss ich sie ablenken.");
         walk.type('m');
         EXPECT_EQ(pit.badgeCount, 0);
         walk.click();
-        EXPECT_EQ(pit.mob6.animationIndex, 2);
+        EXPECT_EQ(pit.mother->animationIndex, 2);
         EXPECT_EQ(pit.prompt, "Die Plakette! Da ist sie! (m = Plakette mitnehmen)");
         walk.type('m');
         EXPECT_EQ(pit.badgeCount, 1);
         walk.click();
         walk.frames();
-        EXPECT_EQ(pit.mob6.animationIndex, 1);
+        EXPECT_EQ(pit.mother->animationIndex, 1);
         EXPECT_EQ(pit.prompt, "Das hab ich gut gemacht");
         // Out by the south exit, where she lets go.
         ASSERT_TRUE(walk.follow({{90, 0, 80}, {100, 0, 30}}));
-        EXPECT_EQ(pit.mob6.animationIndex, 0);
+        EXPECT_EQ(pit.mother->animationIndex, 0);
         ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 4}, 4));
 
         // Back with the badge: the officer's thanks open the barrier. Round

@@ -1,4 +1,4 @@
-#include "game/GameManager.h"
+#include "app/GameManager.h"
 #include "support/GameDriver.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 #include "platform/Host.h"
 #include "support/GlTestWindow.h"
 
-#include <array>
 #include <filesystem>
 #include <string>
 
@@ -42,8 +41,6 @@ public:
     const std::string& prompt() { return gameManager.currentLevel->prompt; }
     const std::string& message() { return gameManager.message; }
     ManualHost& clock() { return host; }
-    // Back-buffer pixel, (0, 0) bottom left.
-    static std::array<unsigned char, 4> pixel(int x, int y) { return GlTestWindow::pixel(x, y); }
 
 private:
     static void resizeWindow(int width, int height);

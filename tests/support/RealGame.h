@@ -60,9 +60,6 @@ public:
     }
     // Runs an xdotool command ("keydown w") on the focused window.
     void xdotool(const std::string& what) const { onDisplay("xdotool windowfocus --sync " + windowId + " " + what); }
-    // Runs an X client command ("xwininfo -id " + window()); its output.
-    std::string onDisplay(const std::string& command) const;
-    const std::string& window() const { return windowId; }
     // The X server repeats held keys, as a desktop's does by default.
     void repeatKeys() const;
     Screenshot screenshot() const;
@@ -84,6 +81,11 @@ public:
     void signal(int number) const { if (game > 0 && status < 0) kill(game, number); }
     std::string output() const { return readText(outFile); }
     std::string errors() const { return readText(errFile); }
+
+    // Runs an X client command against the game's display; its output.
+    // `window()` names the game's window in it ("xprop -id " + window()).
+    std::string onDisplay(const std::string& command) const;
+    const std::string& window() const { return windowId; }
 
 private:
     bool startServer();

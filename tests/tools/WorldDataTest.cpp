@@ -1,8 +1,8 @@
 // The generated data as the game reads it: every model, box and pose well
 // formed and loadable with its textures, and every generator deterministic.
-#include "levels/Level2Layout.h"
-#include "levels/Level5Layout.h"
-#include "levels/LevelLayouts.h"
+#include "levels/Level2.h"
+#include "levels/Level5.h"
+#include "levels/LevelTables.h"
 #include "model/Model.h"
 #include "model/Ms3dReader.h"
 #include "model/TextureLoader.h"
@@ -35,17 +35,16 @@ std::vector<WorldFile> worldFiles()
     const auto add = [&files](WorldFile::Kind kind, const std::string& path, const std::string& base = "") {
         if (std::none_of(files.begin(), files.end(), [&](auto& f) { return f.path == path; })) files.push_back({kind, path, base});
     };
-    for (const char* model : {level2::mendedManger, level5::shutCage, "data/dialogbox.ms3d"}) add(WorldFile::Model, model);
+    for (const char* model : {Level2::mendedManger, Level5::shutCage, "data/dialogbox.ms3d"}) add(WorldFile::Model, model);
     for (int level = 1; level <= 6; ++level) {
-        const LevelLayout& layout = *levelLayout(level);
-        for (const Placement& p : layout.placements) {
-            if (p.model == nullptr) continue;
-            const std::string model = p.model, stem = model.substr(5, model.size() - 10); // data/<stem>.ms3d
+        for (const ObjectRow& row : levelTable(level)->objects) {
+            if (row.model == nullptr) continue;
+            const std::string model = row.model, stem = model.substr(5, model.size() - 10); // data/<stem>.ms3d
             add(WorldFile::Model, model);
-            if (p.flags & HasBox) add(WorldFile::Box, "data/bb" + stem + ".ms3d");
-            for (const AnimationSlot& slot : layout.animations) {
-                for (int k = 0; (p.flags & Animated) && slot.node == std::string(p.node) && k < slot.keyframeCount; ++k) {
-                    add(WorldFile::Pose, "data/" + stem + "_" + slot.name + "_" + std::to_string(k) + ".ms3d", model);
+            if (row.flags & HasBox) add(WorldFile::Box, "data/bb" + stem + ".ms3d");
+            for (const Move& move : row.moves) {
+                for (int k = 0; (row.flags & Animated) && move.name != nullptr && k < move.keyframeCount; ++k) {
+                    add(WorldFile::Pose, "data/" + stem + "_" + move.name + "_" + std::to_string(k) + ".ms3d", model);
                 }
             }
         }

@@ -12,6 +12,7 @@
 #include "app/GameObjects.h"
 #include "app/Startup.h"
 #include "platform/Host.h"
+#include "platform/NumberText.h"
 #include "platform/PictureFile.h"
 
 #include <GL/freeglut.h>
@@ -23,7 +24,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -278,14 +278,33 @@ int takeShots(const Settings& settings, char** argv)
     return 0;
 }
 
+// The count an option gives; false, said on standard error, when it is no
+// whole number in `range`.
+bool readCount(const char* option, const char* text, NumberRange range, int& count)
+{
+    const NumberReading reading = readNumber(text, range);
+    if (reading.verdict != NumberReading::Verdict::Valid) {
+        std::fprintf(stderr, "korvel-bench: %s \"%s\" %s\n", option, text, reading.problem.c_str());
+        return false;
+    }
+    count = reading.value;
+    return true;
+}
+
 bool parse(int argc, char** argv, Settings& settings)
 {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--repeats") == 0 && hasValue) {
-            settings.repeats = std::max(1, std::atoi(argv[++i]));
+            if (!readCount(argv[i], argv[i + 1], {1, 1000}, settings.repeats)) {
+                return false;
+            }
+            ++i;
         } else if (std::strcmp(argv[i], "--frames") == 0 && hasValue) {
-            settings.frames = std::max(2, std::atoi(argv[++i]));
+            if (!readCount(argv[i], argv[i + 1], {2, 1000000}, settings.frames)) {
+                return false;
+            }
+            ++i;
         } else if (std::strcmp(argv[i], "--shots") == 0 && hasValue) {
             settings.shotsDir = argv[++i];
         } else {

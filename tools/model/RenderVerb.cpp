@@ -5,6 +5,7 @@
 
 #include "model/LightNode.h"
 #include "model/ModelNode.h"
+#include "platform/NumberText.h"
 #include "platform/PictureFile.h"
 #include "scene/Angles.h"
 
@@ -12,7 +13,6 @@
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -136,10 +136,9 @@ int runRender(const std::vector<std::string>& arguments)
     }
     int pose = 0;
     if (arguments.size() == 4) {
-        const std::string& text = arguments[3];
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), pose);
-        if (result.ec != std::errc() || result.ptr != text.data() + text.size() || pose < 0 ||
-            pose >= Animation::maxKeyframes) {
+        const NumberReading reading = readNumber(arguments[3], {0, Animation::maxKeyframes - 1});
+        pose = reading.value;
+        if (reading.verdict != NumberReading::Verdict::Valid) {
             std::fprintf(stderr, "korvel-model: the frame must be a number from 0 to %d\n",
                          Animation::maxKeyframes - 1);
             return exitUsage;

@@ -4,7 +4,7 @@
 #include "ModelBuilder.h"
 #include "Models.h"
 
-#include "levels/Level4Layout.h"
+#include "levels/LevelTables.h"
 #include "scene/Matrix4.h"
 
 #include <algorithm>
@@ -155,15 +155,10 @@ BuiltModel buildRiverMeadow()
 {
     // The water is drawn before the ground without depth, so the ground
     // leaves the channel open where the river shows.
-    const Placement* boden = nullptr;
-    for (const Placement& p : level4::layout.placements) {
-        if (std::string(p.node) == "boden") {
-            boden = &p;
-        }
-    }
+    const ObjectRow* boden = findRow(*levelTable(4), "boden");
     const float heading = boden->facing.headingTo(forwardReference);
     return ground([boden, heading](float modelX) {
-        const Vector3 world = Matrix4().translate(boden->position.x, 0, boden->position.z)
+        const Vector3 world = Matrix4().translate(boden->at.x, 0, boden->at.z)
                                   .rotateY(heading)
                                   .transformPoint(Vector3(modelX, 0, 0));
         return world.x > riverWest && world.x < riverEast;

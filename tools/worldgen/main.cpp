@@ -6,7 +6,7 @@
 #include "Ms3dWriter.h"
 #include "Textures.h"
 
-#include "levels/LevelLayouts.h"
+#include "levels/LevelTables.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -60,31 +60,27 @@ bool writeModels(const std::filesystem::path& data, const std::map<std::string, 
     return true;
 }
 
-// Every pose file the animation tables imply: <model>_<animation>_<k>.
+// Every pose file the levels' animated rows imply: <model>_<animation>_<k>.
 bool writePoses(const std::filesystem::path& data, const std::map<std::string, BuiltModel>& models, int& count)
 {
     std::set<std::string> written;
     for (int level = 1; level <= 6; ++level) {
-        const LevelLayout& layout = *levelLayout(level);
-        for (const Placement& placement : layout.placements) {
-            if (!(placement.flags & Animated) || placement.model == nullptr) {
+        for (const ObjectRow& row : levelTable(level)->objects) {
+            if (!(row.flags & Animated) || row.model == nullptr) {
                 continue;
             }
-            const std::string name = modelName(placement.model);
+            const std::string name = modelName(row.model);
             const BuiltModel& base = models.at(name);
             if (!base.pose) {
                 return fail("no poses for animated model " + name);
             }
-            for (const AnimationSlot& slot : layout.animations) {
-                if (std::string(slot.node) != placement.node) {
-                    continue;
-                }
-                for (int k = 0; k < slot.keyframeCount; ++k) {
-                    const std::string file = name + "_" + slot.name + "_" + std::to_string(k) + ".ms3d";
+            for (const Move& move : row.moves) {
+                for (int k = 0; move.name != nullptr && k < move.keyframeCount; ++k) {
+                    const std::string file = name + "_" + move.name + "_" + std::to_string(k) + ".ms3d";
                     if (!written.insert(file).second) {
                         continue;
                     }
-                    if (!writeMs3d((data / file).string(), posed(base, slot.name, k))) {
+                    if (!writeMs3d((data / file).string(), posed(base, move.name, k))) {
                         return fail("cannot write pose " + file);
                     }
                     ++count;
@@ -120,7 +116,7 @@ bool writeTextures(const std::filesystem::path& data, const std::map<std::string
 // Desktop icons, laid out as below share/icons/ so the install copies them as they are.
 bool writeIcons(const std::filesystem::path& runDir)
 {
-    for (const int pixels : {64, 128}) {
+    for (const int pixels : {16, 32, 48, 64, 128, 256}) {
         const std::string size = std::to_string(pixels) + "x" + std::to_string(pixels);
         const std::filesystem::path dir = runDir / "icons" / "hicolor" / size / "apps";
         std::error_code error;
@@ -135,9 +131,9 @@ bool writeIcons(const std::filesystem::path& runDir)
 bool everyPlacedModelBuilt(const std::map<std::string, BuiltModel>& models)
 {
     for (int level = 1; level <= 6; ++level) {
-        for (const Placement& placement : levelLayout(level)->placements) {
-            if (placement.model != nullptr && models.count(modelName(placement.model)) == 0) {
-                return fail(std::string("no builder for ") + placement.model);
+        for (const ObjectRow& row : levelTable(level)->objects) {
+            if (row.model != nullptr && models.count(modelName(row.model)) == 0) {
+                return fail(std::string("no builder for ") + row.model);
             }
         }
     }

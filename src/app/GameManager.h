@@ -1,5 +1,5 @@
 // The game as a whole: the scene tree's root, the six levels, the frame and the level switch.
-// Its own file as the one place that knows every level and runs a frame of the game.
+// Above the levels, as the one place that knows every level and runs a frame of the game.
 
 #pragma once
 
@@ -55,7 +55,7 @@ public:
     Level5 level5;
     Level6 level6;
     Level* currentLevel = nullptr;
-    // Set by main before init; the parent of this node and of the level.
+    // The parent of this node and of the current level; set before init.
     ControlNode* controlNode = nullptr;
     Frustum frustum;
     int frameCount = 0;       // frames since the last measurement
@@ -70,10 +70,12 @@ public:
     bool frustumCulling = true;
     bool wireframe = false;
     bool displayLists = false;
+    LensFlare lensFlare;
+    // Progress of the game as a whole: where the player is and which side
+    // trips have been made (each level keeps its own).
+    int levelNumber = 1;
     bool level3Visited = false;
     bool level5Visited = false; // Level 5 or 6 has been entered
-    LensFlare lensFlare;
-    int levelNumber = 1;
     unsigned int displayListIds[4] = {};
     bool highTextureQuality = true;
     bool mipMapping = false;

@@ -1,20 +1,20 @@
 // Building the tree, switching levels, a frame of the game, its text lines and the function keys.
-// Its own file as the one place that knows every level and runs a frame of the game.
 
-#include "game/GameManager.h"
+#include "app/GameManager.h"
 
 #include "game/ControlNode.h"
-#include "levels/LevelLayouts.h"
+#include "levels/LevelTables.h"
+#include "levels/Translation.h"
 #include "model/MeshGeometry.h"
 #include "model/Ms3dReader.h"
 #include "platform/DataFile.h"
 #include "platform/Host.h"
+#include "platform/Random.h"
 #include "platform/Sound.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdio>
-#include <strings.h>
 
 namespace {
 
@@ -25,6 +25,12 @@ constexpr float fpsY = 70.0f;
 constexpr float messageY = 110.0f;
 constexpr int messageDuration = 2000; // ms
 constexpr int fpsWindow = 50;          // ms a measurement spans at least
+
+// The particles' rebirths draw from here on in the random sequence: where
+// the game's set-up has always left it (two systems of 1000 particles drew
+// their fade rates for each of the 200 model nodes it made), so the glow
+// and the smoke play out as they always have.
+constexpr long firstDrawInPlay = 400000;
 
 void makeBlackTimes24(TextStyle& style)
 {
@@ -44,12 +50,12 @@ struct FunctionKey {
 };
 
 constexpr FunctionKey functionKeys[] = {
-    {GLUT_KEY_F1, nullptr, "H I L F E", nullptr,
+    {GLUT_KEY_F1, nullptr, N_("H I L F E"), nullptr,
      [](GameManager&) { playSound("data/sound/hilfe.wav", SoundMode::Once); }},
     {GLUT_KEY_F2, &GameManager::showFps, nullptr, nullptr, nullptr},
     {GLUT_KEY_F3, &GameManager::wireframe, nullptr, nullptr,
      [](GameManager& game) { glPolygonMode(GL_FRONT_AND_BACK, game.wireframe ? GL_LINE : GL_FILL); }},
-    {GLUT_KEY_F4, &GameManager::highTextureQuality, "Texturqualitaet hoch", "Texturqualitaet nieder",
+    {GLUT_KEY_F4, &GameManager::highTextureQuality, N_("Texturqualitaet hoch"), N_("Texturqualitaet nieder"),
      [](GameManager& game) {
          for (int number = 1; number <= 6; ++number) {
              Level& level = *game.levelByNumber(number);
@@ -60,15 +66,15 @@ constexpr FunctionKey functionKeys[] = {
          }
      }},
     // Only the village's sky and ground switch, each by turning its own flag.
-    {GLUT_KEY_F5, &GameManager::mipMapping, "Mip Mapping ein", "Mip Mapping aus",
+    {GLUT_KEY_F5, &GameManager::mipMapping, N_("Mip Mapping ein"), N_("Mip Mapping aus"),
      [](GameManager& game) {
          for (ModelNode* surface : {&game.level1.sky, &game.level1.ground}) {
              surface->textureFlag = !surface->textureFlag;
              surface->reloadTexturesWithFlag();
          }
      }},
-    {GLUT_KEY_F6, nullptr, "Sie befinden sich im Immediate Mode", nullptr, nullptr},
-    {GLUT_KEY_F7, &GameManager::displayLists, "Display Lists ein", "Display Lists aus",
+    {GLUT_KEY_F6, nullptr, N_("Sie befinden sich im Immediate Mode"), nullptr, nullptr},
+    {GLUT_KEY_F7, &GameManager::displayLists, N_("Display Lists ein"), N_("Display Lists aus"),
      [](GameManager& game) {
          for (int number = 1; number <= 6; ++number) {
              Level& level = *game.levelByNumber(number);
@@ -79,7 +85,8 @@ constexpr FunctionKey functionKeys[] = {
              }
          }
      }},
-    {GLUT_KEY_F8, &GameManager::frustumCulling, "View frustum culling ein", "View frustum culling aus", nullptr},
+    {GLUT_KEY_F8, &GameManager::frustumCulling, N_("View frustum culling ein"), N_("View frustum culling aus"),
+     nullptr},
 };
 
 } // namespace
@@ -105,8 +112,8 @@ Level* GameManager::levelByNumber(int number)
 std::string GameManager::missingPlayerFigure()
 {
     for (int number = 1; number <= 6; ++number) {
-        for (const Placement& row : levelLayout(number)->placements) {
-            if (strcasecmp(row.node, "avatar") != 0 || row.model == nullptr) {
+        for (const ObjectRow& row : levelTable(number)->objects) {
+            if (row.kind != Kind::Avatar) {
                 continue;
             }
             std::string problem;
@@ -148,6 +155,7 @@ void GameManager::init()
     for (int number = 1; number <= 6; ++number) {
         levelByNumber(number)->setup();
     }
+    seekRandom(firstDrawInPlay);
 
     // Every tree and every forest of the game shares the geometry of the
     // first one loaded; each still draws with its own model's materials.
@@ -196,8 +204,8 @@ void GameManager::switchLevel()
         controlNode->removeChild(previous);
         // A looped sound belongs to the level that started it: it ends
         // here, unless the avatar of the level entered still whistles.
-        if (next->avatarPtr->whistling || soundStatus().lastMode == SoundMode::Looped) {
-            next->avatarPtr->playWhistleSound();
+        if (next->avatar.whistling || soundStatus().lastMode == SoundMode::Looped) {
+            next->avatar.playWhistleSound();
         }
     }
 
@@ -226,7 +234,7 @@ void GameManager::runFrame()
         }
     }
     Level& level = *currentLevel;
-    level.avatarPtr->frameRate = framesPerSecond;
+    level.avatar.frameRate = framesPerSecond;
     level.fps = framesPerSecond;
     level.frame();
     controlNode->sendHeldCommands();
@@ -283,9 +291,6 @@ void GameManager::onKey(int key)
             if (f.apply != nullptr) f.apply(*this);
             if (f.on != nullptr) message = on ? f.on : f.off;
         }
-    }
-    if (currentLevel != nullptr) {
-        currentLevel->rawKey(key);
     }
     messageTime = Host::current().elapsedMs();
 }
