@@ -1,5 +1,6 @@
 #include "support/RealGame.h"
 
+#include <X11/Xlib.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,7 +15,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program,
-                   const fs::path& home)
+                   const fs::path& home, const Environment& environment)
     : outFile(workingDir / "stdout.txt"), errFile(workingDir / "stderr.txt")
 {
     std::string player = home.string();
@@ -30,6 +31,7 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
         setenv("HOME", player.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (player + "/.config").c_str(), 1);
         setenv("XDG_DATA_HOME", (player + "/.local/share").c_str(), 1);
+        for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> raw{const_cast<char*>(path.c_str())}; // execv's arguments are not const
         for (const std::string& arg : args) raw.push_back(const_cast<char*>(arg.c_str()));
         raw.push_back(nullptr);
@@ -102,6 +104,11 @@ bool RealGame::waitForWindow()
         std::istringstream(onDisplay("xdotool search --name '^Korvel$'")) >> windowId;
     }
     return !windowId.empty();
+}
+
+void RealGame::repeatKeys() const
+{
+    if (Display* x = XOpenDisplay(display.c_str())) XAutoRepeatOn(x), XCloseDisplay(x);
 }
 
 Screenshot RealGame::screenshot() const

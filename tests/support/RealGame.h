@@ -41,11 +41,14 @@ struct Screenshot {
 // asked of X waits without a limit; the game is killed should it outlive the test.
 class RealGame {
 public:
+    using Environment = std::vector<std::pair<std::string, std::string>>;
     // Starts `program` (the built game when empty) with `args` in `workingDir`,
     // for the player whose HOME is `home`: their options and saved game in its
     // .config and .local/share. Without a home, a new player of its own.
+    // `environment` is added to the test's own.
     explicit RealGame(const std::filesystem::path& workingDir, const std::vector<std::string>& args = {},
-                      const std::string& program = "", const std::filesystem::path& home = {});
+                      const std::string& program = "", const std::filesystem::path& home = {},
+                      const Environment& environment = {});
     ~RealGame();
     RealGame(const RealGame&) = delete;
     RealGame& operator=(const RealGame&) = delete;
@@ -59,6 +62,8 @@ public:
     }
     // Runs an xdotool command ("keydown w") on the focused window.
     void xdotool(const std::string& what) const { onDisplay("xdotool windowfocus --sync " + windowId + " " + what); }
+    // The X server repeats held keys, as a desktop's does by default.
+    void repeatKeys() const;
     Screenshot screenshot() const;
     // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
     template <typename Wanted>
