@@ -8,11 +8,7 @@
 #include "app/SaveText.h"
 #include "app/SavedGame.h"
 #include "game/ControlNode.h"
-<<<<<<< HEAD
-#include "game/DialogueFile.h"
 #include "platform/NumberText.h"
-=======
->>>>>>> main
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 #include "support/RealGame.h"
@@ -22,12 +18,9 @@
 
 #include <algorithm>
 #include <cmath>
-<<<<<<< HEAD
 #include <cstdlib>
 #include <filesystem>
-=======
 #include <fstream>
->>>>>>> main
 #include <functional>
 #include <memory>
 #include <initializer_list>
