@@ -1,4 +1,4 @@
-// Whether a video plays, the outro has begun and the game is built: the shell's state.
+// Whether a video plays, the outro has begun, the game is built and the start question open: the shell's state.
 
 #pragma once
 
@@ -8,8 +8,11 @@ struct AppState {
     bool outroPlaying = false;   // likewise
     bool outroStarted = false;   // the outro starts at most once
     bool gameInitialised = false; // the game is built exactly once
+    bool startQuestionOpen = false; // continue the saved game or start anew? Only its answers count
 
     bool videoRunning() const { return introPlaying || outroPlaying; }
+    // Input goes to the game: no video runs and no question waits.
+    bool playing() const { return !videoRunning() && !startQuestionOpen; }
 };
 
 inline AppState appState;

@@ -15,6 +15,9 @@ constexpr const char* usage =
     "  --fullscreen    switch the screen to the game mode of the options file\n"
     "  --intro         play the intro video first\n"
     "  --no-intro      start without the intro video\n"
+    "  --continue      continue the saved game without asking\n"
+    "  --new-game      start a new game without asking; the saved one is kept\n"
+    "                  until the new game is first saved\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
     "\n"
@@ -25,6 +28,10 @@ constexpr const char* usage =
     "Settings: options.txt in the working directory when it holds the game's\n"
     "data/ as well, else $XDG_CONFIG_HOME/korvel/options.txt (normally\n"
     "~/.config/korvel/options.txt), made from the default on the first start.\n"
+    "\n"
+    "The game is saved in $XDG_DATA_HOME/korvel/savegame.txt (normally\n"
+    "~/.local/share/korvel/savegame.txt) at every change of area and when it\n"
+    "ends; the next start asks whether to continue where it was left.\n"
     "\n"
     "Exit status: 0 after Escape or the end of the game, 1 when no X display\n"
     "can be opened or the game data is incomplete, 2 for a mistaken command line.\n";
@@ -67,6 +74,7 @@ CommandLine refuse(const std::string& why)
 CommandLine parseCommandLine(int argc, const char* const* argv)
 {
     CommandLine command;
+    command.savedGame = SaveChoice::Ask;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasNext = i + 1 < argc;
@@ -89,6 +97,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
             command.fullscreen = true;
         } else if (arg == "--intro" || arg == "--no-intro") {
             command.playIntro = arg == "--intro";
+        } else if (arg == "--continue" || arg == "--new-game") {
+            command.savedGame = arg == "--continue" ? SaveChoice::Continue : SaveChoice::NewGame;
         } else {
             const GlutOption* glut = nullptr;
             for (const GlutOption& option : glutOptions) {

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// What becomes of a saved game that can be continued: the start asks, or
+// the answer was given on the command line.
+enum class SaveChoice { Untouched, Ask, Continue, NewGame };
+
 // What the player asked for on the command line. Settings given here hold
 // for this run only and win over the options file.
 struct CommandLine {
@@ -19,6 +23,9 @@ struct CommandLine {
     int windowWidth = 0; // with fullscreen false: the size from --window
     int windowHeight = 0;
     std::optional<bool> playIntro;
+    // The player's command line asks by default; a start from CommandLine{}
+    // (korvel-bench) neither reads nor writes the player's saved game.
+    SaveChoice savedGame = SaveChoice::Untouched;
     // GLUT's own X options (-display, -geometry, ...), handed on to glutInit.
     std::vector<std::string> glutArgs;
 };

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/GameObjects.h"
 #include "app/Options.h"
+#include "app/SavedGame.h"
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
 #include "platform/Host.h"
@@ -38,10 +39,15 @@ void enterGame()
 
 void renderFrame()
 {
+    endOnCaughtSignal();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    startOutroIfDue(appState.gameInitialised && gameManager.lastQuestFinished());
+    const bool over = appState.gameInitialised && gameManager.lastQuestFinished();
+    saveWhenFinished(over);
+    startOutroIfDue(over);
     if (appState.videoRunning()) {
         advanceVideo();
+    } else if (appState.startQuestionOpen) {
+        drawStartQuestion();
     } else if (appState.gameInitialised) {
         gameManager.runFrame();
     }
@@ -93,6 +99,7 @@ void buildGameOnce()
     }
     gameManager.init();
     appState.gameInitialised = true;
+    startSavedGame();
 }
 
 void startOutroIfDue(bool lastQuestFinished)

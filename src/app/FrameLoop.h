@@ -3,7 +3,8 @@
 #pragma once
 
 // GLUT calls renderFrame as both display and idle callback: each call draws
-// one frame, of the running video or of the game, and swaps buffers.
+// one frame, of the running video, the start question or the game, and
+// swaps buffers.
 void renderFrame();
 // Viewport and projection for the new window size: the video's fixed view
 // while a video runs, else the current level's camera (building the game
@@ -16,7 +17,8 @@ void onWindowReshaped(int width, int height);
 // Start-up: opens the intro when it is wanted and playable, otherwise
 // builds the game at once.
 void startIntroOrGame();
-// Builds the game unless it has been built already.
+// Builds the game unless it has been built already, and starts it as the
+// saved game asks (SavedGame.h).
 void buildGameOnce();
 // Starts the outro, once, when the last quest is finished and the outro is
 // wanted. An outro that cannot be played is skipped: the game goes on as

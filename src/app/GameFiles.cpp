@@ -4,6 +4,7 @@
 #include "app/GameFiles.h"
 
 #include "app/Options.h"
+#include "platform/PlayerFiles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,19 +17,6 @@ bool isRunDirectory(const fs::path& dir)
 {
     std::error_code error;
     return fs::is_regular_file(dir / "options.txt", error) && fs::is_directory(dir / "data", error);
-}
-
-// The player's options file by the XDG rule: $XDG_CONFIG_HOME when it is an
-// absolute path, else ~/.config. Empty when neither is known.
-fs::path playerOptionsFile(const StartPlaces& places)
-{
-    if (fs::path(places.configHome).is_absolute()) {
-        return fs::path(places.configHome) / "korvel" / "options.txt";
-    }
-    if (!places.home.empty()) {
-        return fs::path(places.home) / ".config" / "korvel" / "options.txt";
-    }
-    return {};
 }
 
 bool ensureCopy(const fs::path& from, const fs::path& to)
@@ -61,7 +49,8 @@ GameFiles findGameFiles(const StartPlaces& places)
         return {places.workingDir, "options.txt", places.workingDir / runIcons};
     }
     const fs::path defaults = installed / "options.txt";
-    const fs::path player = playerOptionsFile(places);
+    const fs::path folder = playerFolder(PlayerFolder::Config, places.configHome, places.home);
+    const fs::path player = folder.empty() ? folder : folder / "options.txt";
     if (player.empty() || !ensureCopy(defaults, player)) {
         std::printf("Unable to create the options file %s, using the default settings\n", player.c_str());
         std::fflush(stdout);

@@ -183,8 +183,7 @@ void GameManager::init()
 void GameManager::switchLevel()
 {
     Level* next = levelByNumber(levelNumber);
-    Level* previous = currentLevel;
-    if (next == nullptr || next == previous) {
+    if (next == nullptr || next == currentLevel) {
         return;
     }
 
@@ -196,6 +195,15 @@ void GameManager::switchLevel()
         level4.returnFromSideTrip(1); // the badge from the snake pit
     } else if (levelNumber == 5 || levelNumber == 6) {
         level5Visited = true;
+    }
+    enter(next);
+}
+
+void GameManager::enter(Level* next)
+{
+    Level* previous = currentLevel;
+    if (next == previous) {
+        return;
     }
     // Only the first switch, from init, has nothing to detach.
     if (previous != nullptr) {
@@ -228,6 +236,9 @@ void GameManager::runFrame()
         if (levelByNumber(currentLevel->nextLevel) != nullptr) {
             levelNumber = currentLevel->nextLevel;
             switchLevel();
+            if (afterLevelChange) {
+                afterLevelChange();
+            }
         } else {
             // No such level: stay and forget the request.
             currentLevel->nextLevel = levelNumber;
@@ -293,6 +304,28 @@ void GameManager::onKey(int key)
         }
     }
     messageTime = Host::current().elapsedMs();
+}
+
+GameProgress GameManager::progress() const
+{
+    return {levelNumber,       level3Visited,     level5Visited,     level1.progress(), level2.progress(),
+            level3.progress(), level4.progress(), level5.progress(), level6.progress()};
+}
+
+void GameManager::continueFrom(const GameProgress& saved)
+{
+    level3Visited = saved.level3Visited;
+    level5Visited = saved.level5Visited;
+    level1.restore(saved.level1);
+    level2.restore(saved.level2);
+    level3.restore(saved.level3);
+    level4.restore(saved.level4);
+    level5.restore(saved.level5);
+    level6.restore(saved.level6);
+    if (Level* level = levelByNumber(saved.levelNumber)) {
+        levelNumber = saved.levelNumber;
+        enter(level);
+    }
 }
 
 bool GameManager::lastQuestFinished() const

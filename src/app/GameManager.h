@@ -14,6 +14,7 @@
 #include "model/Frustum.h"
 #include "scene/SceneNode.h"
 
+#include <functional>
 #include <string>
 
 class ControlNode;
@@ -34,8 +35,15 @@ public:
     // One game frame: switch, draw the level, held keys, texts, culling,
     // lens flare, frame rate, message.
     void runFrame();
-    // Detaches the current level and attaches the one numbered `levelNumber`.
+    // Detaches the current level and attaches the one numbered `levelNumber`,
+    // after the side trips' bookkeeping (a return counts what it brought).
     void switchLevel();
+    // What the player has achieved in the whole game.
+    GameProgress progress() const;
+    // Once after init, before the first frame: every level set back to its
+    // record and the saved level entered, where the player stands at its
+    // entry, or at its return place after a side trip, as play puts them.
+    void continueFrom(const GameProgress& saved);
     // F1 to F8: help, frame rate, wireframe, texture quality, mip-maps,
     // display lists, culling; every special key re-arms the message.
     void onKey(int key) override;
@@ -76,11 +84,16 @@ public:
     int levelNumber = 1;
     bool level3Visited = false;
     bool level5Visited = false; // Level 5 or 6 has been entered
+    // Runs right after a level change, before the new level's first frame
+    // (start-up saves the game here); empty: nothing.
+    std::function<void()> afterLevelChange;
     unsigned int displayListIds[4] = {};
     bool highTextureQuality = true;
     bool mipMapping = false;
 
 private:
+    // Detaches the current level and attaches `next`.
+    void enter(Level* next);
     void cullObstacles();
     void drawTexts();
 };

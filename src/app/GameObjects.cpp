@@ -4,6 +4,7 @@
 #include "app/GameObjects.h"
 
 #include "app/AppState.h"
+#include "app/SavedGame.h"
 #include "platform/Random.h"
 
 #include <memory>
@@ -20,4 +21,5 @@ void resetGameObjects()
     std::construct_at(&controlNode);
     gameManager.controlNode = &controlNode;
     appState = AppState{};
+    forgetSavedGame();
 }

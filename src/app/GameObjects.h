@@ -13,5 +13,5 @@ extern GameManager gameManager;
 
 // A fresh game as at start, for tests that play one game after another:
 // both objects made anew and linked as main links them, the shell's flags
-// cleared and the random numbers started over.
+// cleared, no saved game read or kept, and the random numbers started over.
 void resetGameObjects();

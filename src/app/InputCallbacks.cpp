@@ -5,13 +5,27 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
+#include "app/SavedGame.h"
 
 #include <GL/freeglut.h>
+
+namespace {
+constexpr unsigned char escapeKey = 27;
+}
 
 void onKeyDown(unsigned char key, int x, int y)
 {
     if (appState.videoRunning()) {
         return;
+    }
+    if (appState.startQuestionOpen && key != escapeKey) {
+        answerStartQuestion(key);
+        renderFrame();
+        return;
+    }
+    // Escape ends the program in the control node; the game is kept first.
+    if (key == escapeKey) {
+        saveGame();
     }
     controlNode.keyDown(key, x, y);
     renderFrame();
@@ -23,7 +37,7 @@ void onKeyUp(unsigned char key, int x, int y)
         endVideo();
     }
     // After the intro this release reaches the game as well.
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     controlNode.keyUp(key, x, y);
@@ -32,7 +46,7 @@ void onKeyUp(unsigned char key, int x, int y)
 
 void onSpecialKey(int key, int x, int y)
 {
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     controlNode.specialKey(key, x, y);
@@ -41,7 +55,7 @@ void onSpecialKey(int key, int x, int y)
 
 void onSpecialKeyUp(int, int, int)
 {
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     renderFrame();
@@ -49,7 +63,7 @@ void onSpecialKeyUp(int, int, int)
 
 void onMouseButton(int button, int state, int x, int y)
 {
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     controlNode.mouseButton(button, state, x, y);
@@ -58,7 +72,7 @@ void onMouseButton(int button, int state, int x, int y)
 // Dragging neither turns nor tilts the view; it only draws a frame.
 void onMouseDrag(int, int)
 {
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     renderFrame();
@@ -66,7 +80,7 @@ void onMouseDrag(int, int)
 
 void onMouseMove(int x, int y)
 {
-    if (appState.videoRunning()) {
+    if (!appState.playing()) {
         return;
     }
     controlNode.mouseMove(x, y);

@@ -9,6 +9,7 @@
 #include "app/InputCallbacks.h"
 #include "app/MainWindow.h"
 #include "app/Options.h"
+#include "app/SavedGame.h"
 
 #include <GL/freeglut.h>
 
@@ -57,6 +58,9 @@ bool startGame(const CommandLine& command, const char* program)
     glutIgnoreKeyRepeat(1);
     registerInputCallbacks();
     glutSetCursor(GLUT_CURSOR_NONE);
+    // Closing the window ends the program in freeglut; the game is kept first.
+    glutCloseFunc(saveGame);
+    openSavedGame(command.savedGame);
     startIntroOrGame();
     glutDisplayFunc(renderFrame);
     glutReshapeFunc(onWindowReshaped);

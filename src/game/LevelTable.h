@@ -117,6 +117,7 @@ struct ReturnSetup {
 
 struct LevelTable {
     int number;
+    const char* name; // what the player calls the area ("Das Dorf")
     std::span<const ObjectRow> objects; // in the order they hang in the scene
     CameraSetup camera;
     const char* idleText; // the prompt while no rule reaches

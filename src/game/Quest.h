@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/DialogBox.h"
+#include "game/QuestProgress.h"
 #include "scene/SceneNode.h"
 
 #include <string>
@@ -13,8 +14,9 @@ class ModelNode;
 // receives the keys the level forwards, and turns 'e', '1', '2' and 'q' into
 // dialogue entries while the partner is selected: 1 offer, 2 and 3 and 4 the
 // answers, 5 reminder, 6 thanks, 7 afterwards, 8 accepted. Levels count the
-// delivered items into `collected` themselves.
-class Quest : public SceneNode {
+// delivered items into `collected` themselves; how far the quest has come is
+// its QuestProgress, which the save keeps.
+class Quest : public SceneNode, public QuestProgress {
 public:
     // Stores the task, makes the dialog box its child, names itself "dia"
     // and loads the box's panel.
@@ -28,11 +30,6 @@ public:
     ModelNode* giver = nullptr;
     std::string title;
     std::string partnerName;
-    bool accepted = false;
-    bool rewarded = false;
-    bool finished = false;
-    int stage = 1;
-    int collected = 0;
     int required = 0;
     DialogBox dialog;
 

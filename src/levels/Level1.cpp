@@ -41,7 +41,7 @@ constexpr auto objects = join(
 
 } // namespace
 
-const LevelTable Level1::layout{1, objects, {{60, 5, 112}, {75, 1, 112}}, nothingToLookAt};
+const LevelTable Level1::layout{1, N_("Das Dorf"), objects, {{60, 5, 112}, {75, 1, 112}}, nothingToLookAt};
 
 Level1::Level1() : Level(layout)
 {
@@ -65,17 +65,42 @@ bool Level1::exitOpen(int) const
     return womanQuest.finished;
 }
 
+Level1::Progress Level1::progress() const
+{
+    return {priestQuest, womanQuest};
+}
+
+void Level1::restore(const Progress& saved)
+{
+    static_cast<QuestProgress&>(priestQuest) = saved.priest;
+    static_cast<QuestProgress&>(womanQuest) = saved.woman;
+    if (priestQuest.rewarded) {
+        sheep->position = sheepAtPriest;
+        leaveSheepAtPriest();
+        if (!womanQuest.rewarded) {
+            carryRing();
+        }
+    } else if (priestQuest.collected > 0) {
+        carrySheep();
+    }
+}
+
 void Level1::pickUpSheep()
 {
     if (!priestQuest.accepted || avatar.hasChild("sheep")) {
         return;
     }
+    carrySheep();
+    ++priestQuest.collected;
+}
+
+void Level1::carrySheep()
+{
     ground.removeChild(sheep);
     sheep->followDistance = 4.0f;
     sheep->setAnimation(1);
     avatar.addChild(sheep);
     playSound("data/sound/boeoeoeoe.wav", SoundMode::Looped);
-    ++priestQuest.collected;
 }
 
 void Level1::thank()
@@ -84,24 +109,35 @@ void Level1::thank()
         return;
     }
     if (avatar.hasChild("sheep")) {
-        avatar.removeChild(sheep);
-        // The priest goes back behind the sheep: he, and with him the
-        // dialog box of his quest, is drawn last, over the sheep.
-        ground.removeChild(priest);
-        ground.addChild(sheep);
-        ground.addChild(priest);
+        leaveSheepAtPriest();
         // Starting the thanks also ends the looped bleating.
         playSound("data/sound/dankefenno.wav", SoundMode::Once);
-        sheep->setAnimation(0);
     }
-    ring->position = avatar.position;
-    if (!avatar.hasChild("ring")) {
-        avatar.addChild(ring);
-    }
+    carryRing();
     if (womanQuest.accepted) {
         ++womanQuest.collected;
     } else {
         womanQuest.finished = true;
+    }
+}
+
+void Level1::leaveSheepAtPriest()
+{
+    avatar.removeChild(sheep);
+    // The priest goes back behind the sheep: he, and with him the dialog
+    // box of his quest, is drawn last, over the sheep.
+    ground.removeChild(sheep);
+    ground.removeChild(priest);
+    ground.addChild(sheep);
+    ground.addChild(priest);
+    sheep->setAnimation(0);
+}
+
+void Level1::carryRing()
+{
+    ring->position = avatar.position;
+    if (!avatar.hasChild("ring")) {
+        avatar.addChild(ring);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "game/Level.h"
 #include "game/Quest.h"
+#include "levels/LevelProgress.h"
 
 // Level 1: the village. The priest has lost his black sheep; bringing it
 // back earns a ring, and the old woman at the village gate lets the player
@@ -11,10 +12,19 @@
 class Level1 : public Level {
 public:
     static const LevelTable layout;
+    using Progress = Level1Progress;
+    // Where the thanks leave the sheep, by the priest.
+    static constexpr Vector3 sheepAtPriest{126, 0, 106};
 
     Level1();
 
-    // Progress: the two quests; where the sheep and the ring are follows from them.
+    // What the player achieved here.
+    Progress progress() const;
+    // Sets a fresh level back to `saved`: the sheep follows the avatar
+    // (bleating) or stands at the priest, the ring is carried until the old
+    // woman has it.
+    void restore(const Progress& saved);
+
     Quest priestQuest;
     Quest womanQuest;
 
@@ -29,6 +39,9 @@ private:
     bool exitOpen(int target) const override;
 
     void pickUpSheep();
+    void carrySheep();
     void thank();
+    void leaveSheepAtPriest();
+    void carryRing();
     void handOverRing();
 };

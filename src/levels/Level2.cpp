@@ -5,6 +5,8 @@
 #include "levels/SharedRows.h"
 #include "platform/Sound.h"
 
+#include <algorithm>
+
 using namespace rows;
 
 namespace {
@@ -70,7 +72,8 @@ constexpr auto objects = join(
 
 } // namespace
 
-const LevelTable Level2::layout{2, objects, fromTheWest, nothingToSee, backFromTheNorth(4)};
+const LevelTable Level2::layout{2, N_("Die Siedlung des Einsiedlers"), objects, fromTheWest, nothingToSee,
+                                backFromTheNorth(4)};
 
 Level2::Level2() : Level(layout)
 {
@@ -84,6 +87,11 @@ void Level2::runScript(ModelNode* reached)
         return;
     }
     playSound("data/sound/dankefenno.wav", SoundMode::Once);
+    mendManger();
+}
+
+void Level2::mendManger()
+{
     avatar.removeChild(schubkarre);
     for (Actor& sack : sacks) {
         avatar.removeChild(&sack);
@@ -99,7 +107,29 @@ bool Level2::exitOpen(int target) const
 void Level2::returnFromSideTrip(int sacksBrought)
 {
     ++hermitQuest.collected;
+    comeBack(sacksBrought);
+}
+
+void Level2::comeBack(int sacksBrought)
+{
     schubkarre->hidden = false;
     showHidden(sacks, sacksBrought);
     applyReturn();
+}
+
+Level2::Progress Level2::progress() const
+{
+    return {hermitQuest, static_cast<int>(std::ranges::count(sacks, false, &Actor::hidden))};
+}
+
+void Level2::restore(const Progress& saved)
+{
+    static_cast<QuestProgress&>(hermitQuest) = saved.hermit;
+    // Every return from the chicken yard counts for the task.
+    if (hermitQuest.collected > 0) {
+        comeBack(saved.sacksBrought);
+    }
+    if (hermitQuest.rewarded) {
+        mendManger();
+    }
 }

@@ -73,7 +73,7 @@ constexpr auto objects = join(
 
 } // namespace
 
-const LevelTable Level3::layout{3, objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
+const LevelTable Level3::layout{3, N_("Der Huehnerhof"), objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
 
 void Level3::setUpScript()
 {
@@ -108,16 +108,35 @@ bool Level3::exitOpen(int) const
     return feedCount >= 1;
 }
 
+Level3::Progress Level3::progress() const
+{
+    return {avatar.hasChild("schubkarre"), feedCount};
+}
+
+void Level3::restore(const Progress& saved)
+{
+    if (saved.barrowTaken) {
+        takeBarrow();
+    }
+    feedCount = saved.feedCount;
+    showHidden(sacks, feedCount);
+}
+
 void Level3::take()
 {
     if (schubkarre->selected && !avatar.hasChild("schubkarre")) {
-        ground.removeChild(schubkarre);
-        schubkarre->followDistance = -1.5f;
-        avatar.addChild(schubkarre);
+        takeBarrow();
     } else if (futter->selected && avatar.hasChild("schubkarre")) {
         feedCount = static_cast<int>(sacks.size());
         showHidden(sacks, feedCount);
     }
+}
+
+void Level3::takeBarrow()
+{
+    ground.removeChild(schubkarre);
+    schubkarre->followDistance = -1.5f;
+    avatar.addChild(schubkarre);
 }
 
 void Level3::animate(Actor& chicken, int index)

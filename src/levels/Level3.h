@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Level.h"
+#include "levels/LevelProgress.h"
 
 #include <array>
 
@@ -14,6 +15,7 @@ class Level3 : public Level {
 public:
     static const LevelTable layout;
     static constexpr int chickenCount = 15;
+    using Progress = Level3Progress;
 
     Level3() : Level(layout) {}
 
@@ -21,7 +23,13 @@ public:
     // conversation here, so 'q' is only forwarded.
     void command(int key) override;
 
-    // Progress: the sacks on the wheelbarrow; what is left of them reaches Level 2.
+    // What the player achieved here.
+    Progress progress() const;
+    // Sets a fresh level back to `saved`: the wheelbarrow carried, as many
+    // sacks on it as the feed count says.
+    void restore(const Progress& saved);
+
+    // The sacks on the wheelbarrow; what is left of them reaches Level 2.
     int feedCount = 0;
 
     ActorRun mobs{this, "mob1", chickenCount};
@@ -38,6 +46,7 @@ private:
     bool exitOpen(int target) const override;
 
     void take();
+    void takeBarrow();
     // Every chicken near the fed player runs at it ("mob1" twice a frame).
     void chase();
     void chaseWith(Actor& chicken, float speed);

@@ -75,7 +75,7 @@ constexpr auto objects = join(
 
 } // namespace
 
-const LevelTable Level4::layout{4, objects, fromTheWest, nothingToSee, backFromTheNorth(6)};
+const LevelTable Level4::layout{4, N_("Die Bruecke am Fluss"), objects, fromTheWest, nothingToSee, backFromTheNorth(6)};
 
 Level4::Level4() : Level(layout)
 {
@@ -89,6 +89,11 @@ void Level4::runScript(ModelNode* reached)
         return;
     }
     playSound("data/sound/dankefenno.wav", SoundMode::Once);
+    openBarrier();
+}
+
+void Level4::openBarrier()
+{
     cBox2->position = openedBarrierPosition;
     // Loading again rebuilds the wall's box about its new place.
     cBox2->load("data/lvlbdry.ms3d");
@@ -104,4 +109,21 @@ void Level4::returnFromSideTrip(int itemsBrought)
 {
     officerQuest.collected += itemsBrought;
     applyReturn();
+}
+
+Level4::Progress Level4::progress() const
+{
+    return {officerQuest, barrierOpened};
+}
+
+void Level4::restore(const Progress& saved)
+{
+    static_cast<QuestProgress&>(officerQuest) = saved.officer;
+    // Every return from the snake pit counts for the task.
+    if (officerQuest.collected > 0) {
+        applyReturn();
+    }
+    if (saved.barrierOpened) {
+        openBarrier();
+    }
 }

@@ -80,7 +80,7 @@ float closestApproach(const Vector3& a, const Vector3& b, const Vector3& c)
 
 } // namespace
 
-const LevelTable Level5::layout{5, objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
+const LevelTable Level5::layout{5, N_("Die Schlangengrube"), objects, {{100, 5, -5}, {100, 1, 10}}, nothingToSee};
 
 void Level5::setUpScript()
 {
@@ -116,11 +116,41 @@ void Level5::command(int key)
     Level::command(key);
 }
 
+Level5::Progress Level5::progress() const
+{
+    Progress p{.cageClosed = cageClosed, .badgeCount = badgeCount};
+    for (std::size_t i = 0; i < babies.size(); ++i) {
+        p.caught[i] = kaefig->hasChild(babies[i].getName());
+    }
+    return p;
+}
+
+void Level5::restore(const Progress& saved)
+{
+    for (std::size_t i = 0; i < babies.size(); ++i) {
+        if (saved.caught[i]) {
+            // Side by side across the middle of the cage.
+            babies[i].position = kaefig->position;
+            babies[i].position.add(0.5f * (static_cast<float>(i) - 2.0f), 0.0f, 0.0f);
+            kaefig->addChild(&babies[i]);
+            ++caughtCount;
+        }
+    }
+    if (saved.cageClosed) {
+        shutCageOnMother();
+    }
+    badgeCount = saved.badgeCount;
+}
+
 void Level5::closeCage()
 {
-    if (caughtCount < 5 || cageClosed) {
-        return;
+    if (caughtCount >= 5 && !cageClosed) {
+        shutCageOnMother();
     }
+}
+
+void Level5::shutCageOnMother()
+{
     kaefig->load(shutCage);
     mother->hidden = false;
     mother->castsShadow = true;

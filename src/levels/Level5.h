@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/Level.h"
+#include "levels/LevelProgress.h"
 
 #include <array>
 
@@ -14,13 +15,19 @@ class Level5 : public Level {
 public:
     static const LevelTable layout;
     static constexpr const char* shutCage = "data/kaefigzu.ms3d";
+    using Progress = Level5Progress;
 
     Level5() : Level(layout) {}
 
     // 'm' takes the badge while the big snake is stunned; then as every level.
     void command(int key) override;
 
-    // Progress: the snakes caught, the cage shut and the badge taken.
+    // What the player achieved here.
+    Progress progress() const;
+    // Sets a fresh level back to `saved`: the snakes caught lie in the cage,
+    // which is shut with their mother out once all five are in; the badge.
+    void restore(const Progress& saved);
+
     int caughtCount = 0;
     int badgeCount = 0;
     bool cageClosed = false;
@@ -39,6 +46,7 @@ private:
     bool exitOpen(int target) const override;
 
     void closeCage();
+    void shutCageOnMother();
     void flee();
     void flagCage();
     void catchSnakes();

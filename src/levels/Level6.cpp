@@ -27,7 +27,7 @@ constexpr auto objects = join(
 
 } // namespace
 
-const LevelTable Level6::layout{6, objects, {{104, 5, -2}, {104, 1, 13}}, nothingToLookAt};
+const LevelTable Level6::layout{6, N_("Das Wirtshaus"), objects, {{104, 5, -2}, {104, 1, 13}}, nothingToLookAt};
 
 Level6::Level6() : Level(layout)
 {

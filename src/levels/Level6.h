@@ -4,6 +4,7 @@
 
 #include "game/Level.h"
 #include "game/Quest.h"
+#include "levels/LevelProgress.h"
 
 // Level 6: the inn and the farewell. A second village with an inn, a well,
 // four woods and a hooded hero whose task ends the game: accepting it and
@@ -12,6 +13,7 @@
 class Level6 : public Level {
 public:
     static const LevelTable layout;
+    using Progress = Level6Progress;
 
     Level6();
 
@@ -19,6 +21,10 @@ public:
     // 'l' prints the farewell and leaves the player where they are.
     void command(int key) override;
 
-    // Progress: the hero's quest, whose end is the game's.
+    // What the player achieved here, and the level set back to it.
+    Progress progress() const { return {heroQuest}; }
+    void restore(const Progress& saved) { static_cast<QuestProgress&>(heroQuest) = saved.hero; }
+
+    // The hero's quest, whose end is the game's.
     Quest heroQuest;
 };

@@ -42,8 +42,11 @@ protected:
     {
         fs::remove(dir.path() / "data");
         prepareRunDir(dir.path(), settings);
-        game.emplace(dir.path(), args, "", environment);
+        game.emplace(dir.path(), args, "", fs::path{}, environment);
         ASSERT_TRUE(game->waitForWindow()) << game->errors();
+        // The window is black until the game has loaded and drawn its first frame.
+        const auto drawn = [](const Screenshot& s) { return std::any_of(s.rgb.begin(), s.rgb.end(), [](auto c) { return c; }); };
+        ASSERT_TRUE(drawn(game->screenshotWhen(20s, drawn)));
     }
     // The picture once two screenshots a third of a second apart are alike;
     // nothing while it still changes after `limit`.

@@ -35,12 +35,12 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
         EXPECT_EQ(pngWidth(readText(prefix / "share/icons/hicolor" / name / "apps/korvel.png")), size) << name;
     }
 
-    const std::string own = "#windowwidth\n640\n#windowheight\n480\n#playintro\nyes\n";
-    dir.write("config/korvel/options.txt", own);
+    // The player's own options, cut short after a key line: named, and read all the same.
+    const std::string own = "#windowwidth\n640\n#windowheight\n480\n#playintro\nyes\n#playoutro";
+    const fs::path home = dir.path() / "home", options = home / ".config/korvel/options.txt";
+    dir.write(options.lexically_relative(dir.path()), own);
     dir.write("elsewhere/.keep", "");
-    setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
-    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "games/korvel").string());
-    unsetenv("XDG_CONFIG_HOME");
+    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "games/korvel").string(), home);
     ASSERT_TRUE(game.waitForWindow()) << game.errors();
     // The village's meadow covers much of the window only when the data was
     // found and the command line kept the intro away.
@@ -62,8 +62,10 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
     }
     game.type({"Escape"}, 0ms);
     EXPECT_EQ(game.waitForExit(10s), 0);
-    EXPECT_EQ(game.output(), "Viel Spass mit Korvel ....\n");
-    EXPECT_EQ(readText(dir.path() / "config/korvel/options.txt"), own);
+    EXPECT_EQ(game.output(), "Viel Spass mit Korvel ....\n=== WARNING: " + options.string() +
+                                 " ends with the key line #playoutro without its value ===\n");
+    EXPECT_EQ(readText(options), own);
+    EXPECT_NE(readText(home / ".local/share/korvel/savegame.txt").find("\nlevelNumber 1\n"), std::string::npos);
 }
 
 TEST(InstallTest, DebianPackagesHoldTheGameItsDataAndTheToolsAndNameWhatTheyNeed)

@@ -1,7 +1,8 @@
-// Text as the game reads it: the options file at start-up, and the dialogues
-// (the start-up check and every entry the quests ask for).
+// Text as the game reads it: the options file at start-up, the saved game,
+// and the dialogues (the start-up check and every entry the quests ask for).
 #include "FuzzScratch.h"
 #include "app/Options.h"
+#include "app/SaveText.h"
 #include "game/DialogueFile.h"
 
 #include <sstream>
@@ -17,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options = Options{};
     loadOptions(), readOption("glutGameModeString");
     const std::string text(reinterpret_cast<const char*>(data), size);
+    readSaveText(text);
     for (const char* partner : {"priester", "held"}) {
         std::istringstream whole(text);
         dialogueProblem(whole, partner);

@@ -197,7 +197,7 @@ TEST_F(AvatarControlTest, EveryMouseMovementIsOneStepAndTheWindowEdgesKeepTurnin
 
 TEST(LevelTest, TheFirstRuleInReachSelectsFlagsClearOnlyAtNothingAndClosingReleasesTheMovementKeys)
 {
-    static constexpr LevelTable nothing{0, {}, {}, ""};
+    static constexpr LevelTable nothing{0, "", {}, {}, ""};
     struct Probe : Level {
         Probe() : Level(nothing) {}
         using Level::select, Level::selectable;

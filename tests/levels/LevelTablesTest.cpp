@@ -29,7 +29,7 @@ struct Probe : Level {
 std::string setupFault(const ObjectRow& row, const char* wanted)
 {
     const ObjectRow rows[] = {{.name = "baum1", .kind = Kind::Tree}, row};
-    const LevelTable table{9, rows, {}, ""};
+    const LevelTable table{9, "", rows, {}, ""};
     try {
         Probe(table, wanted).setup();
     } catch (const std::logic_error& e) {
@@ -70,7 +70,7 @@ TEST(LevelTables, RulesAndLooksKeepTheTablesOrdersAndAHandleTheTableLacksOrAFaul
     // By `rule`, by `look`, ties in row order; a `look` of 0 is never looked at.
     const ObjectRow rows[] = {{.name = "baum1", .reach = 4, .rule = 2, .look = 1},
                               {.name = "haus", .reach = 8, .rule = 1, .look = 2}, {.name = "wald", .reach = 10, .rule = 1}};
-    const LevelTable table{9, rows, {}, ""};
+    const LevelTable table{9, "", rows, {}, ""};
     Probe level(table, "haus");
     level.setup();
     EXPECT_EQ((std::array{level.rules[0].radius, level.rules[1].radius, level.rules[2].radius}), (std::array{8.f, 10.f, 4.f}));

@@ -1,18 +1,28 @@
 // The whole game played by key and mouse alone, as a player plays it: from
 // the first frame of the village to the hooded hero's last words at the inn,
 // through every level's own exit, at a fixed frame rate on a manual clock.
+// After every level change the player quits and comes back: each part of the
+// walk plays on from the save the part before left. For debugging,
+// KORVEL_WALK_FROM=N starts at part N from the save a full walk kept.
 #include "app/GameManager.h"
+#include "app/SaveText.h"
+#include "app/SavedGame.h"
 #include "game/ControlNode.h"
+#include "platform/NumberText.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
+#include "support/RealGame.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -40,6 +50,13 @@ public:
     Steering(int width, int height) : driver(KORVEL_RUN_DIR, fps, width, height), width(width), mouseY(height / 2)
     {
         moveMouse(width / 2); // the pointer's first movement is measured from the corner: one turn
+    }
+    // The player quits and starts the game again.
+    void restart()
+    {
+        driver.restart();
+        walking = false;
+        moveMouse(width / 2);
     }
 
     void frames(int count = 1) { driver.frames(count); }
@@ -211,6 +228,31 @@ protected:
     // Walks round a baby snake, out of its reach, to its far side from the cage, then at it.
     bool herdIntoCage(Actor& snake);
 
+    // The player quits and comes back: a fresh game continues the save the
+    // last level change wrote, in level `level`, with all achieved in place.
+    void comeBack(int level)
+    {
+        const SaveReading saved = readSaveText(readText(playerSaveFile()));
+        ASSERT_TRUE(saved.progress) << saved.problem;
+        walk.restart();
+        openSavedGame(SaveChoice::Continue);
+        startSavedGame();
+        EXPECT_TRUE(game.progress() == *saved.progress) << saveText(game.progress());
+        ASSERT_EQ(driver.levelNumber(), level);
+    }
+
+public:
+    // The parts of the walk, each from one level change to the next.
+    void village();
+    void settlement();
+    void chickenYard();
+    void settlementBack();
+    void bridge();
+    void snakePit();
+    void bridgeBack();
+    void inn();
+
+protected:
     Steering walk{160, 120};
     GameDriver& driver = walk.driver;
     GameManager& game = driver.game();
@@ -258,149 +300,161 @@ bool Walkthrough::herdIntoCage(Actor& snake)
     return pit.kaefig->hasChild(snake.getName());
 }
 
-TEST_F(Walkthrough, WholeGameByKeyAndMouse)
+void Walkthrough::village()
 {
+    Level1& village = game.level1;
+    EXPECT_EQ(village.prompt, "Leider nichts zum anschauen");
+    // Round the church's south side to the priest, who has lost his sheep.
+    const Vector3 atPriest{125.5f, 0, 110};
+    ASSERT_TRUE(walk.follow({{100, 0, 108}, {108, 0, 100}, {127, 0, 100}, atPriest}));
     walk.frames();
-    {
-        Level1& village = game.level1;
-        EXPECT_EQ(village.prompt, "Leider nichts zum anschauen");
-        // Round the church's south side to the priest, who has lost his sheep.
-        const Vector3 atPriest{125.5f, 0, 110};
-        ASSERT_TRUE(walk.follow({{100, 0, 108}, {108, 0, 100}, {127, 0, 100}, atPriest}));
-        walk.frames();
-        EXPECT_EQ(village.prompt, "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)");
-        acceptTask(village.priestQuest);
-        // Across the village to the meadow: the sheep follows 4 behind.
-        ASSERT_TRUE(walk.follow({{127, 0, 100}, {108, 0, 100}, {100, 0, 108}, {75, 0, 110}, {60, 0, 130},
-                                 {50, 0, 172}}));
-        ASSERT_TRUE(walk.walkTo(village.sheep->position, 1.0f, [&] { return village.avatar.hasChild("sheep"); }));
-        ASSERT_TRUE(walk.follow({{50, 0, 172}, {60, 0, 130}, {75, 0, 110}, {100, 0, 108}, {108, 0, 100},
-                                 {127, 0, 100}, atPriest}));
-        EXPECT_NEAR(groundDistance(village.sheep->position, village.avatar.position), 4.0f, 0.01f);
-        // The thanks: the sheep stays with the priest, his ring goes with us.
-        thanks(village.priestQuest);
-        EXPECT_FALSE(village.avatar.hasChild("sheep"));
-        EXPECT_TRUE(village.ground.hasChild("sheep"));
-        EXPECT_TRUE(village.avatar.hasChild("ring"));
-        // Past the old woman, who lets the ring's bearer out of the gate.
-        ASSERT_TRUE(walk.follow({{127, 0, 100}, {126, 0, 20}, {109, 0, 12}}));
-        walk.frames();
-        EXPECT_EQ(village.prompt, "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)");
-        ASSERT_NO_FATAL_FAILURE(leaveFor({104, 0, 5}, 2));
-    }
-    {
-        // Between the woods to the hermit, whose manger is broken, then north
-        // to the chicken yard for feed.
-        Level2& settlement = game.level2;
-        ASSERT_TRUE(walk.follow({{60, 0, 90}, {130, 0, 95}, {165, 0, 97}}));
-        ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
-        acceptTask(settlement.hermitQuest);
-        ASSERT_TRUE(walk.follow({{165, 0, 97}, {130, 0, 160}, {100, 0, 185}}));
-        ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 197}, 3));
-    }
-    {
-        // Round the trees to the wheelbarrow, then across to the feed.
-        Level3& yard = game.level3;
-        ASSERT_TRUE(walk.follow({{70, 0, 30}, {40, 0, 120}, {40, 0, 172}}));
-        walk.frames();
-        EXPECT_EQ(yard.prompt, "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)");
-        walk.type('m');
-        EXPECT_TRUE(yard.avatar.hasChild("schubkarre"));
-        const Vector3 pile{170, 0, 170};
-        ASSERT_TRUE(walk.follow({pile}));
-        walk.frames();
-        EXPECT_EQ(yard.prompt, "Futter mitnehmen (m = mitnehmen)");
-        walk.type('m');
-        EXPECT_EQ(shown(yard.sacks), 5);
-        // The chickens run faster than the avatar walks: first lead the
-        // hungriest west until they have eaten the barrow empty (there they
-        // stay), then load again and make for the gate, as often as it takes.
-        const auto emptyOrGone = [&] { return yard.feedCount == 0 || driver.levelNumber() != 3; };
-        ASSERT_TRUE(walk.walkTo({44, 0, 101}, 0.6f, emptyOrGone));
-        for (int loads = 1; driver.levelNumber() == 3; ++loads) {
-            ASSERT_LE(loads, 6) << "the chickens ate every load";
-            if (yard.feedCount == 0) {
-                ASSERT_TRUE(walk.follow({pile}));
-                walk.frames();
-                walk.type('m');
-            }
-            for (const Vector3& p : {Vector3{125, 0, 40}, Vector3{100, 0, 2}}) {
-                ASSERT_TRUE(emptyOrGone() || walk.walkTo(p, 0.6f, emptyOrGone));
-            }
-        }
+    EXPECT_EQ(village.prompt, "Mit Priester sprechen (e = etwas sagen) oder Priester anschauen (v = view)");
+    acceptTask(village.priestQuest);
+    // Across the village to the meadow: the sheep follows 4 behind.
+    ASSERT_TRUE(walk.follow({{127, 0, 100}, {108, 0, 100}, {100, 0, 108}, {75, 0, 110}, {60, 0, 130}, {50, 0, 172}}));
+    ASSERT_TRUE(walk.walkTo(village.sheep->position, 1.0f, [&] { return village.avatar.hasChild("sheep"); }));
+    ASSERT_TRUE(walk.follow({{50, 0, 172}, {60, 0, 130}, {75, 0, 110}, {100, 0, 108}, {108, 0, 100},
+                             {127, 0, 100}, atPriest}));
+    EXPECT_NEAR(groundDistance(village.sheep->position, village.avatar.position), 4.0f, 0.01f);
+    // The thanks: the sheep stays with the priest, his ring goes with us.
+    thanks(village.priestQuest);
+    EXPECT_FALSE(village.avatar.hasChild("sheep"));
+    EXPECT_TRUE(village.ground.hasChild("sheep"));
+    EXPECT_TRUE(village.avatar.hasChild("ring"));
+    // Past the old woman, who lets the ring's bearer out of the gate.
+    ASSERT_TRUE(walk.follow({{127, 0, 100}, {126, 0, 20}, {109, 0, 12}}));
+    walk.frames();
+    EXPECT_EQ(village.prompt, "Mit Frau sprechen (e = etwas sagen) oder Frau anschauen (v = view)");
+    ASSERT_NO_FATAL_FAILURE(leaveFor({104, 0, 5}, 2));
+}
 
-        // Back in the settlement pushing the wheelbarrow with what is left;
-        // the thanks take the feed and mend the manger, which opens the east.
-        Level2& settlement = game.level2;
-        walk.frames();
-        EXPECT_GE(shown(settlement.sacks), 1);
-        EXPECT_EQ(shown(settlement.sacks), yard.feedCount);
-        EXPECT_FALSE(settlement.schubkarre->hidden);
-        const std::size_t broken = settlement.krippe->model.vertices.size();
-        ASSERT_TRUE(walk.follow({{100, 0, 185}, {130, 0, 160}, {165, 0, 97}}));
-        ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
-        thanks(settlement.hermitQuest);
-        EXPECT_FALSE(settlement.avatar.hasChild("schubkarre"));
-        EXPECT_NE(settlement.krippe->model.vertices.size(), broken);
-        ASSERT_TRUE(walk.follow({{185, 0, 100}}));
-        ASSERT_NO_FATAL_FAILURE(leaveFor({197, 0, 109}, 4));
-    }
-    {
-        // The officer wants a badge; a promise does not open his barrier.
-        Level4& bridge = game.level4;
-        ASSERT_TRUE(walk.follow({{30, 0, 100}, {60, 0, 120}, {90, 0, 120}, {125, 0, 90}, {139.5f, 0, 57}}));
-        walk.frames();
-        EXPECT_EQ(bridge.prompt, human);
-        acceptTask(bridge.officerQuest);
-        ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}}));
-        EXPECT_FALSE(walk.walkTo({155, 0, 58}));
-        EXPECT_LT(walk.avatar().position.x, 147.5f);
-        ASSERT_TRUE(walk.follow({{140, 0, 62}, {130, 0, 100}, {100, 0, 150}}));
-        ASSERT_NO_FATAL_FAILURE(leaveFor({87, 0, 195}, 5));
-    }
-    {
-        // The five baby snakes into the cage; the one in the corner first,
-        // from along the south wall, where there is room to get behind it.
-        Level5& pit = game.level5;
-        ASSERT_TRUE(walk.follow({{8, 0, 8}}));
-        for (Actor* snake : {&pit.babies[2], &pit.babies[4], &pit.babies[0], &pit.babies[1], &pit.babies[3]}) {
-            ASSERT_TRUE(herdIntoCage(*snake)) << snake->getName() << " at " << snake->position.x << ", "
-                                              << snake->position.z;
-        }
-        walk.frames();
-        EXPECT_FALSE(pit.mother->hidden);
-        // Their mother lies on the badge and attacks; whistling stuns her.
-        ASSERT_TRUE(walk.follow({{130, 0, 110}, {110, 0, 108}}));
-        walk.frames();
-        EXPECT_EQ(pit.mother->animationIndex, 1);
-        EXPECT_EQ(pit.prompt, "Oh sie hat die Plakette vor sich liegen, irgendwie muss ich sie ablenken.");
-        walk.type('m');
-        EXPECT_EQ(pit.badgeCount, 0);
-        walk.click();
-        EXPECT_EQ(pit.mother->animationIndex, 2);
-        EXPECT_EQ(pit.prompt, "Die Plakette! Da ist sie! (m = Plakette mitnehmen)");
-        walk.type('m');
-        EXPECT_EQ(pit.badgeCount, 1);
-        walk.click();
-        walk.frames();
-        EXPECT_EQ(pit.mother->animationIndex, 1);
-        EXPECT_EQ(pit.prompt, "Das hab ich gut gemacht");
-        // Out by the south exit, where she lets go.
-        ASSERT_TRUE(walk.follow({{90, 0, 80}, {100, 0, 30}}));
-        EXPECT_EQ(pit.mother->animationIndex, 0);
-        ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 4}, 4));
+// Between the woods to the hermit, whose manger is broken, then north to the chicken yard for feed.
+void Walkthrough::settlement()
+{
+    ASSERT_TRUE(walk.follow({{60, 0, 90}, {130, 0, 95}, {165, 0, 97}}));
+    ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return game.level2.prompt == human; }));
+    acceptTask(game.level2.hermitQuest);
+    ASSERT_TRUE(walk.follow({{165, 0, 97}, {130, 0, 160}, {100, 0, 185}}));
+    ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 197}, 3));
+}
 
-        // Back with the badge: the officer's thanks open the barrier. Round
-        // his north side, over the bridge and up the far bank to the inn.
-        ASSERT_TRUE(walk.follow({{100, 0, 150}, {130, 0, 100}, {139.5f, 0, 57}}));
-        thanks(game.level4.officerQuest);
-        ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}, {155, 0, 58}, {188, 0, 58}}));
-        ASSERT_NO_FATAL_FAILURE(leaveFor({195, 0, 86}, 6));
+// Round the trees to the wheelbarrow, then across to the feed.
+void Walkthrough::chickenYard()
+{
+    Level3& yard = game.level3;
+    ASSERT_TRUE(walk.follow({{70, 0, 30}, {40, 0, 120}, {40, 0, 172}}));
+    walk.frames();
+    EXPECT_EQ(yard.prompt, "Ding anschauen (v = view), Ding mitnehmen (m = mitnehmen)");
+    walk.type('m');
+    EXPECT_TRUE(yard.avatar.hasChild("schubkarre"));
+    const Vector3 pile{170, 0, 170};
+    ASSERT_TRUE(walk.follow({pile}));
+    walk.frames();
+    EXPECT_EQ(yard.prompt, "Futter mitnehmen (m = mitnehmen)");
+    walk.type('m');
+    EXPECT_EQ(shown(yard.sacks), 5);
+    // The chickens run faster than the avatar walks: first lead the
+    // hungriest west until they have eaten the barrow empty (there they
+    // stay), then load again and make for the gate, as often as it takes.
+    const auto emptyOrGone = [&] { return yard.feedCount == 0 || driver.levelNumber() != 3; };
+    ASSERT_TRUE(walk.walkTo({44, 0, 101}, 0.6f, emptyOrGone));
+    for (int loads = 1; driver.levelNumber() == 3; ++loads) {
+        ASSERT_LE(loads, 6) << "the chickens ate every load";
+        if (yard.feedCount == 0) {
+            ASSERT_TRUE(walk.follow({pile}));
+            walk.frames();
+            walk.type('m');
+        }
+        for (const Vector3& p : {Vector3{125, 0, 40}, Vector3{100, 0, 2}}) {
+            ASSERT_TRUE(emptyOrGone() || walk.walkTo(p, 0.6f, emptyOrGone));
+        }
     }
+}
+
+// Back in the settlement pushing the wheelbarrow with what is left; the
+// thanks take the feed and mend the manger, which opens the east.
+void Walkthrough::settlementBack()
+{
+    Level2& settlement = game.level2;
+    walk.frames();
+    EXPECT_GE(shown(settlement.sacks), 1);
+    EXPECT_EQ(shown(settlement.sacks), game.level3.feedCount);
+    EXPECT_FALSE(settlement.schubkarre->hidden);
+    const std::size_t broken = settlement.krippe->model.vertices.size();
+    ASSERT_TRUE(walk.follow({{100, 0, 185}, {130, 0, 160}, {165, 0, 97}}));
+    ASSERT_TRUE(walk.walkTo({180, 0, 92.5f}, 0.6f, [&] { return settlement.prompt == human; }));
+    thanks(settlement.hermitQuest);
+    EXPECT_FALSE(settlement.avatar.hasChild("schubkarre"));
+    EXPECT_NE(settlement.krippe->model.vertices.size(), broken);
+    ASSERT_TRUE(walk.follow({{185, 0, 100}}));
+    ASSERT_NO_FATAL_FAILURE(leaveFor({197, 0, 109}, 4));
+}
+
+// The officer wants a badge; a promise does not open his barrier.
+void Walkthrough::bridge()
+{
+    ASSERT_TRUE(walk.follow({{30, 0, 100}, {60, 0, 120}, {90, 0, 120}, {125, 0, 90}, {139.5f, 0, 57}}));
+    walk.frames();
+    EXPECT_EQ(game.level4.prompt, human);
+    acceptTask(game.level4.officerQuest);
+    ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}}));
+    EXPECT_FALSE(walk.walkTo({155, 0, 58}));
+    EXPECT_LT(walk.avatar().position.x, 147.5f);
+    ASSERT_TRUE(walk.follow({{140, 0, 62}, {130, 0, 100}, {100, 0, 150}}));
+    ASSERT_NO_FATAL_FAILURE(leaveFor({87, 0, 195}, 5));
+}
+
+// The five baby snakes into the cage; the one in the corner first, from
+// along the south wall, where there is room to get behind it.
+void Walkthrough::snakePit()
+{
+    Level5& pit = game.level5;
+    ASSERT_TRUE(walk.follow({{8, 0, 8}}));
+    for (Actor* snake : {&pit.babies[2], &pit.babies[4], &pit.babies[0], &pit.babies[1], &pit.babies[3]}) {
+        ASSERT_TRUE(herdIntoCage(*snake)) << snake->getName() << " at " << snake->position.x << ", "
+                                          << snake->position.z;
+    }
+    walk.frames();
+    EXPECT_FALSE(pit.mother->hidden);
+    // Their mother lies on the badge and attacks; whistling stuns her.
+    ASSERT_TRUE(walk.follow({{130, 0, 110}, {110, 0, 108}}));
+    walk.frames();
+    EXPECT_EQ(pit.mother->animationIndex, 1);
+    EXPECT_EQ(pit.prompt, "Oh sie hat die Plakette vor sich liegen, irgendwie muss ich sie ablenken.");
+    walk.type('m');
+    EXPECT_EQ(pit.badgeCount, 0);
+    walk.click();
+    EXPECT_EQ(pit.mother->animationIndex, 2);
+    EXPECT_EQ(pit.prompt, "Die Plakette! Da ist sie! (m = Plakette mitnehmen)");
+    walk.type('m');
+    EXPECT_EQ(pit.badgeCount, 1);
+    walk.click();
+    walk.frames();
+    EXPECT_EQ(pit.mother->animationIndex, 1);
+    EXPECT_EQ(pit.prompt, "Das hab ich gut gemacht");
+    // Out by the south exit, where she lets go.
+    ASSERT_TRUE(walk.follow({{90, 0, 80}, {100, 0, 30}}));
+    EXPECT_EQ(pit.mother->animationIndex, 0);
+    ASSERT_NO_FATAL_FAILURE(leaveFor({100, 0, 4}, 4));
+}
+
+// Back with the badge: the officer's thanks open the barrier. Round his
+// north side, over the bridge and up the far bank to the inn.
+void Walkthrough::bridgeBack()
+{
+    ASSERT_TRUE(walk.follow({{100, 0, 150}, {130, 0, 100}, {139.5f, 0, 57}}));
+    thanks(game.level4.officerQuest);
+    ASSERT_TRUE(walk.follow({{140, 0, 62}, {144, 0, 58}, {155, 0, 58}, {188, 0, 58}}));
+    ASSERT_NO_FATAL_FAILURE(leaveFor({195, 0, 86}, 6));
+}
+
+// Up the street to the hooded hero. Saying yes to his task and closing the
+// conversation ends the game, and the save says so; afterwards he has only
+// his last words.
+void Walkthrough::inn()
+{
     Level6& inn = game.level6;
     EXPECT_EQ(inn.prompt, "Leider nichts zum anschauen");
-    // Up the street to the hooded hero. Saying yes to his task and closing
-    // the conversation ends the game; afterwards he has only his last words.
     const char* atHero = "Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)";
     ASSERT_TRUE(walk.follow({{104, 0, 60}, {104, 0, 95}}));
     ASSERT_TRUE(walk.walkTo({108, 0, 103}, 0.6f, [&] { return inn.prompt == atHero; }));
@@ -414,9 +468,45 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     EXPECT_GT(described, yellowPixels() + 20);
     acceptTask(inn.heroQuest);
     EXPECT_TRUE(inn.heroQuest.finished);
+    EXPECT_TRUE(readSaveText(readText(playerSaveFile())).progress->finished());
     walk.type('e');
     expectShows(inn.heroQuest, 7);
     walk.type('q');
+}
+
+TEST_F(Walkthrough, WholeGameByKeyAndMouseEachPartFromTheSaveBefore)
+{
+    // Each part with the level it starts in.
+    const std::pair<int, void (Walkthrough::*)()> parts[] = {
+        {1, &Walkthrough::village}, {2, &Walkthrough::settlement}, {3, &Walkthrough::chickenYard},
+        {2, &Walkthrough::settlementBack}, {4, &Walkthrough::bridge}, {5, &Walkthrough::snakePit},
+        {4, &Walkthrough::bridgeBack}, {6, &Walkthrough::inn}};
+    // The save each part starts from, kept for a walk from a later part.
+    const auto kept = [](int part) {
+        return std::filesystem::path(KORVEL_RUN_DIR) / "../walkthrough-saves" / ("part" + std::to_string(part) + ".txt");
+    };
+    const char* from = std::getenv("KORVEL_WALK_FROM");
+    const int first = from == nullptr ? 1 : std::max(1, readNumber(from, {1, 8}).value);
+    if (first > 1) {
+        std::filesystem::create_directories(playerSaveFile().parent_path());
+        std::filesystem::copy_file(kept(first), playerSaveFile());
+    }
+    for (int part = first; part <= 8 && !HasFatalFailure(); ++part) {
+        SCOPED_TRACE("part " + std::to_string(part));
+        if (part > 1) {
+            ASSERT_NO_FATAL_FAILURE(comeBack(parts[part - 1].first));
+        } else {
+            openSavedGame(SaveChoice::NewGame);
+            startSavedGame();
+        }
+        walk.frames();
+        (this->*parts[part - 1].second)();
+        if (part < 8) {
+            std::filesystem::create_directories(kept(part + 1).parent_path());
+            std::filesystem::copy_file(playerSaveFile(), kept(part + 1),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+    }
 }
 
 } // namespace

@@ -6,13 +6,18 @@
 #include <GL/freeglut.h>
 
 GameDriver::GameDriver(const std::filesystem::path& runDir, int framesPerSecond, int width, int height)
-    : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond),
-      previousDir(std::filesystem::current_path())
+    : frameMs(1000 / framesPerSecond), remainder(1000 % framesPerSecond), fps(framesPerSecond), width(width),
+      height(height), previousDir(std::filesystem::current_path())
 {
     GlTestWindow::ensure();
     std::filesystem::current_path(runDir);
     host.setWindowSize(width, height);
     Host::install(&host);
+    restart();
+}
+
+void GameDriver::restart()
+{
     resetGameObjects();
     options = {false, width, height, false, false};
     resizeWindow(width, height);

@@ -19,6 +19,9 @@ public:
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
 
+    // A fresh game in the same window on the same clock, as after quitting and starting again.
+    void restart();
+
     // Frames as GLUT's idle callback draws them (buffers swapped).
     void frames(int count);
     // One game frame left in the back buffer, so its pixels can be read.
@@ -47,6 +50,6 @@ private:
     void tick();
 
     ManualHost host;
-    int frameMs, remainder, fps, carry = 0;
+    int frameMs, remainder, fps, carry = 0, width, height;
     std::filesystem::path previousDir;
 };

@@ -15,17 +15,22 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program,
-                   const Environment& environment)
+                   const fs::path& home, const Environment& environment)
     : outFile(workingDir / "stdout.txt"), errFile(workingDir / "stderr.txt")
 {
+    std::string player = home.string();
+    if (player.empty() && mkdtemp((player = (fs::temp_directory_path() / "korvel-player-XXXXXX").string()).data())) {
+        ownHome = player;
+    }
     // On a busy machine the server now and then fails to come up; a second one usually does.
     if (!startServer() && !startServer()) return;
     const std::string path = program.empty() ? std::string(KORVEL_RUN_DIR) + "/korvel" : program;
     game = fork();
     if (game == 0) {
         setenv("DISPLAY", display.c_str(), 1);
-        setenv("HOME", (workingDir / "home").c_str(), 1);
-        unsetenv("XDG_DATA_HOME");
+        setenv("HOME", player.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (player + "/.config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (player + "/.local/share").c_str(), 1);
         for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> raw{const_cast<char*>(path.c_str())}; // execv's arguments are not const
         for (const std::string& arg : args) raw.push_back(const_cast<char*>(arg.c_str()));
@@ -42,6 +47,8 @@ RealGame::~RealGame()
 {
     if (game > 0 && status < 0) kill(game, SIGKILL), waitpid(game, nullptr, 0);
     stopServer();
+    std::error_code ignored;
+    if (!ownHome.empty()) fs::remove_all(ownHome, ignored);
 }
 
 bool RealGame::startServer()

@@ -37,16 +37,18 @@ struct Screenshot {
 };
 
 // The real program as a player starts it, on a private Xvfb (no other test's
-// window can cover it or catch its keys), its output caught in files and its
-// home in the working directory. Nothing asked of X waits without a limit; the
-// game is killed should it outlive the test.
+// window can cover it or catch its keys), its output caught in files. Nothing
+// asked of X waits without a limit; the game is killed should it outlive the test.
 class RealGame {
 public:
     using Environment = std::vector<std::pair<std::string, std::string>>;
     // Starts `program` (the built game when empty) with `args` in `workingDir`,
-    // `environment` added to the test's own.
+    // for the player whose HOME is `home`: their options and saved game in its
+    // .config and .local/share. Without a home, a new player of its own.
+    // `environment` is added to the test's own.
     explicit RealGame(const std::filesystem::path& workingDir, const std::vector<std::string>& args = {},
-                      const std::string& program = "", const Environment& environment = {});
+                      const std::string& program = "", const std::filesystem::path& home = {},
+                      const Environment& environment = {});
     ~RealGame();
     RealGame(const RealGame&) = delete;
     RealGame& operator=(const RealGame&) = delete;
@@ -91,7 +93,7 @@ private:
     bool startServer();
     void stopServer();
 
-    std::filesystem::path outFile, errFile;
+    std::filesystem::path outFile, errFile, ownHome;
     std::string display, windowId;
     pid_t server = -1, game = -1;
     int serverPipe = -1, status = -1;

@@ -1,0 +1,105 @@
+// The XDG folders with their fallbacks, the atomic write (temporary file, fsync, rename) and keeping a file aside.
+
+#include "platform/PlayerFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fromEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+std::string failed(const char* what)
+{
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Writes all of `contents` to `fd` and syncs it to the disk.
+std::string writeAndSync(int fd, std::string_view contents)
+{
+    while (!contents.empty()) {
+        const ssize_t written = write(fd, contents.data(), contents.size());
+        if (written < 0 && errno != EINTR) {
+            return failed("cannot be written");
+        }
+        contents.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
+    }
+    return fsync(fd) == 0 ? "" : failed("cannot be synced to the disk");
+}
+
+} // namespace
+
+fs::path playerFolder(PlayerFolder which, const std::string& xdgValue, const std::string& home)
+{
+    if (fs::path(xdgValue).is_absolute()) {
+        return fs::path(xdgValue) / "korvel";
+    }
+    if (home.empty()) {
+        return {};
+    }
+    return fs::path(home) / (which == PlayerFolder::Data ? ".local/share" : ".config") / "korvel";
+}
+
+fs::path playerFolder(PlayerFolder which)
+{
+    return playerFolder(which, fromEnvironment(which == PlayerFolder::Data ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME"),
+                        fromEnvironment("HOME"));
+}
+
+std::string writeFileAtomically(const fs::path& file, std::string_view contents)
+{
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        return "cannot be written: its folder cannot be made (" + error.message() + ")";
+    }
+    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return failed("cannot be written");
+    }
+    std::string problem = writeAndSync(fd, contents);
+    if (close(fd) != 0 && problem.empty()) {
+        problem = failed("cannot be written");
+    }
+    if (problem.empty() && std::rename(temporary.c_str(), file.c_str()) != 0) {
+        problem = failed("cannot be replaced");
+    }
+    if (!problem.empty()) {
+        unlink(temporary.c_str());
+        return problem;
+    }
+    // The rename is an entry of the folder: synced with it.
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return "";
+}
+
+fs::path keepAside(const fs::path& file, const std::string& tag)
+{
+    for (int n = 1; n < 1000; ++n) {
+        fs::path aside = file;
+        aside += "." + tag + "-" + std::to_string(n);
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(aside, error))) {
+            continue;
+        }
+        fs::rename(file, aside, error);
+        return error ? fs::path() : aside;
+    }
+    return {};
+}

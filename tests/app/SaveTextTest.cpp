@@ -1,0 +1,90 @@
+// What a saved game's text yields: every record back as written, and every kind of damage refused with its reason.
+#include "app/SaveText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Every number at the top of its range and every flag set but "under way": a finished game.
+GameProgress everythingDone()
+{
+    GameProgress p;
+    forEachFact(p, [](const std::string& key, auto& value, auto... range) {
+        if constexpr (sizeof...(range) == 0) {
+            value = !key.ends_with(".accepted");
+        } else {
+            value = (range.most, ...);
+        }
+    });
+    return p;
+}
+
+// Halfway through the yard: the hermit's task taken, the barrow out with three sacks on it.
+GameProgress inTheYard()
+{
+    GameProgress p;
+    p.levelNumber = 3;
+    p.level3Visited = true;
+    p.level1.priest = {false, true, true, 4, 1};
+    p.level2.hermit = {true, false, false, 4, 0};
+    p.level3 = {true, 3};
+    return p;
+}
+
+// The text of `p` with the line starting with `key` replaced by `line` (left out when empty).
+std::string withLine(const GameProgress& p, const std::string& key, const std::string& line)
+{
+    std::string text = saveText(p);
+    const auto at = text.find("\n" + key + " ") + 1;
+    text.replace(at, text.find('\n', at) + 1 - at, line.empty() ? "" : line + "\n");
+    return text;
+}
+
+TEST(SaveText, EveryRecordComesBackAsWritten)
+{
+    for (const GameProgress& p : {GameProgress{}, inTheYard(), everythingDone()}) {
+        const SaveReading reading = readSaveText(saveText(p));
+        EXPECT_EQ(reading.problem, "");
+        EXPECT_TRUE(reading.progress == p) << saveText(p);
+    }
+    // A newer minor version adds facts this game leaves out; carriage returns are forgiven.
+    std::string text = withLine(inTheYard(), "levelNumber", "levelNumber 3\r\nlevel7.dragons 12");
+    text.replace(0, text.find('\n'), "korvel-savegame 1.4");
+    EXPECT_TRUE(readSaveText(text).progress == inTheYard()) << readSaveText(text).problem;
+}
+
+TEST(SaveText, DamageIsRefusedWithItsReason)
+{
+    const GameProgress yard = inTheYard();
+    const std::string whole = saveText(yard);
+    struct Damage {
+        std::string text, problem;
+    };
+    const Damage damages[] = {
+        {"", "is empty"},
+        {whole.substr(0, whole.rfind('\n', whole.size() / 2) + 1), "lacks "},
+        {"\x7f" "ELF\x02\x01\x01", "holds bytes that are not text"},
+        {"[Settings]\nvolume=3\n", "is no saved game of Korvel"},
+        {"korvel-savegame 2.0\n", "is of version 2.0, from a newer Korvel"},
+        {std::string(70000, '#'), "is larger than any saved game"},
+        {withLine(yard, "levelNumber", "levelNumber 9"), "levelNumber \"9\""},
+        {withLine(yard, "level3.feedCount", "level3.feedCount -2"), "level3.feedCount \"-2\""},
+        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken maybe"), "is neither yes nor no"},
+        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken no"), "without level3.barrowTaken"},
+        {withLine(yard, "level2.hermit.finished", "level2.hermit.finished yes\nlevel2.hermit.finished yes"),
+         "holds level2.hermit.finished twice"},
+        {withLine(yard, "level6.hero.finished", "level6.hero.finished yes"), "never accepted"},
+        {withLine(yard, "level3Visited", "level3Visited no"), "beyond 2 without level3Visited"},
+        {withLine(yard, "level5.badgeCount", "level5.badgeCount 1"), "without level5.cageClosed"},
+        {withLine(yard, "level3.feedCount", "sacksgalore"), "holds the line \"sacksgalore\", which is no fact"},
+    };
+    for (const auto& [text, problem] : damages) {
+        const SaveReading reading = readSaveText(text);
+        EXPECT_FALSE(reading.progress) << problem;
+        EXPECT_NE(reading.problem.find(problem), std::string::npos) << reading.problem;
+    }
+}
+
+} // namespace
