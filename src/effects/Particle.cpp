@@ -5,6 +5,7 @@
 
 #include "model/FlatMaterial.h"
 #include "platform/Random.h"
+#include "scene/FramePass.h"
 
 #include <GL/gl.h>
 
@@ -46,6 +47,7 @@ ParticleState::~ParticleState()
 
 QuadStrip::QuadStrip(unsigned int texture)
 {
+    markFramePass(FramePass::Particles);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_TRIANGLE_STRIP);

@@ -267,6 +267,7 @@ void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)
 
 void ModelNode::drawGeometry(Model* m, bool shadow)
 {
+    markFramePass(shadow ? FramePass::Shadows : pass);
     const bool textured = glIsEnabled(GL_TEXTURE_2D);
     PoseBlend blend;
     const PoseBlend* poses = nullptr;

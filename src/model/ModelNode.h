@@ -5,6 +5,7 @@
 #include "model/Animation.h"
 #include "model/BoundingBox.h"
 #include "model/Model.h"
+#include "scene/FramePass.h"
 #include "scene/SceneNode.h"
 #include "scene/Vector3.h"
 
@@ -66,6 +67,8 @@ public:
     Animation animations[animationSlots];
     BoundingBox box;
     bool castsShadow = true;
+    // What the model counts as when a benchmark splits the frame (its shadow: Shadows).
+    FramePass pass = FramePass::Models;
     // The model was drawn ahead of the scene: draw skips it and draws only
     // the children and the shadow.
     bool drawnAhead = false;
