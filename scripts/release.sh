@@ -101,8 +101,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     window=$(xdotool search --name "^Korvel$" 2> /dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.2
   done
-  xprop -id "$window" WM_CLASS | grep -q "\"$2\"$"
-  xprop -id "$window" _NET_WM_ICON | grep -q "Icon (64 x 64)"
+  # Read whole before matching: grep -q leaving early would end xprop by SIGPIPE.
+  [[ "$(xprop -id "$window" WM_CLASS)" == *"\"$2\"" ]]
+  [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon (64 x 64)"* ]]
   xdotool windowfocus --sync "$window" key Escape
   wait "$game"
 ' bash "$sysroot" "$wmclass"

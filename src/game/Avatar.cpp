@@ -18,10 +18,10 @@ constexpr float sidewaysSpeed = 12.0f;
 constexpr float turnSpeed = 150.0f;
 constexpr float pitchSpeed = 15.0f;
 
-// Frames per keyframe of the walk cycle are these over the frame rate:
-// walking forward cycles the legs twice as fast as the other directions.
-constexpr float forwardStepFrames = 300.0f;
-constexpr float otherStepFrames = 600.0f;
+// Paces of the walk cycle (see pacedSteps): walking forward cycles the legs
+// twice as fast as the other directions.
+constexpr int forwardStepPace = 300;
+constexpr int otherStepPace = 600;
 
 constexpr int idleAnimation = 0;
 constexpr int walkAnimation = 1;
@@ -71,8 +71,7 @@ void Avatar::tryMove(int key, float amount)
     if (!turning && animationIndex != walkAnimation) {
         // The legs move even when the step that follows is blocked.
         switchAnimation(walkAnimation);
-        const float frames = key == 'w' ? forwardStepFrames : otherStepFrames;
-        animations[walkAnimation].stepsPerKeyframe = static_cast<int>(frames / frameRate);
+        animations[walkAnimation].stepsPerKeyframe = pacedSteps(key == 'w' ? forwardStepPace : otherStepPace, frameRate);
     }
 
     const Probe probe = key == 'w' || key == 's' ? Probe::Back : key == 'a' || key == 'd' ? Probe::Right : Probe::Turn;

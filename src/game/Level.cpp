@@ -356,7 +356,7 @@ void Level::frame()
     }
     drawScene();
     for (const PacedAnimation& p : paced) {
-        p.node->animations[p.slot].stepsPerKeyframe = static_cast<int>(static_cast<float>(p.k) / fps);
+        p.node->animations[p.slot].stepsPerKeyframe = pacedSteps(p.k, fps);
     }
     const int matched = select(rules, table.idleText);
     ModelNode* reached = nullptr;

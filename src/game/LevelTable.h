@@ -50,7 +50,7 @@ inline constexpr Vector3 lightPosition{400.0f, 120.0f, 500.0f};   // "Licht"
 inline constexpr Vector3 light2Position{-400.0f, 120.0f, -500.0f}; // "Licht2"
 
 // One animation slot: its poses load with the model; each frame its steps
-// per keyframe become `pacing` / frame rate (0: kept as loaded).
+// per keyframe become pacedSteps(`pacing`, frame rate) (0: kept as loaded).
 struct Move {
     const char* name = nullptr; // nullptr: the slot is unused
     int keyframeCount = 0;

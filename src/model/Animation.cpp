@@ -91,3 +91,9 @@ void ModelNode::advanceStep()
         step += 1.0f;
     }
 }
+
+int pacedSteps(int k, float framesPerSecond)
+{
+    constexpr float designRate = 40.0f;
+    return static_cast<int>(static_cast<float>(k) * framesPerSecond / (designRate * designRate));
+}

@@ -17,3 +17,8 @@ struct Animation {
     int stepsPerKeyframe = 0; // drawn frames from one pose to the next
     Ms3dModel keyframes[maxKeyframes];
 };
+
+// Steps per keyframe for an animation of pace `k` drawn at `framesPerSecond`.
+// A keyframe lasts k / 1600 seconds at any frame rate: k / 40 steps at the 40
+// frames a second the paces were chosen for, twice as many at twice the rate.
+int pacedSteps(int k, float framesPerSecond);

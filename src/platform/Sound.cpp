@@ -25,6 +25,7 @@ struct SoundLayer {
     std::map<std::string, Mix_Chunk*> cache;
     std::string lastPath;
     SoundMode lastMode = SoundMode::Once;
+    int started = 0;
     int filesLoaded = 0;
 };
 
@@ -115,6 +116,7 @@ void playSound(const char* path, SoundMode mode)
     Mix_HaltChannel(channel);
     layer.lastPath = path;
     layer.lastMode = mode;
+    ++layer.started;
     Mix_Chunk* chunk = chunkFor(layer.lastPath);
     if (chunk != nullptr) {
         Mix_PlayChannel(channel, chunk, mode == SoundMode::Looped ? -1 : 0);
@@ -132,6 +134,7 @@ SoundStatus soundStatus()
     }
     status.lastPath = layer.lastPath;
     status.lastMode = layer.lastMode;
+    status.started = layer.started;
     status.filesLoaded = layer.filesLoaded;
     return status;
 }

@@ -19,6 +19,7 @@ struct SoundStatus {
     bool deviceOpen = false;  // an audio device (real or silent stand-in) is open
     std::string driver;       // SDL's audio driver in use, empty without a device
     std::string lastPath;     // the sound most recently started
+    int started = 0;          // sounds started so far, missing files included
     SoundMode lastMode = SoundMode::Once;
     bool playing = false;     // the channel is still sounding
     int filesLoaded = 0;      // WAV files read from disk so far

@@ -53,7 +53,7 @@ TEST(LensFlareTest, ThreeSquaresSitOnTheLightAndThirteenOnTheWayToTheSwungAxisEn
     EXPECT_FALSE(LensFlare::place(eye, eye, light)) << "eye on the target";
 }
 
-TEST(LensFlareTest, TheFlareBrightensThePictureAtTheLightThroughSceneryAndTracesItsAngle)
+TEST(LensFlareTest, TheFlareBrightensThePictureAtTheLightThroughScenery)
 {
     // The game's view from the origin down -z over dark grey, lighting on;
     // the sun as far away as a level's, up and to the right (at 617, 415 in
@@ -76,15 +76,9 @@ TEST(LensFlareTest, TheFlareBrightensThePictureAtTheLightThroughSceneryAndTraces
     const auto wall = GlTestWindow::pixel(617, 415);
     const auto grey = GlTestWindow::pixel(5, 5);
     LensFlare flare;
-    const auto render = [&flare](const Vector3& light) {
-        testing::internal::CaptureStdout();
-        flare.render(Vector3(), Vector3(0, 0, -10), light);
-        return testing::internal::GetCapturedStdout();
-    };
-    render(Vector3(180, 96, -600));
+    flare.render(Vector3(), Vector3(0, 0, -10), Vector3(180, 96, -600));
     EXPECT_GT(GlTestWindow::pixel(617, 415)[0], wall[0] + 60) << "the wall does not hide the flare";
     EXPECT_EQ(GlTestWindow::pixel(5, 5), grey) << "nothing far from the flare";
-    EXPECT_EQ(render(Vector3(0, 0, -600)) + render(Vector3(0, 0, 10)), "1: 0\n2: 0\n1: -180\n2: -6.28319\n");
     glDisable(GL_LIGHTING);
 }
 

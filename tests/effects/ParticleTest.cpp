@@ -1,4 +1,3 @@
-#include "effects/ParticleSheet.h"
 #include "effects/ParticleSpray.h"
 #include "platform/Random.h"
 #include "support/GlTestWindow.h"
@@ -21,27 +20,6 @@ void lookAt(Vector3 eye, Vector3 target, Vector3 up = {0, 1, 0})
     gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-}
-
-TEST(ParticleTest, TheSheetIsRebornFlatAndAParticleThatNeverFadesStaysOut)
-{
-    lookAt({0, 100, 0}, {}, {0, 0, -1}); // straight down on the origin
-    resetRandom();
-    const auto sheet = std::make_unique<ParticleSheet>(); // 1000 particles: not on the stack
-    const auto still = std::find_if(sheet->particles.begin(), sheet->particles.end(),
-                                    [](const Particle& p) { return p.fadeRate == 0.0f; });
-    ASSERT_NE(still, sheet->particles.end()) << "the fixed sequence holds a zero fade rate";
-    for (int frame = 0; frame < 30; ++frame) {
-        for (Particle& p : sheet->particles) {
-            if (&p != &*still) { // all but one are reborn
-                p.life = 0, p.fadeRate = 0.5f;
-            }
-        }
-        sheet->drawParticles();
-        ASSERT_TRUE(std::ranges::all_of(sheet->particles, [](const Particle& p) { return p.offset.z == 0.0f; }));
-    }
-    EXPECT_EQ(still->life, 0.0f);
-    EXPECT_NEAR(still->offset.x, 30 * -260.0f / 2000.0f, 1e-3f);
 }
 
 // The chimney smoke of Level 2 must face the viewer from whichever side it

@@ -1,5 +1,4 @@
 // The levels' scripts on the paths the walkthrough does not take.
-#include "platform/Sound.h"
 #include "support/GameDriver.h"
 
 #include <gtest/gtest.h>
@@ -160,13 +159,10 @@ TEST_F(Bridge, TheBarrierOpensOnceAndTheWayBackClosesTheNorth)
     b.officerQuest.rewarded = true;
     standAt(atOfficer);
     EXPECT_EQ(b.cBox2->position.z, 160.0f);
-    EXPECT_EQ(soundStatus().lastPath, "data/sound/dankefenno.wav");
-    // Standing on neither moves the wall again nor thanks again.
-    playSound("data/sound/leer.wav", SoundMode::Once);
+    // Standing on does not move the wall again.
     b.cBox2->position.z = 154.0f;
     standAt(atOfficer);
     EXPECT_EQ(b.cBox2->position.z, 154.0f);
-    EXPECT_EQ(soundStatus().lastPath, "data/sound/leer.wav");
 
     b.officerQuest.accepted = true;
     b.returnFromSideTrip(1);
@@ -200,14 +196,18 @@ TEST_F(SnakePit, TheMotherComesOutOnceForTheFifthAndGivesOneBadge)
     const Vector3 nowhere{60, 0, 175}, beforeTheMother{83, 0, 100};
     standAt(beforeTheMother);
     EXPECT_EQ(p.mother->animationIndex, 0);
+    const auto cage = [&] { return p.kaefig->model.vertices.back().location[0]; }; // where the door is
+    const float open = cage();
     for (Actor& snake : p.babies) {
-        EXPECT_TRUE(p.mother->hidden);
+        // However long one waits with four, the cage stays open.
+        standAt(nowhere, &snake == &p.babies.back() ? 400 : 1);
+        EXPECT_TRUE(p.mother->hidden && cage() == open);
         snake.position = {p.kaefig->position.x + 1, 0, p.kaefig->position.z};
         standAt(nowhere);
     }
     standAt(nowhere);
     EXPECT_EQ(p.caughtCount, 5);
-    EXPECT_FALSE(p.mother->hidden);
+    EXPECT_FALSE(p.mother->hidden || cage() == open);
     p.mother->hidden = true;
     standAt(nowhere);
     EXPECT_TRUE(p.mother->hidden) << "the cage shuts once";

@@ -3,7 +3,6 @@
 // through every level's own exit, at a fixed frame rate on a manual clock.
 #include "app/GameManager.h"
 #include "game/ControlNode.h"
-#include "game/DialogueFile.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
 
@@ -12,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -155,14 +155,26 @@ int yellowPixels()
     return GlTestWindow::count(89, 160, 504, 520, [](const auto& c) { return c[0] > 150 && c[1] > 150 && c[2] < 80; });
 }
 
+// The first line of a partner's entry as the dialogues file has it: after
+// the partner's "#name", the entry's "#n" and "#text".
+std::string firstLine(const std::string& partner, int entry)
+{
+    std::ifstream in("data/text/dialogues.txt");
+    const std::string marks[] = {"#" + partner, "#" + std::to_string(entry), "#text"};
+    std::string line;
+    for (std::size_t found = 0; found < std::size(marks) && std::getline(in, line);) found += line == marks[found];
+    return std::getline(in, line) ? line : "";
+}
+
 class Walkthrough : public ::testing::Test {
 protected:
-    // The conversation box shows entry `entry` of the partner's lines.
-    static void expectShows(const Quest& quest, int entry)
+    // The conversation box on screen shows the entry's first line in white,
+    // from a quarter across, 0.6 of the way down.
+    void expectShows(const Quest& quest, int entry)
     {
-        std::vector<std::string> texts, replies;
-        readDialogueEntry(quest.partnerName, entry, texts, replies);
-        EXPECT_TRUE(!quest.dialog.hidden && quest.dialog.texts == texts) << quest.partnerName << " " << entry;
+        driver.drawFrame();
+        EXPECT_TRUE(GlTestWindow::showsText(GLUT_BITMAP_HELVETICA_12, firstLine(quest.partnerName, entry), 40, 48, true))
+            << quest.partnerName << " " << entry;
     }
 
     // At the partner: the offer, answer 1 twice, and the conversation closed.
@@ -405,11 +417,6 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouse)
     walk.type('e');
     expectShows(inn.heroQuest, 7);
     walk.type('q');
-    testing::internal::CaptureStdout();
-    walk.type('l');
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
-    EXPECT_EQ(driver.levelNumber(), 6);
 }
 
 } // namespace

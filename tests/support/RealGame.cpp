@@ -1,5 +1,6 @@
 #include "support/RealGame.h"
 
+#include <X11/Xlib.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,7 +14,8 @@
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program)
+RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& args, const std::string& program,
+                   const Environment& environment)
     : outFile(workingDir / "stdout.txt"), errFile(workingDir / "stderr.txt")
 {
     // On a busy machine the server now and then fails to come up; a second one usually does.
@@ -22,6 +24,9 @@ RealGame::RealGame(const fs::path& workingDir, const std::vector<std::string>& a
     game = fork();
     if (game == 0) {
         setenv("DISPLAY", display.c_str(), 1);
+        setenv("HOME", (workingDir / "home").c_str(), 1);
+        unsetenv("XDG_DATA_HOME");
+        for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> raw{const_cast<char*>(path.c_str())}; // execv's arguments are not const
         for (const std::string& arg : args) raw.push_back(const_cast<char*>(arg.c_str()));
         raw.push_back(nullptr);
@@ -92,6 +97,11 @@ bool RealGame::waitForWindow()
         std::istringstream(onDisplay("xdotool search --name '^Korvel$'")) >> windowId;
     }
     return !windowId.empty();
+}
+
+void RealGame::repeatKeys() const
+{
+    if (Display* x = XOpenDisplay(display.c_str())) XAutoRepeatOn(x), XCloseDisplay(x);
 }
 
 Screenshot RealGame::screenshot() const

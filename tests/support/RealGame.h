@@ -37,13 +37,16 @@ struct Screenshot {
 };
 
 // The real program as a player starts it, on a private Xvfb (no other test's
-// window can cover it or catch its keys), its output caught in files. Nothing
-// asked of X waits without a limit; the game is killed should it outlive the test.
+// window can cover it or catch its keys), its output caught in files and its
+// home in the working directory. Nothing asked of X waits without a limit; the
+// game is killed should it outlive the test.
 class RealGame {
 public:
-    // Starts `program` (the built game when empty) with `args` in `workingDir`.
+    using Environment = std::vector<std::pair<std::string, std::string>>;
+    // Starts `program` (the built game when empty) with `args` in `workingDir`,
+    // `environment` added to the test's own.
     explicit RealGame(const std::filesystem::path& workingDir, const std::vector<std::string>& args = {},
-                      const std::string& program = "");
+                      const std::string& program = "", const Environment& environment = {});
     ~RealGame();
     RealGame(const RealGame&) = delete;
     RealGame& operator=(const RealGame&) = delete;
@@ -57,6 +60,8 @@ public:
     }
     // Runs an xdotool command ("keydown w") on the focused window.
     void xdotool(const std::string& what) const { onDisplay("xdotool windowfocus --sync " + windowId + " " + what); }
+    // The X server repeats held keys, as a desktop's does by default.
+    void repeatKeys() const;
     Screenshot screenshot() const;
     // Screenshots until one satisfies `wanted` or `limit` has passed; the last one taken.
     template <typename Wanted>

@@ -1,0 +1,214 @@
+// The real program's own paths, played through X as a player plays: the
+// mouse turns the view and whistles, held keys walk and skip, the window is
+// resized, and the command line chooses the window and the intro.
+#include "support/RealGame.h"
+#include "support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdint>
+#include <optional>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// How far the picture between the prompt and the figure moved to the left
+// from `before` to `after`: the shift that matches them best.
+int shiftLeft(const Screenshot& before, const Screenshot& after)
+{
+    std::pair<double, int> best{1e9, 0};
+    for (int dx = -300; dx <= 300; dx += 2) {
+        double sum = 0, n = 0;
+        for (int y = before.height / 12; y < before.height * 2 / 5; y += 4) {
+            for (int x = std::max(0, -dx); x < std::min(before.width, before.width - dx); x += 4, n += 3) {
+                for (int c = 0; c < 3; ++c) sum += std::abs(after.at(x, y)[c] - before.at(x + dx, y)[c]);
+            }
+        }
+        best = std::min(best, {sum / n, dx});
+    }
+    return best.second;
+}
+
+// A game started from a scratch run directory, by default in an 800 x 600 window.
+class RealGameInput : public ::testing::Test {
+protected:
+    void start(const std::vector<std::string>& args = {}, const RealGame::Environment& environment = {},
+               const RealGame::Environment& settings = {{"windowwidth", "800"}, {"windowheight", "600"}})
+    {
+        fs::remove(dir.path() / "data");
+        prepareRunDir(dir.path(), settings);
+        game.emplace(dir.path(), args, "", environment);
+        ASSERT_TRUE(game->waitForWindow()) << game->errors();
+    }
+    // The picture once two screenshots a third of a second apart are alike;
+    // nothing while it still changes after `limit`.
+    std::optional<Screenshot> stillPicture(std::chrono::seconds limit = 20s) const
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        for (Screenshot last = game->screenshot(); std::chrono::steady_clock::now() < end;) {
+            std::this_thread::sleep_for(300ms);
+            Screenshot next = game->screenshot();
+            if (next.width > 0 && next.width == last.width && next.differenceFrom(last) < 2.0) return next;
+            last = std::move(next);
+        }
+        return std::nullopt;
+    }
+    void mouseTo(int x, int y) const
+    {
+        game->xdotool("mousemove --window " + game->window() + " " + std::to_string(x) + " " + std::to_string(y));
+    }
+    std::string quit()
+    {
+        game->type({"Escape"}, 0ms);
+        EXPECT_EQ(game->waitForExit(30s), 0) << game->errors();
+        return game->output();
+    }
+
+    ScratchDir dir;
+    std::optional<RealGame> game;
+};
+
+// SDL's disk driver writes what the player would hear into a file.
+TEST_F(RealGameInput, TheMouseTurnsTheViewItsWayKeepsTurningAtTheEdgeAndItsButtonWhistles)
+{
+    const fs::path heard = dir.path() / "heard.raw";
+    start({}, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", heard.string()}});
+    mouseTo(400, 300); // from the corner: one step of its own
+    const auto ahead = stillPicture();
+    for (int x = 410; x <= 450; x += 10) mouseTo(x, 300);
+    const auto right = stillPicture();
+    for (int x = 440; x >= 400; x -= 10) mouseTo(x, 300);
+    const auto left = stillPicture();
+    ASSERT_TRUE(ahead && right && left);
+    EXPECT_GT(shiftLeft(*ahead, *right), 10) << "to the right the scenery moves left";
+    EXPECT_LT(shiftLeft(*right, *left), -10) << "and back";
+    // Resting at an edge the view turns on by itself, and stops away from it.
+    mouseTo(799, 300);
+    for (int look = 0; look < 2; ++look) {
+        const Screenshot before = game->screenshot();
+        std::this_thread::sleep_for(500ms);
+        EXPECT_GT(game->screenshot().differenceFrom(before), 5.0) << look;
+    }
+    mouseTo(400, 300);
+    EXPECT_TRUE(stillPicture()) << "it turns on in the middle";
+
+    // The loudest 16-bit sample of the second of sound written after `from` bytes.
+    const auto loudestAfter = [&](size_t from) {
+        const auto end = std::chrono::steady_clock::now() + 20s;
+        std::string sound;
+        while ((sound = readText(heard)).size() < from + 4 * 44100 && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(100ms);
+        }
+        int loudest = 0;
+        for (size_t i = from & ~size_t(1); i + 1 < sound.size(); i += 2) {
+            loudest = std::max(loudest, std::abs(int(int16_t(uint8_t(sound[i]) | uint8_t(sound[i + 1]) << 8))));
+        }
+        return loudest;
+    };
+    game->xdotool("click 1");
+    EXPECT_GT(loudestAfter(0), 8000) << "no whistle";
+    game->xdotool("click 1");
+    std::this_thread::sleep_for(500ms); // the click on its way, the device's buffers played out
+    EXPECT_EQ(loudestAfter(readText(heard).size()), 0) << "the whistle goes on";
+    game->signal(SIGTERM); // with the sound device open, as without
+    EXPECT_EQ(game->waitForExit(10s), 128 + SIGTERM);
+}
+
+TEST_F(RealGameInput, AResizedWindowShowsTheSamePictureAndHeldKeysActOnceDespiteTheServersKeyRepeat)
+{
+    start();
+    const auto small = stillPicture();
+    ASSERT_TRUE(small);
+    // At the screen's corner, 1024 x 768: drawn up to the far corner once the game has the new size.
+    game->xdotool("windowmove " + game->window() + " 0 0 windowsize " + game->window() + " 1024 768");
+    const auto filled = [](const Screenshot& s) { return s.width == 1024 && s.at(1020, 4)[2] > 0; };
+    const Screenshot large = game->screenshotWhen(20s, filled);
+    ASSERT_EQ(large.height, 768) << large.width;
+    Screenshot scaled{800, 600, {}}; // the text keeps its size, the scene scales
+    for (int i = 0; i < 800 * 600; ++i) {
+        const unsigned char* p = large.at(i % 800 * 1024 / 800, i / 800 * 768 / 600);
+        scaled.rgb.insert(scaled.rgb.end(), p, p + 3);
+    }
+    EXPECT_LT(scaled.differenceFrom(*small), 12.0);
+
+    game->repeatKeys();
+    game->type({"l"}); // the hermit's clearing: a free way east
+    auto picture = stillPicture();
+    ASSERT_TRUE(picture);
+    game->xdotool("keydown w");
+    for (int look = 0; look < 5; ++look) {
+        std::this_thread::sleep_for(400ms);
+        Screenshot next = game->screenshot();
+        EXPECT_GT(next.differenceFrom(*picture), 3.0) << "no step at " << look;
+        picture = std::move(next);
+    }
+    game->xdotool("keyup w");
+    EXPECT_TRUE(stillPicture(5s)) << "walks on after the release";
+    // At the inn the skip key says goodbye: held for two seconds, once; once
+    // more when pressed again, with no line end between the two.
+    game->type(std::vector<std::string>(6, "l")); // 3, 2, 4, 5, 4, 6
+    game->xdotool("keydown l");
+    std::this_thread::sleep_for(2s);
+    const std::string held = game->output();
+    game->xdotool("keyup l");
+    std::this_thread::sleep_for(1s); // a player's pause: a press while the release is unread would be lost
+    game->type({"l"});
+    const std::string farewell = "Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....";
+    EXPECT_EQ(occurrences(held, farewell), 1) << held;
+    EXPECT_NE(quit().find(farewell + farewell), std::string::npos);
+}
+
+// The command line wins over the options file, which asks for none of these.
+TEST_F(RealGameInput, TheCommandLineChoosesTheWindowAndTheIntroWhichOnlyTheReleaseOfWEnds)
+{
+    start({"--window", "640x480", "--intro"}, {}, {{"windowwidth", "800"}, {"windowheight", "600"}});
+    const std::string size = game->onDisplay("xwininfo -id " + game->window());
+    EXPECT_NE(size.find("Width: 640\n  Height: 480\n"), std::string::npos) << size;
+    // The intro's title is golden.
+    const auto golden = [](const Screenshot& shot) {
+        return shot.count([](int r, int g, int b) { return r > 180 && g > 120 && b < 120; });
+    };
+    const Screenshot intro = game->screenshotWhen(20s, [&](const Screenshot& s) { return golden(s) > 5000; });
+    ASSERT_GT(golden(intro), 5000) << "no intro";
+    game->type({"Escape"}, 1000ms);
+    ASSERT_EQ(game->waitForExit(0ms), -1) << "Escape ended the intro";
+    game->xdotool("keydown w");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_GT(golden(game->screenshot()), 5000) << "pressing w left the intro";
+    game->xdotool("keyup w");
+    const auto played = [&](const Screenshot& s) { return s.differenceFrom(intro) > 20.0; };
+    EXPECT_TRUE(played(game->screenshotWhen(60s, played))) << "the intro stays on screen";
+    quit();
+    EXPECT_EQ(game->errors().find("Error"), std::string::npos) << game->errors();
+
+    // No such game mode on this display: a window of the default size
+    // instead, drawn on and on without any input.
+    game.reset();
+    start({"--fullscreen"}, {}, {{"windowwidth", "640"}, {"windowheight", "480"}, {"glutGameModeString", "9999x9999"}});
+    EXPECT_NE(game->onDisplay("xwininfo -id " + game->window()).find("Width: 800\n"), std::string::npos);
+    const auto drawn = stillPicture();
+    ASSERT_TRUE(drawn);
+    std::this_thread::sleep_for(1000ms);
+    EXPECT_GT(game->screenshot().differenceFrom(*drawn), 0.0) << "the picture stands still";
+    EXPECT_EQ(game->output(), "Viel Spass mit Korvel ....\nUnable to enter game mode, playing in a window\n");
+    // The help sound opens the sound device; a machine without one says so
+    // once. Ctrl-C still ends the game.
+    game->type({"F1"}, 0ms);
+    const std::string cards = readText("/proc/asound/cards");
+    const bool soundCard = !cards.empty() && cards.find("no soundcards") == std::string::npos;
+    const std::string silent = "no sound device: playing silently\n";
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (!soundCard && occurrences(game->errors(), silent) == 0 && std::chrono::steady_clock::now() < end) {
+        game->waitForExit(100ms);
+    }
+    game->signal(SIGINT);
+    EXPECT_EQ(game->waitForExit(10s), 128 + SIGINT);
+    EXPECT_EQ(occurrences(game->errors(), silent), soundCard ? 0 : 1) << game->errors();
+}
+
+} // namespace
