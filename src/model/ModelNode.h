@@ -24,6 +24,9 @@ public:
     // the pixels of the ground and the hills, which a level draws ahead.
     static constexpr unsigned int shadowStencilBits = 0x7F;
     static constexpr unsigned int surfaceStencilBit = 0x80;
+    // Closed models skip their back faces, which the depth test would hide
+    // anyway; off while the picture is drawn as lines, where they show.
+    static inline bool cullBackFaces = true;
 
     ModelNode() = default;
     explicit ModelNode(std::string nodeName) : SceneNode(std::move(nodeName)) {}
