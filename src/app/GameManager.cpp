@@ -54,7 +54,10 @@ constexpr FunctionKey functionKeys[] = {
      [](GameManager&) { playSound("data/sound/hilfe.wav", SoundMode::Once); }},
     {GLUT_KEY_F2, &GameManager::showFps, nullptr, nullptr, nullptr},
     {GLUT_KEY_F3, &GameManager::wireframe, nullptr, nullptr,
-     [](GameManager& game) { glPolygonMode(GL_FRONT_AND_BACK, game.wireframe ? GL_LINE : GL_FILL); }},
+     [](GameManager& game) {
+         glPolygonMode(GL_FRONT_AND_BACK, game.wireframe ? GL_LINE : GL_FILL);
+         ModelNode::cullBackFaces = !game.wireframe;
+     }},
     {GLUT_KEY_F4, &GameManager::highTextureQuality, N_("Texturqualitaet hoch"), N_("Texturqualitaet nieder"),
      [](GameManager& game) {
          for (int number = 1; number <= 6; ++number) {

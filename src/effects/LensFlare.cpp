@@ -5,6 +5,7 @@
 #include "model/FlatMaterial.h"
 #include "model/TextureLoader.h"
 #include "scene/Angles.h"
+#include "scene/FramePass.h"
 
 #include <GL/gl.h>
 
@@ -117,6 +118,7 @@ void LensFlare::render(Vector3 eye, Vector3 target, Vector3 light)
     if (!placement) {
         return;
     }
+    markFramePass(FramePass::Flare);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glDisable(GL_DEPTH_TEST);

@@ -5,10 +5,12 @@
 
 #include "model/FlatMaterial.h"
 #include "platform/Random.h"
+#include "scene/FramePass.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 void startParticles(Particles& particles, int fadeModulus, float fadeDivisor, const float (&colour)[3],
@@ -46,6 +48,8 @@ ParticleState::~ParticleState()
 
 QuadStrip::QuadStrip(unsigned int texture)
 {
+    markFramePass(FramePass::Particles);
+    view.extract();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_TRIANGLE_STRIP);
@@ -54,25 +58,44 @@ QuadStrip::QuadStrip(unsigned int texture)
 QuadStrip::~QuadStrip()
 {
     glEnd();
-    if (!empty) {
+    if (added) {
+        glColor4fv(lastColour);
+        glTexCoord2f(0.0f, 0.0f);
         setFlatMaterial(GL_FRONT_AND_BACK, lastColour);
     }
+}
+
+bool QuadStrip::inView(const Vector3& o, float h) const
+{
+    for (const auto& side : view.planes) {
+        // The corner of the square farthest inside this side; a little
+        // slack keeps a square the renderer might still touch.
+        const float reach = h * (std::fabs(side[0]) + std::fabs(side[1])) * 1.01f;
+        if (side[0] * o.x + side[1] * o.y + side[2] * o.z + side[3] + reach < 0.0f) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void QuadStrip::add(const Particle& p, float h)
 {
     const Vector3& o = p.offset;
-    if (!empty) {
+    lastColour[0] = p.colour[0];
+    lastColour[1] = p.colour[1];
+    lastColour[2] = p.colour[2];
+    lastColour[3] = p.life;
+    added = true;
+    if (!inView(o, h)) {
+        return;
+    }
+    if (emitted) {
         // Repeating the last corner and the next first one gives triangles
         // without area and keeps each square's first triangle at an even
         // place, so it turns the same way as in a strip of its own.
         glVertex3fv(lastCorner);
         glVertex3f(o.x + h, o.y + h, o.z);
     }
-    lastColour[0] = p.colour[0];
-    lastColour[1] = p.colour[1];
-    lastColour[2] = p.colour[2];
-    lastColour[3] = p.life;
     glColor4fv(lastColour);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(o.x + h, o.y + h, o.z);
@@ -85,5 +108,5 @@ void QuadStrip::add(const Particle& p, float h)
     lastCorner[1] = o.y - h;
     lastCorner[2] = o.z;
     glVertex3fv(lastCorner);
-    empty = false;
+    emitted = true;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/Frustum.h"
 #include "scene/Vector3.h"
 
 #include <array>
@@ -45,11 +46,14 @@ public:
 // around its offset in the current x-y plane and coloured with its colour
 // and life, drawn as one triangle strip: consecutive squares are joined by
 // triangles without area, so the strip holds exactly the triangles of one
-// strip per square, at one draw instead of a thousand. The materials end
-// with the last square's colour, as if each square had set them.
+// strip per square, at one draw instead of a thousand. A square wholly
+// outside the view is left out, as the renderer would clip it away. The
+// colour, texture coordinate and materials end as the last square leaves
+// them, as if each square had been drawn and had set its materials.
 class QuadStrip {
 public:
-    // Texturing on with `texture` bound; the strip begins.
+    // Texturing on with `texture` bound; the view is taken from the current
+    // matrices; the strip begins.
     explicit QuadStrip(unsigned int texture);
     ~QuadStrip();
     QuadStrip(const QuadStrip&) = delete;
@@ -58,7 +62,11 @@ public:
     void add(const Particle& p, float h);
 
 private:
+    bool inView(const Vector3& centre, float h) const;
+
+    Frustum view; // in the squares' own coordinates
     float lastColour[4] = {};
     float lastCorner[3] = {};
-    bool empty = true;
+    bool added = false;
+    bool emitted = false;
 };

@@ -4,6 +4,7 @@
 #include "effects/WaterGrid.h"
 
 #include "model/FlatMaterial.h"
+#include "scene/FramePass.h"
 
 #include <GL/gl.h>
 
@@ -43,6 +44,7 @@ void WaterGrid::fill()
 
 void WaterGrid::draw(unsigned int texture)
 {
+    markFramePass(FramePass::Water);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);

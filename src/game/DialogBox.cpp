@@ -13,6 +13,7 @@
 DialogBox::DialogBox()
 {
     hidden = true;
+    pass = FramePass::Text;
 }
 
 bool DialogBox::loadModel()

@@ -128,9 +128,9 @@ void Level::make(const ObjectRow& row)
     ModelNode* model = nullptr;
     switch (row.kind) {
     case Kind::Avatar: model = &avatar; break;
-    case Kind::Ground: model = &ground; break;
-    case Kind::Sky: model = &sky; break;
-    case Kind::Hill: model = &hill; break;
+    case Kind::Ground: model = &ground; ground.pass = FramePass::Surfaces; break;
+    case Kind::Sky: model = &sky; sky.pass = FramePass::Sky; break;
+    case Kind::Hill: model = &hill; hill.pass = FramePass::Surfaces; break;
     case Kind::Actor: model = &actors.emplace_back(); break;
     case Kind::Water: {
         WaterSurface& water = keep(std::make_unique<WaterSurface>());

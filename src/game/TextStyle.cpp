@@ -3,11 +3,13 @@
 #include "game/TextStyle.h"
 
 #include "platform/Host.h"
+#include "scene/FramePass.h"
 
 void TextStyle::print(void* textFont, const char* text, float x, float y) const
 {
     const int w = Host::current().windowWidth();
     const int h = Host::current().windowHeight();
+    markFramePass(FramePass::Text);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
 

@@ -3,6 +3,7 @@
 
 #include "model/MeshArrays.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -87,6 +88,37 @@ void layOut(const Model& m, MeshArrays& a)
     a.indexStart.push_back(static_cast<int>(a.indices.size()));
 }
 
+// Whether the laid-out triangles enclose a volume, wound outwards. Edges
+// are compared by position, so faces that share an edge but not vertices
+// (a box with sharp corners) still join.
+bool enclosesVolume(const MeshArrays& a)
+{
+    using Point = std::tuple<float, float, float>;
+    const auto point = [&](unsigned int corner) {
+        const float* p = &a.positions[3 * corner];
+        return Point(p[0], p[1], p[2]);
+    };
+    std::map<std::pair<Point, Point>, int> edges;
+    double volume = 0.0;
+    for (std::size_t i = 0; i + 2 < a.indices.size(); i += 3) {
+        const Point p[3] = {point(a.indices[i]), point(a.indices[i + 1]), point(a.indices[i + 2])};
+        for (int j = 0; j < 3; ++j) {
+            const Point& from = p[j];
+            const Point& to = p[(j + 1) % 3];
+            if (from != to) {
+                ++edges[{from, to}];
+                --edges[{to, from}];
+            }
+        }
+        const auto [ax, ay, az] = p[0];
+        const auto [bx, by, bz] = p[1];
+        const auto [cx, cy, cz] = p[2];
+        volume += static_cast<double>(ax) * (by * cz - bz * cy) - static_cast<double>(ay) * (bx * cz - bz * cx) +
+                  static_cast<double>(az) * (bx * cy - by * cx);
+    }
+    return volume > 0.0 && std::ranges::all_of(edges, [](const auto& edge) { return edge.second == 0; });
+}
+
 // Every geometry ever laid out, by its key; models keep pointers into it.
 std::unordered_map<std::uint64_t, MeshArrays> laidOut;
 
@@ -101,5 +133,6 @@ const MeshArrays& meshArraysFor(const Model& m)
     }
     MeshArrays& a = laidOut[key];
     layOut(m, a);
+    a.closed = enclosesVolume(a);
     return a;
 }

@@ -21,6 +21,10 @@ struct MeshArrays {
     std::vector<unsigned int> indices; // 3 per drawn triangle, into the stored corners
     std::vector<int> cornerStart;  // first stored corner of each mesh, then their number
     std::vector<int> indexStart;   // first index of each mesh, then their number
+    // The triangles close around a volume, wound counter-clockwise seen from
+    // outside: every edge meets its reverse as often as itself. From outside,
+    // such a model's back faces always lie behind its front faces.
+    bool closed = false;
 
     int corners() const { return static_cast<int>(vertexOf.size()); }
 };

@@ -267,7 +267,18 @@ void ModelNode::applyMaterial(const Model& m, int meshIndex, bool shadow)
 
 void ModelNode::drawGeometry(Model* m, bool shadow)
 {
+    markFramePass(shadow ? FramePass::Shadows : pass);
     const bool textured = glIsEnabled(GL_TEXTURE_2D);
+    // Closed models skip their back faces, which the depth test hides. Not
+    // animated ones (a pose may open a seam), nor mirrored ones (their front
+    // faces turn), nor without the depth test (the faces drawn last show,
+    // front or back), nor shadows: flattened onto the ground they meet its
+    // depth, and their back faces win some of those pixels.
+    const bool cull = cullBackFaces && !shadow && !animated && scale.x * scale.y * scale.z > 0.0f &&
+                      m->arrays != nullptr && m->arrays->closed && glIsEnabled(GL_DEPTH_TEST);
+    if (cull) {
+        glEnable(GL_CULL_FACE);
+    }
     PoseBlend blend;
     const PoseBlend* poses = nullptr;
     if (animated) {
@@ -297,6 +308,9 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
         }
     }
 
+    if (cull) {
+        glDisable(GL_CULL_FACE);
+    }
     if (textured) {
         glEnable(GL_TEXTURE_2D);
     } else {

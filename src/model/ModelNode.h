@@ -5,6 +5,7 @@
 #include "model/Animation.h"
 #include "model/BoundingBox.h"
 #include "model/Model.h"
+#include "scene/FramePass.h"
 #include "scene/SceneNode.h"
 #include "scene/Vector3.h"
 
@@ -23,6 +24,9 @@ public:
     // the pixels of the ground and the hills, which a level draws ahead.
     static constexpr unsigned int shadowStencilBits = 0x7F;
     static constexpr unsigned int surfaceStencilBit = 0x80;
+    // Closed models skip their back faces, which the depth test would hide
+    // anyway; off while the picture is drawn as lines, where they show.
+    static inline bool cullBackFaces = true;
 
     ModelNode() = default;
     explicit ModelNode(std::string nodeName) : SceneNode(std::move(nodeName)) {}
@@ -66,6 +70,8 @@ public:
     Animation animations[animationSlots];
     BoundingBox box;
     bool castsShadow = true;
+    // What the model counts as when a benchmark splits the frame (its shadow: Shadows).
+    FramePass pass = FramePass::Models;
     // The model was drawn ahead of the scene: draw skips it and draws only
     // the children and the shadow.
     bool drawnAhead = false;

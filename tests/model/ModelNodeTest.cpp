@@ -1,5 +1,6 @@
 #include "model/Camera.h"
 #include "model/LightNode.h"
+#include "model/MeshArrays.h"
 #include "model/ModelNode.h"
 #include "support/BmpFile.h"
 #include "support/GlTestWindow.h"
@@ -36,6 +37,26 @@ TEST(ModelNodeTest, TheBoxSpansTheBoxModelsExtremesScaledPlacedAndTurned)
     EXPECT_FALSE(node.load("data/fehlt.ms3d"));
     dir.write("data/ohnebox.ms3d", Ms3dBuilder::triangle().bytes());
     EXPECT_TRUE(node.load("data/ohnebox.ms3d")) << "a missing box is no missing model";
+}
+
+// Back faces are skipped only for a model closed around a volume, facing out.
+TEST(ModelNodeTest, OnlyAModelClosedAroundAVolumeFacingOutIsTakenAsClosed)
+{
+    using Faces = std::vector<Ms3dBuilder::Triangle>;
+    const Faces out{{{0, 2, 1}}, {{0, 1, 3}}, {{0, 3, 2}}, {{1, 2, 3}}};
+    const Faces in{{{0, 1, 2}}, {{0, 3, 1}}, {{0, 2, 3}}, {{1, 3, 2}}};
+    const Faces holed{out[0], out[1], out[3], out[3]}, twisted{in[0], out[1], out[2], out[3]};
+    ScratchDir dir;
+    for (const auto& [faces, closed] : {std::pair{out, true}, {in, false}, {holed, false}, {twisted, false}}) {
+        Ms3dBuilder tetrahedron;
+        tetrahedron.vertices = {{0, 0, 0, 0}, {1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}};
+        tetrahedron.triangles = faces;
+        tetrahedron.groups = {{{0, 1, 2, 3}}};
+        dir.write("data/vier.ms3d", tetrahedron.bytes());
+        ModelNode node;
+        ASSERT_TRUE(node.load("data/vier.ms3d"));
+        EXPECT_EQ(node.model.arrays->closed, closed);
+    }
 }
 
 // Looks from 50 above onto the origin, lit by a sun straight above.

@@ -2,9 +2,10 @@
 // A program of its own so timing stays out of the game and out of the tests.
 
 // Run it from the run directory (it needs data/ and options.txt):
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./korvel-bench [--repeats N] [--frames N]
+//   xvfb-run -a -s "-screen 0 1920x1200x24" ./korvel-bench [--repeats N] [--frames N] [--size WxH]...
 //   ./korvel-bench --shots DIR   pictures of each level on a fixed clock
 #include "CameraPaths.h"
+#include "PassCounter.h"
 #include "Probe.h"
 
 #include "app/AppState.h"
@@ -22,10 +23,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -33,10 +36,17 @@ namespace {
 constexpr int levelCount = 6;
 constexpr const char* probeArgument = "--first-frame";
 
+struct WindowSize {
+    int width;
+    int height;
+};
+
 struct Settings {
     int repeats = 5;
     int frames = 300;          // per walk along a level's path
     int emptyFrames = 600;     // per measurement of the empty frame
+    int countedFrames = 30;    // per walk whose passes are counted
+    std::vector<WindowSize> sizes; // none given: 800x600 and 1920x1080
     std::string shotsDir;      // set: take pictures instead of measuring
 };
 
@@ -170,9 +180,10 @@ struct Costs {
     }
 };
 
+// One level at one window size.
 struct LevelResult {
     Costs costs;
-    double switchMs = 0.0;
+    PassCounter passes;
 };
 
 // The lens flare's trace lines and the game's messages would cost the
@@ -185,6 +196,79 @@ std::FILE* keepStdoutForTable()
     dup2(sink, STDOUT_FILENO);
     close(sink);
     return fdopen(table, "w");
+}
+
+// Asks the window system for the size and waits until the game has seen it;
+// false when the screen cannot hold it.
+bool resizeTo(const WindowSize& size)
+{
+    glutReshapeWindow(size.width, size.height);
+    for (int i = 0; i < 200; ++i) {
+        glutMainLoopEvent();
+        if (Host::current().windowWidth() == size.width && Host::current().windowHeight() == size.height) {
+            return true;
+        }
+        usleep(5000);
+    }
+    return false;
+}
+
+// A walk along the level's path whose frames are counted pass by pass.
+void countPasses(int level, int frames, PassCounter& counter)
+{
+    for (int i = 0; i < frames; ++i) {
+        placeCamera(level, static_cast<float>(i) / static_cast<float>(frames - 1));
+        glutMainLoopEvent();
+        counter.start();
+        renderFrame();
+        counter.stop();
+    }
+}
+
+constexpr FramePass passes[framePassCount] = {FramePass::Sky,       FramePass::Surfaces, FramePass::Models,
+                                              FramePass::Shadows,   FramePass::Water,    FramePass::Particles,
+                                              FramePass::Flare,     FramePass::Text};
+constexpr const char* passNames[framePassCount] = {"sky", "surfaces", "models", "shadows",
+                                                   "water", "particles", "flare", "text"};
+
+// Per level: fragments per screen pixel of each pass, drawn / shaded, and
+// the vertices of the whole frame.
+void printPasses(std::FILE* out, const WindowSize& size, const std::array<LevelResult, levelCount>& levels)
+{
+    const double pixels = static_cast<double>(size.width) * size.height;
+    const bool shaded = levels[0].passes.countsStatistics();
+    std::fprintf(out, "\nfragments per screen pixel and frame at %dx%d, by pass: %s\n", size.width, size.height,
+                 shaded ? "drawn (passed depth and stencil) / shaded" : "drawn (passed depth and stencil)");
+    std::fprintf(out, "%-8s", "");
+    for (const char* name : passNames) {
+        std::fprintf(out, " %11s", name);
+    }
+    std::fprintf(out, " %11s %9s\n", "all", shaded ? "kvertices" : "");
+    for (int level = 1; level <= levelCount; ++level) {
+        const PassCounter& counter = levels[level - 1].passes;
+        std::fprintf(out, "level %d ", level);
+        PassCounts all;
+        for (const FramePass pass : passes) {
+            const PassCounts c = counter.perFrame(pass);
+            all.drawn += c.drawn;
+            all.shaded += c.shaded;
+            all.vertices += c.vertices;
+            char cell[32];
+            if (shaded) {
+                std::snprintf(cell, sizeof cell, "%.2f/%.2f", c.drawn / pixels, c.shaded / pixels);
+            } else {
+                std::snprintf(cell, sizeof cell, "%.2f", c.drawn / pixels);
+            }
+            std::fprintf(out, " %11s", cell);
+        }
+        char cell[32];
+        std::snprintf(cell, sizeof cell, shaded ? "%.2f/%.2f" : "%.2f", all.drawn / pixels, all.shaded / pixels);
+        std::fprintf(out, " %11s", cell);
+        if (shaded) {
+            std::fprintf(out, " %9.1f", all.vertices / 1000.0);
+        }
+        std::fprintf(out, "\n");
+    }
 }
 
 int measure(const Settings& settings, char** argv)
@@ -203,37 +287,82 @@ int measure(const Settings& settings, char** argv)
     waitForWindow();
     const double peakAfterStart = peakResidentMb();
 
-    Costs empty;
-    LevelResult levels[levelCount];
+    std::vector<WindowSize> sizes;
+    for (const WindowSize& size : settings.sizes) {
+        if (resizeTo(size)) {
+            sizes.push_back(size);
+        } else {
+            std::fprintf(out, "korvel-bench: the screen cannot hold %dx%d; left out\n", size.width, size.height);
+        }
+    }
+    if (sizes.empty()) {
+        return 1;
+    }
+    resizeTo(sizes.front());
+    PassCounter probe;
+    const bool counting = probe.open();
+
+    std::vector<Costs> empty(sizes.size());
+    std::vector<std::array<LevelResult, levelCount>> levels(sizes.size());
+    double switchMs[levelCount] = {};
     for (int level = 1; level <= levelCount; ++level) {
-        LevelResult& result = levels[level - 1];
-        result.switchMs = switchToMs(level);
-        walk(level, 30); // warm-up
-        for (int r = 0; r < settings.repeats; ++r) {
-            empty.samples.push_back(emptyFrame(settings.emptyFrames));
-            result.costs.samples.push_back(walk(level, settings.frames));
+        for (std::size_t s = 0; s < sizes.size(); ++s) {
+            resizeTo(sizes[s]);
+            if (s == 0) {
+                switchMs[level - 1] = switchToMs(level);
+            }
+            LevelResult& result = levels[s][level - 1];
+            walk(level, 30); // warm-up
+            for (int r = 0; r < settings.repeats; ++r) {
+                empty[s].samples.push_back(emptyFrame(settings.emptyFrames));
+                result.costs.samples.push_back(walk(level, settings.frames));
+            }
+            if (counting && result.passes.open()) {
+                countPasses(level, settings.countedFrames, result.passes);
+            }
         }
     }
 
-    const FrameCost floor = empty.median();
-    std::fprintf(out, "korvel-bench: %dx%d, %s\n", glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
-                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::fprintf(out, "korvel-bench: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     std::fprintf(out, "medians of %d repeats; %d frames per walk, %d per empty run\n", settings.repeats,
                  settings.frames, settings.emptyFrames);
     std::fprintf(out, "ms/frame on the wall clock; cpu: processor ms/frame of all threads, main: of the game's\n\n");
-    std::fprintf(out, "%-21s %8s %9s %8s %8s %8s %10s\n", "frame", "fps", "ms/frame", "x empty", "cpu", "main",
-                 "switch ms");
-    const auto row = [&](const char* label, const FrameCost& c, const char* switchText, const char* sees) {
-        std::fprintf(out, "%-21s %8.1f %9.3f %8.2f %8.3f %8.3f %10s   %s\n", label, 1000.0 / c.wallMs, c.wallMs,
-                     c.wallMs / floor.wallMs, c.cpuMs, c.mainMs, switchText, sees);
+    std::fprintf(out, "%-21s", "");
+    for (const WindowSize& size : sizes) {
+        char title[32];
+        std::snprintf(title, sizeof title, "%dx%d", size.width, size.height);
+        std::fprintf(out, " | %-42s", title);
+    }
+    std::fprintf(out, " |\n%-21s", "frame");
+    for (std::size_t s = 0; s < sizes.size(); ++s) {
+        std::fprintf(out, " | %7s %8s %7s %8s %8s", "fps", "ms/frame", "x empty", "cpu", "main");
+    }
+    std::fprintf(out, " | %9s\n", "switch ms");
+    const auto row = [&](const char* label, auto costOf, const char* switchText, const char* sees) {
+        std::fprintf(out, "%-21s", label);
+        for (std::size_t s = 0; s < sizes.size(); ++s) {
+            const FrameCost c = costOf(s);
+            const double floor = empty[s].median().wallMs;
+            std::fprintf(out, " | %7.1f %8.3f %7.2f %8.3f %8.3f", 1000.0 / c.wallMs, c.wallMs, c.wallMs / floor,
+                         c.cpuMs, c.mainMs);
+        }
+        std::fprintf(out, " | %9s   %s\n", switchText, sees);
     };
-    row("empty (clear + swap)", floor, "-", "");
+    row("empty (clear + swap)", [&](std::size_t s) { return empty[s].median(); }, "-", "");
     for (int level = 1; level <= levelCount; ++level) {
         char label[16];
         char switchText[16];
         std::snprintf(label, sizeof label, "level %d", level);
-        std::snprintf(switchText, sizeof switchText, "%.1f", levels[level - 1].switchMs);
-        row(label, levels[level - 1].costs.median(), switchText, cameraPath(level).sees);
+        std::snprintf(switchText, sizeof switchText, "%.1f", switchMs[level - 1]);
+        row(label, [&](std::size_t s) { return levels[s][level - 1].costs.median(); }, switchText,
+            cameraPath(level).sees);
+    }
+    if (counting) {
+        for (std::size_t s = 0; s < sizes.size(); ++s) {
+            printPasses(out, sizes[s], levels[s]);
+        }
+    } else {
+        std::fprintf(out, "\nno pass table: the renderer has no occlusion queries\n");
     }
     std::fprintf(out, "\nstart to first game frame  %8.1f ms (median of %zu starts)\n", median(startMs),
                  startMs.size());
@@ -291,6 +420,17 @@ bool readCount(const char* option, const char* text, NumberRange range, int& cou
     return true;
 }
 
+// "WxH", each side from 64 to 8192 pixels.
+bool readSize(const char* text, WindowSize& size)
+{
+    const std::string_view whole = text;
+    const std::size_t x = whole.find('x');
+    const std::string width(whole.substr(0, x));
+    const std::string height(x == std::string_view::npos ? "" : whole.substr(x + 1));
+    return readCount("--size width", width.c_str(), {64, 8192}, size.width) &&
+           readCount("--size height", height.c_str(), {64, 8192}, size.height);
+}
+
 bool parse(int argc, char** argv, Settings& settings)
 {
     for (int i = 1; i < argc; ++i) {
@@ -305,12 +445,22 @@ bool parse(int argc, char** argv, Settings& settings)
                 return false;
             }
             ++i;
+        } else if (std::strcmp(argv[i], "--size") == 0 && hasValue) {
+            WindowSize size{};
+            if (!readSize(argv[i + 1], size)) {
+                return false;
+            }
+            settings.sizes.push_back(size);
+            ++i;
         } else if (std::strcmp(argv[i], "--shots") == 0 && hasValue) {
             settings.shotsDir = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: korvel-bench [--repeats N] [--frames N] [--shots DIR]\n");
+            std::fprintf(stderr, "usage: korvel-bench [--repeats N] [--frames N] [--size WxH]... [--shots DIR]\n");
             return false;
         }
+    }
+    if (settings.sizes.empty()) {
+        settings.sizes = {{800, 600}, {1920, 1080}};
     }
     return true;
 }
