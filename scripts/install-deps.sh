@@ -11,6 +11,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick
+  gettext
   dpkg-dev desktop-file-utils lintian appstream
 )
 

@@ -3,38 +3,48 @@
 
 #include "app/CommandLine.h"
 
+#include "levels/Translation.h"
+
 #include <cstdio>
 
 namespace {
 
-constexpr const char* usage =
-    "Usage: korvel [OPTION]...\n"
-    "A small 3D adventure game: six areas, their people and one quest in each.\n"
+// German like every text of the game; the catalogues hold it in English.
+constexpr const char* usage = N_(
+    "Aufruf: korvel [OPTION]...\n"
+    "Ein kleines 3D-Abenteuer: sechs Gebiete, ihre Leute und in jedem eine Aufgabe.\n"
     "\n"
-    "  --window WxH    play in a window of W by H pixels (64 to 16384 each)\n"
-    "  --fullscreen    switch the screen to the game mode of the options file\n"
-    "  --intro         play the intro video first\n"
-    "  --no-intro      start without the intro video\n"
-    "  --continue      continue the saved game without asking\n"
-    "  --new-game      start a new game without asking; the saved one is kept\n"
-    "                  until the new game is first saved\n"
-    "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n"
+    "  --window WxH    im Fenster spielen, W mal H Pixel gross (je 64 bis 16384)\n"
+    "  --fullscreen    den Bildschirm in den Spielmodus der Optionsdatei schalten\n"
+    "  --intro         zuerst das Intro-Video zeigen\n"
+    "  --no-intro      ohne das Intro-Video beginnen\n"
+    "  --continue      das gespeicherte Spiel ohne Rueckfrage fortsetzen\n"
+    "  --new-game      ohne Rueckfrage ein neues Spiel beginnen; das gespeicherte\n"
+    "                  bleibt, bis das neue zum ersten Mal gespeichert wird\n"
+    "  --language de|en\n"
+    "                  die Sprache der Texte: de (Deutsch) oder en (Englisch)\n"
+    "  --help          diese Hilfe zeigen und beenden\n"
+    "  --version       die Version zeigen und beenden\n"
     "\n"
-    "These hold for one run and win over the options file. GLUT's X options\n"
-    "-display NAME, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug\n"
-    "and -sync are handed on to GLUT.\n"
+    "Diese Angaben gelten fuer einen Lauf und gehen der Optionsdatei vor. Die\n"
+    "X-Optionen von GLUT -display NAME, -geometry WxH+X+Y, -iconic, -direct,\n"
+    "-indirect, -gldebug und -sync gibt das Spiel an GLUT weiter.\n"
     "\n"
-    "Settings: options.txt in the working directory when it holds the game's\n"
-    "data/ as well, else $XDG_CONFIG_HOME/korvel/options.txt (normally\n"
-    "~/.config/korvel/options.txt), made from the default on the first start.\n"
+    "Ohne --language gilt \"#language\" der Optionsdatei, sonst die erste Sprache\n"
+    "aus LANGUAGE, LC_ALL, LC_MESSAGES oder LANG, die das Spiel kennt; ohne eine\n"
+    "solche spricht es Deutsch.\n"
     "\n"
-    "The game is saved in $XDG_DATA_HOME/korvel/savegame.txt (normally\n"
-    "~/.local/share/korvel/savegame.txt) at every change of area and when it\n"
-    "ends; the next start asks whether to continue where it was left.\n"
+    "Einstellungen: options.txt im Arbeitsverzeichnis, wenn dort auch data/ des\n"
+    "Spiels liegt, sonst $XDG_CONFIG_HOME/korvel/options.txt (meist\n"
+    "~/.config/korvel/options.txt), beim ersten Start aus der Vorgabe angelegt.\n"
     "\n"
-    "Exit status: 0 after Escape or the end of the game, 1 when no X display\n"
-    "can be opened or the game data is incomplete, 2 for a mistaken command line.\n";
+    "Das Spiel wird in $XDG_DATA_HOME/korvel/savegame.txt (meist\n"
+    "~/.local/share/korvel/savegame.txt) bei jedem Wechsel des Gebiets und am\n"
+    "Ende gespeichert; der naechste Start fragt, ob es dort weitergehen soll.\n"
+    "\n"
+    "Rueckgabewert: 0 nach Escape oder dem Ende des Spiels, 1 wenn kein X-Display\n"
+    "geoeffnet werden kann oder die Spieldaten unvollstaendig sind, 2 bei einer\n"
+    "falschen Befehlszeile.\n");
 
 // GLUT's X options and whether each takes a value.
 struct GlutOption {
@@ -93,6 +103,12 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
                               " to " + sizeText(windowSizes.most) + ", not \"" + size + "\"");
             }
             command.fullscreen = false;
+        } else if (arg == "--language" || arg.rfind("--language=", 0) == 0) {
+            const std::string code = arg == "--language" ? (hasNext ? argv[++i] : "") : arg.substr(11);
+            command.language = code == "de" || code == "en" ? languageNamed(code) : std::nullopt;
+            if (!command.language) {
+                return refuse("--language wants de or en, not \"" + code + "\"");
+            }
         } else if (arg == "--fullscreen") {
             command.fullscreen = true;
         } else if (arg == "--intro" || arg == "--no-intro") {
@@ -125,13 +141,13 @@ std::optional<int> answerWithoutPlaying(const CommandLine& command)
     case CommandLine::Action::Play:
         return std::nullopt;
     case CommandLine::Action::Help:
-        std::fputs(usage, stdout);
+        std::fputs(tr(usage), stdout);
         return 0;
     case CommandLine::Action::Version:
         std::printf("Korvel %s\n", KORVEL_VERSION);
         return 0;
     case CommandLine::Action::Refuse:
-        std::fprintf(stderr, "korvel: %s\n\n%s", command.error.c_str(), usage);
+        std::fprintf(stderr, "korvel: %s\n\n%s", command.error.c_str(), tr(usage));
         return 2;
     }
     return 2;

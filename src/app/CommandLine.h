@@ -23,6 +23,7 @@ struct CommandLine {
     int windowWidth = 0; // with fullscreen false: the size from --window
     int windowHeight = 0;
     std::optional<bool> playIntro;
+    std::optional<Language> language; // wins over the options file and the locale
     // The player's command line asks by default; a start from CommandLine{}
     // (korvel-bench) neither reads nor writes the player's saved game.
     SaveChoice savedGame = SaveChoice::Untouched;

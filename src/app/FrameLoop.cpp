@@ -9,15 +9,30 @@
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
 #include "platform/Host.h"
+#include "platform/Language.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace {
 
-constexpr const char* introFile = "data/video/intro.avi";
-constexpr const char* outroFile = "data/video/outro.avi";
+constexpr const char* introFile = "intro.avi";
+constexpr const char* outroFile = "outro.avi";
+
+// The video in the player's language from data/video/<code>/; the German
+// one of data/video/ when there is none, as the game's own language.
+std::string video(const char* file)
+{
+    const std::filesystem::path own = std::filesystem::path("data/video") / languageCode(currentLanguage()) / file;
+    std::error_code error;
+    if (currentLanguage() != Language::German && std::filesystem::is_regular_file(own, error)) {
+        return own.string();
+    }
+    return std::string("data/video/") + file;
+}
 
 // After the intro: the game with its own camera.
 void enterGame()
@@ -82,7 +97,7 @@ void reshapeWindow(int width, int height)
 void startIntroOrGame()
 {
     if (options.playIntro) {
-        if (openVideo(introFile)) {
+        if (openVideo(video(introFile).c_str())) {
             appState.introPlaying = true;
             return;
         }
@@ -108,7 +123,7 @@ void startOutroIfDue(bool lastQuestFinished)
         return;
     }
     appState.outroStarted = true;
-    if (!openVideo(outroFile)) {
+    if (!openVideo(video(outroFile).c_str())) {
         // As without an outro: the player stays in the last level and leaves
         // with Escape.
         options.playOutro = false;

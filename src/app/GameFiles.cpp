@@ -19,6 +19,11 @@ bool isRunDirectory(const fs::path& dir)
     return fs::is_regular_file(dir / "options.txt", error) && fs::is_directory(dir / "data", error);
 }
 
+// The build lays out the icons and catalogues in the run directory as an
+// install does below share/.
+const fs::path runIcons = "icons/hicolor";
+const fs::path runLocale = "locale";
+
 bool ensureCopy(const fs::path& from, const fs::path& to)
 {
     std::error_code error;
@@ -33,12 +38,10 @@ bool ensureCopy(const fs::path& from, const fs::path& to)
 
 GameFiles findGameFiles(const StartPlaces& places)
 {
-    // The build lays out the icons in the run directory as an install does
-    // below share/icons.
-    const fs::path runIcons = "icons/hicolor";
+    const fs::path catalogues = findCatalogues(places);
     for (const fs::path& dir : {places.workingDir, places.programDir}) {
         if (isRunDirectory(dir)) {
-            return {dir, "options.txt", dir / runIcons};
+            return {dir, "options.txt", dir / runIcons, catalogues};
         }
     }
     const fs::path installed = (places.programDir / places.installedData).lexically_normal();
@@ -46,7 +49,7 @@ GameFiles findGameFiles(const StartPlaces& places)
     std::error_code error;
     if (!fs::is_directory(installed / "data", error)) {
         // Nothing found: the working directory, as if it were a run directory.
-        return {places.workingDir, "options.txt", places.workingDir / runIcons};
+        return {places.workingDir, "options.txt", places.workingDir / runIcons, places.workingDir / runLocale};
     }
     const fs::path defaults = installed / "options.txt";
     const fs::path folder = playerFolder(PlayerFolder::Config, places.configHome, places.home);
@@ -54,21 +57,37 @@ GameFiles findGameFiles(const StartPlaces& places)
     if (player.empty() || !ensureCopy(defaults, player)) {
         std::printf("Unable to create the options file %s, using the default settings\n", player.c_str());
         std::fflush(stdout);
-        return {installed, defaults, icons};
+        return {installed, defaults, icons, catalogues};
     }
-    return {installed, player, icons};
+    return {installed, player, icons, catalogues};
 }
 
-void useGameFiles()
+fs::path findCatalogues(const StartPlaces& places)
+{
+    for (const fs::path& dir : {places.workingDir, places.programDir}) {
+        if (isRunDirectory(dir)) {
+            return dir / runLocale;
+        }
+    }
+    return (places.programDir / places.installedLocale).lexically_normal();
+}
+
+StartPlaces startPlaces()
 {
     std::error_code error;
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
-    const StartPlaces places{fs::current_path(error), fs::read_symlink("/proc/self/exe", error).parent_path(),
-                             KORVEL_INSTALLED_DATA, KORVEL_INSTALLED_ICONS, configHome ? configHome : "",
-                             home ? home : ""};
-    const GameFiles files = findGameFiles(places);
+    return {fs::current_path(error), fs::read_symlink("/proc/self/exe", error).parent_path(),
+            KORVEL_INSTALLED_DATA, KORVEL_INSTALLED_ICONS, KORVEL_INSTALLED_LOCALE,
+            configHome ? configHome : "", home ? home : ""};
+}
+
+GameFiles useGameFiles()
+{
+    const GameFiles files = findGameFiles(startPlaces());
+    std::error_code error;
     fs::current_path(files.directory, error);
     optionsFile = files.optionsFile;
     iconTheme = files.iconTheme;
+    return files;
 }

@@ -16,6 +16,7 @@ struct GameFiles {
     std::filesystem::path directory;   // the game reads data/ from here
     std::filesystem::path optionsFile; // relative to `directory` or absolute
     std::filesystem::path iconTheme;   // the window's icons: <n>x<n>/apps/korvel.png below it
+    std::filesystem::path catalogues;  // the translations: <code>/LC_MESSAGES/korvel.mo below it
 };
 
 struct StartPlaces {
@@ -23,6 +24,7 @@ struct StartPlaces {
     std::filesystem::path programDir;
     std::filesystem::path installedData;  // relative to programDir
     std::filesystem::path installedIcons; // the hicolor icon theme, relative to programDir
+    std::filesystem::path installedLocale; // share/locale, relative to programDir
     std::string configHome;               // $XDG_CONFIG_HOME
     std::string home;                     // $HOME
 };
@@ -32,10 +34,18 @@ struct StartPlaces {
 // that fail the default itself is read.
 GameFiles findGameFiles(const StartPlaces& places);
 
+// Where the translations are: the run directory's locale/ when there is
+// one, else the installed share/locale. Touches nothing, unlike
+// findGameFiles, so --help can ask it.
+std::filesystem::path findCatalogues(const StartPlaces& places);
+
+// This process's places and environment.
+StartPlaces startPlaces();
+
 // The icon theme useGameFiles found, for the window's icon.
 inline std::filesystem::path iconTheme;
 
 // Finds the game's files from this process's place and environment, changes
 // into their directory, points readOption at the options file and sets
-// `iconTheme`.
-void useGameFiles();
+// `iconTheme`; returns them.
+GameFiles useGameFiles();

@@ -252,7 +252,7 @@ void GameManager::runFrame()
     level.fps = framesPerSecond;
     level.frame();
     controlNode->sendHeldCommands();
-    promptStyle.print(promptStyle.font, level.prompt.c_str(), textX, promptY);
+    promptStyle.print(promptStyle.font, tr(level.prompt.c_str()), textX, promptY);
 
     frustum.extract();
     cullObstacles();
@@ -293,7 +293,7 @@ void GameManager::drawTexts()
     if (lastFrameTime - messageTime >= messageDuration) {
         message.clear();
     } else {
-        promptStyle.print(promptStyle.font, message.c_str(), textX, messageY);
+        promptStyle.print(promptStyle.font, tr(message.c_str()), textX, messageY);
     }
 }
 

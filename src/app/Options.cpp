@@ -75,9 +75,21 @@ std::string readOption(const std::string& key)
     return "";
 }
 
+std::optional<Language> languageSetting()
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(optionsFile, error)) {
+        return std::nullopt;
+    }
+    return languageNamed(readOption("language"));
+}
+
 void loadOptions()
 {
     checkOptionsFile();
+    if (const std::string language = readOption("language"); !language.empty() && !languageNamed(language)) {
+        printWarning(optionsFile.string(), "language \"" + language + "\" is none of de, en; using the locale's");
+    }
     options.fullscreen = isYes("fullscreen");
     if (!options.fullscreen) {
         readSize("windowwidth", options.windowWidth);

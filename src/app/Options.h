@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/Language.h"
 #include "platform/NumberText.h"
 
 #include <filesystem>
@@ -36,6 +37,10 @@ inline std::filesystem::path optionsFile = "options.txt";
 // cannot be opened (saying so on standard output), when no line matches,
 // or when the key line is the last line.
 std::string readOption(const std::string& key);
+
+// The language "#language" asks for ("de" or "en"), read quietly before
+// the greeting; loadOptions names a missing file or a value of no use.
+std::optional<Language> languageSetting();
 
 // Fills `options`. Window sizes are read only outside game mode; a size key
 // that is absent keeps the default, so a missing file still gives a usable

@@ -82,7 +82,9 @@ void openQuestion(const GameProgress& saved)
     run.question = std::make_unique<DialogBox>();
     run.question->loadModel();
     char where[160];
-    std::snprintf(where, sizeof where, N_("Zuletzt warst du hier: %s."), levelTable(saved.levelNumber)->name);
+    // The lines are translated where the box shows them; this one only
+    // after its level's name is filled in.
+    std::snprintf(where, sizeof where, tr(N_("Zuletzt warst du hier: %s.")), tr(levelTable(saved.levelNumber)->name));
     run.question->texts = {N_("Willkommen zurueck, Fenno!"), N_("Dein Abenteuer ist noch nicht zu Ende."), where};
     run.question->replies = {N_("1: Dort weiterspielen"), N_("2: Ein neues Spiel beginnen")};
     run.question->hidden = false;

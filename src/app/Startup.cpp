@@ -37,9 +37,12 @@ void initGlut(const CommandLine& command, const char* program)
 
 bool startGame(const CommandLine& command, const char* program)
 {
-    std::printf("Viel Spass mit Korvel ....\n");
+    const GameFiles files = useGameFiles();
+    // The command line, else the options file, else the locale: before the
+    // greeting, which the player reads in the language chosen.
+    useLanguage(command.language.value_or(languageSetting().value_or(languageFromEnvironment())), files.catalogues);
+    std::printf("%s\n", tr(N_("Viel Spass mit Korvel ....")));
     std::fflush(stdout);
-    useGameFiles();
     loadOptions();
     applyCommandLine(command, options);
     // Without the player's figure there is nothing to play: stop before a window opens.

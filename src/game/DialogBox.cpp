@@ -5,6 +5,7 @@
 
 #include "game/DialogueFile.h"
 #include "platform/Host.h"
+#include "platform/Language.h"
 
 #include <GL/gl.h>
 
@@ -68,11 +69,11 @@ void DialogBox::draw(Matrix4)
     const float x = 0.25f * w;
     const float top = 0.6f * h;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        style.print(style.font, texts[i].c_str(), x, top + 20.0f * static_cast<float>(i));
+        style.print(style.font, tr(texts[i].c_str()), x, top + 20.0f * static_cast<float>(i));
     }
     // With no text lines the first row stays empty.
     const std::size_t firstReplyRow = std::max<std::size_t>(texts.size(), 1);
     for (std::size_t j = 0; j < replies.size(); ++j) {
-        style.print(style.font, replies[j].c_str(), x, top + 20.0f * static_cast<float>(firstReplyRow + j));
+        style.print(style.font, tr(replies[j].c_str()), x, top + 20.0f * static_cast<float>(firstReplyRow + j));
     }
 }

@@ -9,6 +9,7 @@
 #include "game/ControlNode.h"
 #include "game/Quest.h"
 #include "platform/Host.h"
+#include "platform/Language.h"
 #include "platform/Random.h"
 
 #include <GL/gl.h>
@@ -345,7 +346,7 @@ void Level::showDescription(ModelNode& object)
     const float x = static_cast<float>(w * descriptionX);
     const float top = static_cast<float>(h * descriptionY);
     for (std::size_t i = 0; i < object.descriptionLines.size(); ++i) {
-        textStyle.print(textStyle.font, object.descriptionLines[i], x, top + lineHeight * static_cast<float>(i));
+        textStyle.print(textStyle.font, tr(object.descriptionLines[i]), x, top + lineHeight * static_cast<float>(i));
     }
 }
 

@@ -37,7 +37,7 @@ Level6::Level6() : Level(layout)
 void Level6::command(int key)
 {
     if (key == 'l') {
-        std::printf(N_("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik...."));
+        std::fputs(tr(N_("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....")), stdout);
         // No line end follows, so the text would otherwise wait in the buffer.
         std::fflush(stdout);
     } else if (key == 'q' && heroQuest.accepted) {

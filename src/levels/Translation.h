@@ -1,6 +1,6 @@
-// The mark of a text the player reads, for the translators' tools.
-// N_() changes nothing: `xgettext --keyword=N_` finds the texts by it.
+// The mark of a text the player reads, for the level tables.
+// N_() and tr() live in platform/Language.h, where every layer reaches them.
 
 #pragma once
 
-#define N_(text) text
+#include "platform/Language.h"

@@ -6,13 +6,14 @@
 
 #include <sys/wait.h>
 
+#include <fstream>
 #include <regex>
 #include <tuple>
 
 // Without a display: asking for one ends the program with GLUT's error and status 1.
 TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
 {
-    const std::string usage = "Usage: korvel \\[OPTION\\]\\.\\.\\.\n[\\s\\S]*--window WxH[\\s\\S]*";
+    const std::string usage = "Aufruf: korvel \\[OPTION\\]\\.\\.\\.\n[\\s\\S]*--window WxH[\\s\\S]*";
     const std::tuple<std::string, int, std::string, std::string> answers[] = {
         {"--help", 0, usage, ""},
         {"--fullscreen -h", 0, usage, ""},
@@ -24,6 +25,7 @@ TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
         {"--window 4294967297x600", 2, "", "korvel: --window wants [^\n]*\"4294967297x600\"\n[\\s\\S]*"},
         {"--window 800x600x", 2, "", "korvel: --window wants [\\s\\S]*"},
         {"-display", 2, "", "korvel: -display wants a value\n\n" + usage},
+        {"--language=fr", 2, "", "korvel: --language wants de or en, not \"fr\"\n\n" + usage},
         {"--no-intro", 1, "Viel Spass mit Korvel ....\n", "[\\s\\S]*failed to open display[\\s\\S]*"},
     };
     ScratchDir dir;
@@ -33,6 +35,36 @@ TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
         EXPECT_EQ(WEXITSTATUS(std::system(line.c_str())), status);
         EXPECT_TRUE(std::regex_match(readText("out"), std::regex(out))) << readText("out");
         EXPECT_TRUE(std::regex_match(readText("err"), std::regex(err))) << readText("err");
+    }
+}
+
+// The help and the greeting in the language of the command line, else the
+// options file's, else the locale's, which this machine need not have.
+TEST(CommandLineTest, HelpAndGreetingSpeakTheLanguageChosen)
+{
+    const std::string german = "Viel Spass mit Korvel ....\n", english = "Have fun with Korvel ....\n";
+    const std::tuple<const char*, const char*, const char*, std::string> runs[] = {
+        {"", "LANG=C", "--help", "Aufruf: korvel [\\s\\S]*--language de\\|en\n[\\s\\S]*"},
+        {"", "LANG=en_US.UTF-8", "--help", "Usage: korvel [\\s\\S]*--language de\\|en\n[\\s\\S]*"},
+        {"", "LANG=de_DE.UTF-8", "", german},
+        {"", "LANG=en_US.UTF-8", "", english},
+        {"", "LANG=de_DE.UTF-8 LANGUAGE=en", "", english},
+        {"", "LANG=C LANGUAGE=en", "", german},
+        {"", "LANG=C", "--language en", english},
+        {"en", "LANG=C", "", english},
+        {"en", "LANG=C", "--language de", german},
+        {"fr", "LC_ALL=en_GB.UTF-8", "", english + "=== WARNING: options.txt language \"fr\" is none of de, en; "
+                                                    "using the locale's ===\n"},
+    };
+    ScratchDir dir;
+    prepareRunDir(dir.path(), {});
+    for (const auto& [language, locale, args, out] : runs) {
+        SCOPED_TRACE(std::string(language) + " " + locale + " " + args);
+        std::ofstream("options.txt") << (*language ? std::string("#language\n") + language + "\n" : "");
+        const std::string line = std::string("env -u DISPLAY ") + locale + " " KORVEL_RUN_DIR "/korvel --no-intro " +
+                                 args + " >out 2>/dev/null";
+        std::system(line.c_str());
+        EXPECT_TRUE(std::regex_match(readText("out"), std::regex(out))) << readText("out");
     }
 }
 

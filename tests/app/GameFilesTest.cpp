@@ -50,12 +50,14 @@ TEST(GameFilesTest, RunDirectoryWinsElseTheInstalledDataAndThePlayersOwnOptions)
         };
         testing::internal::CaptureStdout();
         const GameFiles files = findGameFiles(
-            {root / c.workingDir, root / c.programDir, "../share/korvel", "../share/icons/hicolor", below(c.configHome),
+            {root / c.workingDir, root / c.programDir, "../share/korvel", "../share/icons/hicolor", "../share/locale", below(c.configHome),
              below(c.home)});
         testing::internal::GetCapturedStdout();
         EXPECT_EQ(files.directory, root / c.directory);
         EXPECT_EQ(files.optionsFile, fs::path(c.optionsFile).has_parent_path() ? root / c.optionsFile : c.optionsFile);
         EXPECT_EQ(readText(files.directory / files.optionsFile), c.settings);
         EXPECT_EQ(files.iconTheme, root / c.iconTheme);
+        // The catalogues lie beside the icons, as share/locale beside share/icons.
+        EXPECT_EQ(files.catalogues, root / fs::path(c.iconTheme).parent_path().parent_path() / "locale");
     }
 }

@@ -40,7 +40,9 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
     const fs::path home = dir.path() / "home", options = home / ".config/korvel/options.txt";
     dir.write(options.lexically_relative(dir.path()), own);
     dir.write("elsewhere/.keep", "");
-    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "games/korvel").string(), home);
+    // In English, which this machine need not have generated: the catalogue too is found from the program.
+    RealGame game(dir.path() / "elsewhere", {"--no-intro"}, (prefix / "games/korvel").string(), home,
+                  {{"LANG", "en_US.UTF-8"}});
     ASSERT_TRUE(game.waitForWindow()) << game.errors();
     // The village's meadow covers much of the window only when the data was
     // found and the command line kept the intro away.
@@ -49,6 +51,14 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
     };
     const Screenshot shot = game.screenshotWhen(10s, [&](const Screenshot& s) { return meadow(s) > 640 * 480 / 10; });
     EXPECT_TRUE(shot.width == 640 && meadow(shot) > 640 * 480 / 10) << shot.width << " " << meadow(shot);
+    // The prompt's black letters end where "Sadly nothing to look at" does
+    // (241 pixels in), well short of "Leider nichts zum anschauen" (297).
+    int promptEnd = 0;
+    for (int i = 0; i < 640 * 24; ++i) {
+        const unsigned char* p = shot.at(i % 640, 10 + i / 640);
+        promptEnd = p[0] + p[1] + p[2] == 0 ? std::max(promptEnd, i % 640) : promptEnd;
+    }
+    EXPECT_TRUE(promptEnd > 230 && promptEnd < 260) << promptEnd;
     // A dock groups the window under the menu entry whose StartupWMClass is
     // the window's class, and shows the window's icon.
     const std::string entry = readText(desktop);
@@ -60,12 +70,14 @@ TEST(RealGameInstalled, StartsFromAnyDirectoryWithThePlayersOptionsAndShowsItsel
     for (const char* size : {"16 x 16", "32 x 32", "48 x 48", "64 x 64", "128 x 128"}) {
         EXPECT_NE(icon.find(std::string("Icon (") + size + "):"), std::string::npos) << size << icon.substr(0, 200);
     }
+    game.type(std::vector<std::string>(8, "l")); // 2, 3, 2, 4, 5, 4, the inn, and its farewell
     game.type({"Escape"}, 0ms);
     EXPECT_EQ(game.waitForExit(10s), 0);
-    EXPECT_EQ(game.output(), "Viel Spass mit Korvel ....\n=== WARNING: " + options.string() +
-                                 " ends with the key line #playoutro without its value ===\n");
+    EXPECT_EQ(game.output(), "Have fun with Korvel ....\n=== WARNING: " + options.string() +
+                                 " ends with the key line #playoutro without its value ===\n"
+                                 "Thank you for choosing Korvel.\nLook forward to Sarnik....");
     EXPECT_EQ(readText(options), own);
-    EXPECT_NE(readText(home / ".local/share/korvel/savegame.txt").find("\nlevelNumber 1\n"), std::string::npos);
+    EXPECT_NE(readText(home / ".local/share/korvel/savegame.txt").find("\nlevelNumber 6\n"), std::string::npos);
 }
 
 TEST(InstallTest, DebianPackagesHoldTheGameItsDataAndTheToolsAndNameWhatTheyNeed)
@@ -75,13 +87,13 @@ TEST(InstallTest, DebianPackagesHoldTheGameItsDataAndTheToolsAndNameWhatTheyNeed
     // Each package: its file, what it must hold, what it must depend on.
     const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> packages[] = {
         {"korvel_*.deb",
-         {"/usr/games/korvel\n", "/usr/share/man/man6/korvel.6.gz\n", "/usr/share/doc/korvel/copyright\n",
+         {"/usr/games/korvel\n", "/usr/share/man/man6/korvel.6.gz\n", "/usr/share/man/de/man6/korvel.6.gz\n", "/usr/share/doc/korvel/copyright\n",
           "/usr/share/applications/" KORVEL_APP_ID ".desktop\n", "/usr/share/metainfo/" KORVEL_APP_ID ".metainfo.xml\n",
           "/usr/share/icons/hicolor/256x256/apps/korvel.png\n"},
          {"korvel-data (= ", "libglut", "libdevil", "libsdl2-mixer", "libavformat", "libx11"}},
         {"korvel-data_*_all.deb",
          {"/usr/share/games/korvel/options.txt\n", "/usr/share/games/korvel/data/text/dialogues.txt\n",
-          "/usr/share/doc/korvel-data/changelog.gz\n"},
+          "/usr/share/doc/korvel-data/changelog.gz\n", "/usr/share/locale/en/LC_MESSAGES/korvel.mo\n"},
          {}},
         {"korvel-tools_*.deb",
          {"/usr/bin/korvel-model\n", "/usr/bin/korvel-bench\n", "/usr/share/man/man1/korvel-bench.1.gz\n"},

@@ -5,6 +5,7 @@
 // and the exits stay shut until the task is done.
 #include "app/GameManager.h"
 #include "levels/LevelTables.h"
+#include "platform/Language.h"
 #include "support/GameDriver.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -129,4 +131,27 @@ TEST(SixLevels, EveryRowMakesItsNodeThePlayerReachesEveryRuleStrictlyInsideItsRa
             }
         }
     }
+}
+
+// Every text of the levels' tables and every line of the dialogues file has
+// its English: none escapes the catalogue unmarked.
+TEST(LevelTablesTest, EveryTextThePlayerReadsHasItsEnglish)
+{
+    std::vector<std::string> texts;
+    for (int number = 1; number <= 6; ++number) {
+        texts.insert(texts.end(), {levelTable(number)->name, levelTable(number)->idleText});
+        for (const ObjectRow& row : levelTable(number)->objects) {
+            for (const char* text : {row.prompt, row.quest.title, row.lines[0], row.lines[1], row.lines[2], row.lines[3]}) {
+                if (text != nullptr) texts.push_back(text);
+            }
+        }
+    }
+    std::ifstream dialogues(KORVEL_RUN_DIR "/data/text/dialogues.txt");
+    for (std::string line; std::getline(dialogues, line);) {
+        if (!line.empty() && line[0] != '#') texts.push_back(line);
+    }
+    useLanguage(Language::English, KORVEL_RUN_DIR "/locale");
+    for (const std::string& german : texts) EXPECT_STRNE(tr(german.c_str()), german.c_str());
+    useLanguage(Language::German, {});
+    unsetenv("LANGUAGE");
 }

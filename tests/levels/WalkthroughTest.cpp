@@ -3,11 +3,13 @@
 // through every level's own exit, at a fixed frame rate on a manual clock.
 // After every level change the player quits and comes back: each part of the
 // walk plays on from the save the part before left. For debugging,
-// KORVEL_WALK_FROM=N starts at part N from the save a full walk kept.
+// KORVEL_WALK_FROM=N starts at part N from the save a full walk kept. The
+// walk is in English; the German texts are checked where they are made.
 #include "app/GameManager.h"
 #include "app/SaveText.h"
 #include "app/SavedGame.h"
 #include "game/ControlNode.h"
+#include "platform/Language.h"
 #include "platform/NumberText.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
@@ -183,14 +185,25 @@ std::string firstLine(const std::string& partner, int entry)
     return std::getline(in, line) ? line : "";
 }
 
+// Played in English, as a player whose locale asks for it: every entry met
+// on the way is shown in its translation.
 class Walkthrough : public ::testing::Test {
 protected:
+    void SetUp() override { useLanguage(Language::English, KORVEL_RUN_DIR "/locale"); }
+    void TearDown() override
+    {
+        useLanguage(Language::German, {});
+        unsetenv("LANGUAGE");
+    }
     // The conversation box on screen shows the entry's first line in white,
     // from a quarter across, 0.6 of the way down.
     void expectShows(const Quest& quest, int entry)
     {
         driver.drawFrame();
-        EXPECT_TRUE(GlTestWindow::showsText(GLUT_BITMAP_HELVETICA_12, firstLine(quest.partnerName, entry), 40, 48, true))
+        const std::string german = firstLine(quest.partnerName, entry);
+        const std::string english = tr(german.c_str());
+        EXPECT_NE(english, german);
+        EXPECT_TRUE(GlTestWindow::showsText(GLUT_BITMAP_HELVETICA_12, english, 40, 48, true))
             << quest.partnerName << " " << entry;
     }
 

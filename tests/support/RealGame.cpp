@@ -136,6 +136,8 @@ int RealGame::waitForExit(std::chrono::milliseconds limit)
 void prepareRunDir(const fs::path& dir, const std::vector<std::pair<std::string, std::string>>& options)
 {
     fs::create_directory_symlink(fs::path(KORVEL_RUN_DIR) / "data", dir / "data");
+    std::error_code made; // made before, for a game started again
+    fs::create_directory_symlink(fs::path(KORVEL_RUN_DIR) / "locale", dir / "locale", made);
     std::ofstream file(dir / "options.txt");
     for (const auto& [key, value] : options) file << '#' << key << '\n' << value << '\n';
 }

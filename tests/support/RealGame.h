@@ -99,8 +99,8 @@ private:
     int serverPipe = -1, status = -1;
 };
 
-// Makes `dir` a run directory for the game: the build's data linked in and
-// an options file with `options` (key, value pairs as in options.txt).
+// Makes `dir` a run directory for the game: the build's data and
+// catalogues linked in and an options file with `options` (key, value pairs as in options.txt).
 void prepareRunDir(const std::filesystem::path& dir,
                    const std::vector<std::pair<std::string, std::string>>& options);
 

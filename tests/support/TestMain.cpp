@@ -1,6 +1,7 @@
 // The main of every test program: HOME and the XDG base folders point into a
 // temporary folder, emptied before each test, so that no test reads or
-// writes a player's own options or saved game, and none sees another's.
+// writes a player's own options or saved game, and none sees another's; the
+// locale is C.UTF-8, so the game speaks German.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -46,6 +47,10 @@ private:
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // The game's own language unless a test asks for another. (Without any
+    // LANG the X tools behave otherwise and a resized window's test fails.)
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
+    setenv("LANG", "C.UTF-8", 1);
     testing::UnitTest::GetInstance()->listeners().Append(new PlayerHome); // owned by the listeners
     return RUN_ALL_TESTS();
 }

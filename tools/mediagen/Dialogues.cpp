@@ -3,6 +3,7 @@
 
 #include "Dialogues.h"
 
+#include <set>
 #include <sstream>
 
 // Entry numbers and what the quest node shows them for:
@@ -272,6 +273,30 @@ void writeDialogues(std::ostream& out, const std::vector<DialoguePartner>& partn
                 out << line << '\n';
             }
             out << "#end\n\n";
+        }
+    }
+}
+
+void writeDialogueTemplate(std::ostream& out, const std::vector<DialoguePartner>& partners)
+{
+    out << "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n";
+    std::set<std::string> written;
+    for (const DialoguePartner& partner : partners) {
+        for (std::size_t n = 0; n < partner.entries.size(); ++n) {
+            for (const auto* lines : {&partner.entries[n].text, &partner.entries[n].replies}) {
+                for (const std::string& line : *lines) {
+                    // Lines are printable ASCII (unsafeDialogueLine checks):
+                    // only '"' and '\\' want escaping.
+                    if (!written.insert(line).second) {
+                        continue;
+                    }
+                    out << "\n#. " << partner.key << ", entry " << n + 1 << "\nmsgid \"";
+                    for (const char c : line) {
+                        out << (c == '"' || c == '\\' ? "\\" : "") << c;
+                    }
+                    out << "\"\nmsgstr \"\"\n";
+                }
+            }
         }
     }
 }

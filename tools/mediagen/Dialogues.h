@@ -31,3 +31,8 @@ std::string unsafeDialogueLine(const std::vector<DialoguePartner>& partners);
 
 // Writes the partners as "data/text/dialogues.txt" holds them.
 void writeDialogues(std::ostream& out, const std::vector<DialoguePartner>& partners);
+
+// Writes every line of the partners once, as a gettext template: the game
+// looks each line up in the catalogue of the player's language when it
+// shows the line, so the dialogues file itself stays German.
+void writeDialogueTemplate(std::ostream& out, const std::vector<DialoguePartner>& partners);

@@ -14,10 +14,18 @@ namespace fs = std::filesystem;
 
 // korvel-mediagen <run-dir>: writes data/sound/*.wav and
 // data/text/dialogues.txt below the run directory.
+// korvel-mediagen --template <file>: writes the dialogues' lines as a
+// gettext template for the translators.
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--template") {
+        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
+        writeDialogueTemplate(out, dialoguePartners());
+        out.close();
+        return out.fail() ? 1 : 0;
+    }
     if (argc != 2) {
-        std::cerr << "usage: korvel-mediagen <run-dir>\n";
+        std::cerr << "usage: korvel-mediagen <run-dir> | --template <file>\n";
         return 2;
     }
     const fs::path data = fs::path(argv[1]) / "data";

@@ -6,6 +6,7 @@
 #include "VideoWriter.h"
 #include "WholeFile.h"
 
+#include "platform/Language.h"
 #include "platform/Random.h"
 
 #include <cmath>
@@ -65,9 +66,9 @@ void paintIntro(Canvas& canvas, int frame, const std::vector<Star>& stars)
         canvas.set(x + 14, 202, mix(Rgb{60, 50, 20}, Rgb{255, 210, 90}, pulse(frame, x)));
     }
     const Rgb gold = mix(Rgb{230, 170, 40}, Rgb{255, 225, 110}, pulse(frame));
-    BitmapFont::drawCaption(canvas, 54, 7, "Korvel", gold);
-    BitmapFont::drawCaption(canvas, 138, 2, "W loslassen", Rgb{240, 240, 240});
-    BitmapFont::drawCaption(canvas, 160, 2, "zum Weiterspielen", Rgb{240, 240, 240});
+    BitmapFont::drawCaption(canvas, 54, 7, tr(N_("Korvel")), gold);
+    BitmapFont::drawCaption(canvas, 138, 2, tr(N_("W loslassen")), Rgb{240, 240, 240});
+    BitmapFont::drawCaption(canvas, 160, 2, tr(N_("zum Weiterspielen")), Rgb{240, 240, 240});
 }
 
 void paintOutro(Canvas& canvas, int frame)
@@ -75,11 +76,11 @@ void paintOutro(Canvas& canvas, int frame)
     canvas.verticalGradient(Rgb{58, 30, 84}, Rgb{236, 128, 60});
     canvas.disc(160, 200 - int(std::lround(10.0f * pulse(frame))), 34, Rgb{255, 214, 96});
     canvas.fillRect(0, 214, frameWidth, 26, Rgb{40, 30, 36});
-    BitmapFont::drawCaption(canvas, 30, 3, "Auf Wiedersehen!", Rgb{255, 240, 200});
-    BitmapFont::drawCaption(canvas, 76, 2, "Danke fuers Spielen", Rgb{255, 240, 200});
+    BitmapFont::drawCaption(canvas, 30, 3, tr(N_("Auf Wiedersehen!")), Rgb{255, 240, 200});
+    BitmapFont::drawCaption(canvas, 76, 2, tr(N_("Danke fuers Spielen")), Rgb{255, 240, 200});
     const Rgb hint = mix(Rgb{200, 200, 200}, Rgb{255, 255, 255}, pulse(frame));
-    BitmapFont::drawCaption(canvas, 128, 2, "W loslassen", hint);
-    BitmapFont::drawCaption(canvas, 150, 2, "zum Beenden", hint);
+    BitmapFont::drawCaption(canvas, 128, 2, tr(N_("W loslassen")), hint);
+    BitmapFont::drawCaption(canvas, 150, 2, tr(N_("zum Beenden")), hint);
 }
 
 bool writeVideo(const std::filesystem::path& file, const std::function<void(Canvas&, int)>& paint)
@@ -108,18 +109,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s RUN_DIRECTORY\n", argv[0]);
         return 2;
     }
-    const std::filesystem::path folder = std::filesystem::path(argv[1]) / "data" / "video";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-
+    // German in data/video/, each other language in data/video/<code>/,
+    // its words from the catalogue the game reads too.
+    const std::filesystem::path run = argv[1];
     const std::vector<Star> stars = makeStars();
-    const bool intro = writeVideo(folder / "intro.avi", [&stars](Canvas& canvas, int frame) {
-        paintIntro(canvas, frame, stars);
-    });
-    const bool outro = writeVideo(folder / "outro.avi", paintOutro);
-    if (!intro || !outro) {
-        std::fprintf(stderr, "Cannot write the videos to %s\n", folder.string().c_str());
-        return 1;
+    for (const Language language : {Language::German, Language::English}) {
+        const std::filesystem::path folder =
+            run / "data" / "video" / (language == Language::German ? "" : languageCode(language));
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        useLanguage(language, run / "locale");
+        if (language != Language::German && std::string(tr(N_("W loslassen"))) == "W loslassen") {
+            std::fprintf(stderr, "No %s catalogue below %s\n", languageCode(language), (run / "locale").c_str());
+            return 1;
+        }
+        const bool intro = writeVideo(folder / "intro.avi", [&stars](Canvas& canvas, int frame) {
+            paintIntro(canvas, frame, stars);
+        });
+        const bool outro = writeVideo(folder / "outro.avi", paintOutro);
+        if (!intro || !outro) {
+            std::fprintf(stderr, "Cannot write the videos to %s\n", folder.string().c_str());
+            return 1;
+        }
     }
     return 0;
 }
