@@ -281,6 +281,7 @@ std::span<Actor> Level::findActors(std::string_view first, std::size_t count)
 
 void Level::giveQuest(Quest& quest, const char* giver)
 {
+    quests.push_back(&quest);
     scriptSteps.push_back([this, &quest, giver] {
         ModelNode* node = find<ModelNode>(giver);
         const QuestText& text = findRow(table, giver)->quest;
@@ -288,6 +289,7 @@ void Level::giveQuest(Quest& quest, const char* giver)
             throw missing(giver);
         }
         quest.init(text.title, text.partner, node, 1);
+        quest.text = text;
         if (text.nodeName != nullptr) {
             quest.setName(text.nodeName);
         }
@@ -304,6 +306,14 @@ void Level::command(int key)
                 if (partner->selected && controls != nullptr) {
                     controls->inputMode = 'g';
                 }
+            }
+            if (std::ranges::none_of(partners, &ModelNode::selected)) {
+                unansweredKey = key;
+            }
+            break;
+        case 'm':
+            if (std::ranges::none_of(selectable, &ModelNode::selected)) {
+                unansweredKey = key;
             }
             break;
         case 'l':

@@ -4,6 +4,8 @@
 // After every level change the player quits and comes back: each part of the
 // walk plays on from the save the part before left. For debugging,
 // KORVEL_WALK_FROM=N starts at part N from the save a full walk kept.
+#include "app/AppState.h"
+#include "app/EndScreen.h"
 #include "app/GameManager.h"
 #include "app/SaveText.h"
 #include "app/SavedGame.h"
@@ -449,8 +451,8 @@ void Walkthrough::bridgeBack()
 }
 
 // Up the street to the hooded hero. Saying yes to his task and closing the
-// conversation ends the game, and the save says so; afterwards he has only
-// his last words.
+// conversation ends the game, and the save says so; with the outro off the
+// end screen follows, which only Escape leaves.
 void Walkthrough::inn()
 {
     Level6& inn = game.level6;
@@ -469,9 +471,14 @@ void Walkthrough::inn()
     acceptTask(inn.heroQuest);
     EXPECT_TRUE(inn.heroQuest.finished);
     EXPECT_TRUE(readSaveText(readText(playerSaveFile())).progress->finished());
+    walk.frames();
+    ASSERT_TRUE(appState.endScreenOpen);
+    const std::vector<std::string> lines = endScreenLines(game);
+    for (const char* line : {"Das Dorf: Das verlorene Schaf, Halleluja", "Der Huehnerhof", "5 von 5 Aufgaben erledigt."}) {
+        EXPECT_NE(std::ranges::find(lines, line), lines.end()) << line;
+    }
     walk.type('e');
-    expectShows(inn.heroQuest, 7);
-    walk.type('q');
+    EXPECT_TRUE(inn.heroQuest.dialog.hidden);
 }
 
 TEST_F(Walkthrough, WholeGameByKeyAndMouseEachPartFromTheSaveBefore)
