@@ -276,7 +276,7 @@ void GameManager::runFrame()
     frustum.extract();
     cullObstacles();
     if (frustum.pointInside(level.light.position)) {
-        lensFlare.render(level.camera.position, level.camera.target, level.light.position);
+        lensFlare.render(level.camera.eye(), level.camera.target, level.light.position);
     }
 
     // Measured over windows of more than 50 ms, so the divisor is never 0.

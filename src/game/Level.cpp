@@ -103,8 +103,8 @@ void Level::setup()
     avatar.obstacles = &obstacles;
     listRules();
     camera.setName("camera");
-    camera.position = table.camera.position;
-    camera.target = table.camera.target;
+    camera.place(table.camera.position, table.camera.target);
+    camera.obstacles = &obstacles;
     avatar.setCamera(&camera);
     avatar.setAnimation(0);
     for (const auto& step : scriptSteps) {
@@ -361,8 +361,11 @@ void Level::showDescription(ModelNode& object)
 
 void Level::frame()
 {
+    // Nothing may hide the figure: the eye stands in front of what is in between.
+    camera.moveOut(1.0f / fps);
+    camera.apply();
     for (ParticleSpray* spray : sprays) {
-        spray->viewer = camera.position;
+        spray->viewer = camera.eye();
     }
     drawScene();
     for (const PacedAnimation& p : paced) {
@@ -461,8 +464,7 @@ void Level::applyReturn()
     avatar.heading = back.avatarFacing.headingTo(avatar.forward);
     // Re-derives the box corners about the new position and heading.
     avatar.rotateBox(avatar.heading - oldHeading);
-    camera.position = back.camera.position;
-    camera.target = back.camera.target;
+    camera.place(back.camera.position, back.camera.target);
     find<ModelNode>(back.closedExit)->position = back.closedExitPosition;
     exitTarget = back.exitTarget;
 }

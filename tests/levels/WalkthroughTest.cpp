@@ -10,6 +10,7 @@
 #include "app/SaveText.h"
 #include "app/SavedGame.h"
 #include "game/ControlNode.h"
+#include "model/Sightline.h"
 #include "platform/NumberText.h"
 #include "support/GameDriver.h"
 #include "support/GlTestWindow.h"
@@ -61,7 +62,19 @@ public:
         moveMouse(width / 2);
     }
 
-    void frames(int count = 1) { driver.frames(count); }
+    // Frames; after each, the camera's eye stands in no obstacle's box.
+    void frames(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            driver.frames(1);
+            const Camera& camera = driver.level().camera;
+            const Vector3 eye = camera.eye();
+            for (const ModelNode* obstacle : driver.level().obstacles) {
+                eyeInside += insideDrawnBox(*obstacle, eye);
+            }
+            movedIn += eye.x != camera.position.x || eye.y != camera.position.y || eye.z != camera.position.z;
+        }
+    }
     void press(unsigned char key, bool down = true)
     {
         walking = key == 'w' ? down : walking;
@@ -141,6 +154,8 @@ public:
     }
 
     GameDriver driver;
+    int eyeInside = 0; // frames the eye stood in an obstacle, for each obstacle
+    int movedIn = 0;   // frames something stood between the camera and the figure
 
 private:
     void moveMouse(int x)
@@ -514,6 +529,8 @@ TEST_F(Walkthrough, WholeGameByKeyAndMouseEachPartFromTheSaveBefore)
                                        std::filesystem::copy_options::overwrite_existing);
         }
     }
+    EXPECT_EQ(walk.eyeInside, 0);
+    EXPECT_GT(walk.movedIn, 0);
 }
 
 } // namespace
