@@ -1,4 +1,4 @@
-// Whether a video plays, the outro has begun, the game is built and the start question open: the shell's state.
+// Whether a video plays, the outro has begun, the game is built, the start question or the end screen open: the shell's state.
 
 #pragma once
 
@@ -9,10 +9,11 @@ struct AppState {
     bool outroStarted = false;   // the outro starts at most once
     bool gameInitialised = false; // the game is built exactly once
     bool startQuestionOpen = false; // continue the saved game or start anew? Only its answers count
+    bool endScreenOpen = false;  // the game is over and no outro plays: only Escape counts
 
     bool videoRunning() const { return introPlaying || outroPlaying; }
-    // Input goes to the game: no video runs and no question waits.
-    bool playing() const { return !videoRunning() && !startQuestionOpen; }
+    // Input goes to the game: no video runs, no question waits, the game is not over.
+    bool playing() const { return !videoRunning() && !startQuestionOpen && !endScreenOpen; }
 };
 
 inline AppState appState;

@@ -3,6 +3,7 @@
 #include "app/FrameLoop.h"
 
 #include "app/AppState.h"
+#include "app/EndScreen.h"
 #include "app/GameObjects.h"
 #include "app/Options.h"
 #include "app/SavedGame.h"
@@ -59,10 +60,13 @@ void renderFrame()
     const bool over = appState.gameInitialised && gameManager.lastQuestFinished();
     saveWhenFinished(over);
     startOutroIfDue(over);
+    appState.endScreenOpen = over && !appState.videoRunning();
     if (appState.videoRunning()) {
         advanceVideo();
     } else if (appState.startQuestionOpen) {
         drawStartQuestion();
+    } else if (appState.endScreenOpen) {
+        drawEndScreen(gameManager);
     } else if (appState.gameInitialised) {
         gameManager.runFrame();
     }
@@ -124,8 +128,7 @@ void startOutroIfDue(bool lastQuestFinished)
     }
     appState.outroStarted = true;
     if (!openVideo(video(outroFile).c_str())) {
-        // As without an outro: the player stays in the last level and leaves
-        // with Escape.
+        // As without an outro: the end screen, which Escape leaves.
         options.playOutro = false;
         return;
     }

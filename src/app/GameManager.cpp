@@ -2,7 +2,12 @@
 
 #include "app/GameManager.h"
 
+#include "app/Panels.h"
 #include "game/ControlNode.h"
+#include "game/Quest.h"
+#include "levels/ControlKeys.h"
+#include "levels/GuideTexts.h"
+#include "levels/Journal.h"
 #include "levels/LevelTables.h"
 #include "levels/Translation.h"
 #include "model/MeshGeometry.h"
@@ -24,6 +29,10 @@ constexpr float promptY = 30.0f;
 constexpr float fpsY = 70.0f;
 constexpr float messageY = 110.0f;
 constexpr int messageDuration = 2000; // ms
+constexpr int areaNameDuration = 3000; // ms the area's name stays after entering it
+constexpr float areaNameY = 60.0f;
+constexpr float panelTop = 140.0f;
+constexpr char journalKey = '\t';
 constexpr int fpsWindow = 50;          // ms a measurement spans at least
 
 // The particles' rebirths draw from here on in the random sequence: where
@@ -38,6 +47,9 @@ void makeBlackTimes24(TextStyle& style)
     style.red = 0.0f;
     style.green = 0.0f;
 }
+
+constexpr TextStyle panelStyle{GLUT_BITMAP_HELVETICA_12, 1.0f, 1.0f, 1.0f};
+constexpr TextStyle areaNameStyle{GLUT_BITMAP_TIMES_ROMAN_24, 1.0f, 0.85f, 0.4f};
 
 // A function key turns its flag over (if it has one), applies it and says
 // `on` or `off` by the flag, or `on` alone; no text keeps the message.
@@ -228,6 +240,8 @@ void GameManager::enter(Level* next)
     next->controls = controlNode;
     controlNode->inputMode = 'a';
     next->camera.apply();
+    areaShownAt = Host::current().elapsedMs();
+    panelStale = true;
 }
 
 void GameManager::runFrame()
@@ -252,12 +266,20 @@ void GameManager::runFrame()
     level.fps = framesPerSecond;
     level.frame();
     controlNode->sendHeldCommands();
-    promptStyle.print(promptStyle.font, tr(level.prompt.c_str()), textX, promptY);
+    // In a conversation the box says what can be done.
+    if (controlNode->inputMode != 'g') {
+        promptStyle.print(promptStyle.font, tr(level.prompt.c_str()), textX, promptY);
+    }
+    if (level.unansweredKey != 0) {
+        message = level.unansweredKey == 'e' ? guide::nobodyToTalkTo : guide::nothingToTake;
+        messageTime = Host::current().elapsedMs();
+        level.unansweredKey = 0;
+    }
 
     frustum.extract();
     cullObstacles();
     if (frustum.pointInside(level.light.position)) {
-        lensFlare.render(level.camera.position, level.camera.target, level.light.position);
+        lensFlare.render(level.camera.eye(), level.camera.target, level.light.position);
     }
 
     // Measured over windows of more than 50 ms, so the divisor is never 0.
@@ -295,10 +317,64 @@ void GameManager::drawTexts()
     } else {
         promptStyle.print(promptStyle.font, tr(message.c_str()), textX, messageY);
     }
+    drawGuidance();
+}
+
+void GameManager::drawGuidance()
+{
+    const Level& level = *currentLevel;
+    if (lastFrameTime - areaShownAt < areaNameDuration) {
+        drawCentred(level.table.name, areaNameY, areaNameStyle);
+    }
+    if (level.avatar.whistling) {
+        drawCentred(guide::whistling, static_cast<float>(Host::current().windowHeight()) - 20.0f, panelStyle);
+    }
+    if (!helpOpen && !journalOpen) {
+        return;
+    }
+    if (journalOpen && !helpOpen && !(progress() == panelProgress)) {
+        panelStale = true;
+    }
+    if (panelStale) {
+        writePanel();
+    }
+    drawPanel(panelLines, panelTop, panelStyle);
+}
+
+void GameManager::writePanel()
+{
+    panelStale = false;
+    panelLines.clear();
+    if (helpOpen) {
+        panelLines.emplace_back(guide::helpTitle);
+        for (const ControlKey& k : controlKeys) {
+            panelLines.push_back(std::string(k.key) + ":  " + k.action);
+        }
+        return;
+    }
+    std::vector<const Quest*> quests;
+    for (int number = 1; number <= 6; ++number) {
+        const auto& own = levelByNumber(number)->quests;
+        quests.insert(quests.end(), own.begin(), own.end());
+    }
+    panelLines = journalLines(currentLevel->table.name, quests);
+    panelProgress = progress();
+}
+
+void GameManager::command(int key)
+{
+    if (key == journalKey) {
+        journalOpen = !journalOpen;
+    }
+    // Talking changes what the journal knows: it is written again next frame.
+    panelStale = panelStale || key == journalKey || key == 'e';
+    SceneNode::command(key);
 }
 
 void GameManager::onKey(int key)
 {
+    helpOpen = key == GLUT_KEY_F1 && !helpOpen;
+    panelStale = true;
     for (const FunctionKey& f : functionKeys) {
         if (f.key == key) {
             const bool on = f.flag == nullptr || (this->*f.flag = !(this->*f.flag));

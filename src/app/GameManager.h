@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class ControlNode;
 
@@ -45,8 +46,17 @@ public:
     // entry, or at its return place after a side trip, as play puts them.
     void continueFrom(const GameProgress& saved);
     // F1 to F8: help, frame rate, wireframe, texture quality, mip-maps,
-    // display lists, culling; every special key re-arms the message.
+    // display lists, culling; every special key re-arms the message. F1 also
+    // opens the list of keys, which any other key closes.
     void onKey(int key) override;
+    // Tab opens and closes the journal.
+    void command(int key) override;
+    // A key was pressed: the list of keys closes.
+    void closeHelp()
+    {
+        panelStale = panelStale || helpOpen;
+        helpOpen = false;
+    }
     // True once the last quest of the game is finished: the cue for the outro.
     bool lastQuestFinished() const;
     // The level numbered 1 to 6, or nullptr.
@@ -75,6 +85,13 @@ public:
     std::string message;
     int messageTime = 0;      // ms, when `message` was last armed
     bool showFps = false;
+    bool journalOpen = false;
+    bool helpOpen = false;
+    int areaShownAt = 0;      // ms, when the current area was entered
+    // The open panel's lines, written again only when what they say changes.
+    std::vector<std::string> panelLines;
+    GameProgress panelProgress;
+    bool panelStale = true;
     bool frustumCulling = true;
     bool wireframe = false;
     bool displayLists = false;
@@ -96,4 +113,7 @@ private:
     void enter(Level* next);
     void cullObstacles();
     void drawTexts();
+    // The area's name after entering it, the whistle's cue, the journal and the keys.
+    void drawGuidance();
+    void writePanel();
 };

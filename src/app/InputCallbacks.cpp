@@ -23,6 +23,10 @@ void onKeyDown(unsigned char key, int x, int y)
         renderFrame();
         return;
     }
+    if (appState.endScreenOpen && key != escapeKey) {
+        return;
+    }
+    gameManager.closeHelp();
     // Escape ends the program in the control node; the game is kept first.
     if (key == escapeKey) {
         saveGame();

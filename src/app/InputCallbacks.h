@@ -5,7 +5,8 @@
 // GLUT's keyboard and mouse callbacks. They hand events to the control node
 // and, except for mouse buttons, draw one extra frame at once. While a video
 // runs they ignore everything but the release of 'w', which leaves it; while
-// the start question waits, everything but its answers and Escape.
+// the start question waits, everything but its answers and Escape; on the
+// end screen everything but Escape.
 void onKeyDown(unsigned char key, int x, int y);
 void onKeyUp(unsigned char key, int x, int y);
 void onSpecialKey(int key, int x, int y);

@@ -28,11 +28,12 @@ void ControlNode::keyDown(unsigned char key, int, int)
         case 'v': heldLook = true; break;
         case 'e':
         case 'l':
-        case 'm': command(key); break;
+        case 'm':
+        case '\t': command(key); break;
         default: break;
         }
     } else if (inputMode == 'g') {
-        if (key == '1' || key == '2' || key == 'q') {
+        if (key == '1' || key == '2' || key == 'q' || key == '\t') {
             command(key);
         }
     }

@@ -104,8 +104,8 @@ void Level::setup()
     avatar.obstacles = &obstacles;
     listRules();
     camera.setName("camera");
-    camera.position = table.camera.position;
-    camera.target = table.camera.target;
+    camera.place(table.camera.position, table.camera.target);
+    camera.obstacles = &obstacles;
     avatar.setCamera(&camera);
     avatar.setAnimation(0);
     for (const auto& step : scriptSteps) {
@@ -282,6 +282,7 @@ std::span<Actor> Level::findActors(std::string_view first, std::size_t count)
 
 void Level::giveQuest(Quest& quest, const char* giver)
 {
+    quests.push_back(&quest);
     scriptSteps.push_back([this, &quest, giver] {
         ModelNode* node = find<ModelNode>(giver);
         const QuestText& text = findRow(table, giver)->quest;
@@ -289,6 +290,7 @@ void Level::giveQuest(Quest& quest, const char* giver)
             throw missing(giver);
         }
         quest.init(text.title, text.partner, node, 1);
+        quest.text = text;
         if (text.nodeName != nullptr) {
             quest.setName(text.nodeName);
         }
@@ -305,6 +307,14 @@ void Level::command(int key)
                 if (partner->selected && controls != nullptr) {
                     controls->inputMode = 'g';
                 }
+            }
+            if (std::ranges::none_of(partners, &ModelNode::selected)) {
+                unansweredKey = key;
+            }
+            break;
+        case 'm':
+            if (std::ranges::none_of(selectable, &ModelNode::selected)) {
+                unansweredKey = key;
             }
             break;
         case 'l':
@@ -352,8 +362,11 @@ void Level::showDescription(ModelNode& object)
 
 void Level::frame()
 {
+    // Nothing may hide the figure: the eye stands in front of what is in between.
+    camera.moveOut(1.0f / fps);
+    camera.apply();
     for (ParticleSpray* spray : sprays) {
-        spray->viewer = camera.position;
+        spray->viewer = camera.eye();
     }
     drawScene();
     for (const PacedAnimation& p : paced) {
@@ -452,8 +465,7 @@ void Level::applyReturn()
     avatar.heading = back.avatarFacing.headingTo(avatar.forward);
     // Re-derives the box corners about the new position and heading.
     avatar.rotateBox(avatar.heading - oldHeading);
-    camera.position = back.camera.position;
-    camera.target = back.camera.target;
+    camera.place(back.camera.position, back.camera.target);
     find<ModelNode>(back.closedExit)->position = back.closedExitPosition;
     exitTarget = back.exitTarget;
 }

@@ -91,6 +91,10 @@ public:
     // display lists.
     std::vector<ModelNode*> trees;
     std::vector<ModelNode*> forests;
+    // The quests of this area, in the order the level gives them.
+    std::vector<Quest*> quests;
+    // 'e' or 'm' pressed with nobody, or nothing, near; 0 once the game has said so.
+    int unansweredKey = 0;
 
 protected:
     // The script's own part of set-up, once its handles are found.

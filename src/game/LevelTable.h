@@ -64,6 +64,9 @@ struct QuestText {
     const char* title = nullptr;   // nullptr: the row gives no quest
     const char* partner = nullptr; // the partner's key in the dialogues file
     const char* nodeName = nullptr; // the quest node's name; nullptr keeps "dia"
+    // The journal's line while the partner waits for an answer, and while the task is under way.
+    const char* offer = nullptr;
+    const char* task = nullptr;
 };
 
 using Lines = std::array<const char*, 4>;

@@ -22,6 +22,7 @@ void Quest::show(int entry)
 {
     dialog.loadEntry(partnerName, entry);
     dialog.hidden = false;
+    spoken = true;
 }
 
 void Quest::command(int key)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/DialogBox.h"
+#include "game/LevelTable.h"
 #include "game/QuestProgress.h"
 #include "scene/SceneNode.h"
 
@@ -32,6 +33,10 @@ public:
     std::string partnerName;
     int required = 0;
     DialogBox dialog;
+    // The row's texts, the journal's among them; set when the level gives the quest.
+    QuestText text;
+    // The partner has said something in this run: the journal lists the quest from then on.
+    bool spoken = false;
 
 private:
     void show(int entry);

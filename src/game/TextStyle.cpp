@@ -1,4 +1,4 @@
-// Printing a line of bitmap text in an overlay at a pixel position from the window's top left.
+// Printing a line of outlined bitmap text in an overlay at a pixel position from the window's top left.
 
 #include "game/TextStyle.h"
 
@@ -20,9 +20,17 @@ void TextStyle::print(void* textFont, const char* text, float x, float y) const
             glLoadIdentity();
             glOrtho(0.0, w, 0.0, h, -1.0, 1.0);
 
-            glColor3f(red, green, blue);
-            glRasterPos3f(x, static_cast<float>(h) - y, 0.0f);
-            drawString(textFont, text);
+            // A one-pixel outline in black behind light text and in white
+            // behind dark, so the text reads over any scene.
+            const float outline = 0.3f * red + 0.59f * green + 0.11f * blue > 0.5f ? 0.0f : 1.0f;
+            constexpr float offsets[][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {0, 0}};
+            for (const auto& [dx, dy] : offsets) {
+                const bool last = dx == 0 && dy == 0;
+                glColor3f(last ? red : outline, last ? green : outline, last ? blue : outline);
+                glRasterPos3f(x, static_cast<float>(h) - y, 0.0f);
+                glBitmap(0, 0, 0.0f, 0.0f, dx, dy, nullptr);
+                drawString(textFont, text);
+            }
 
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);

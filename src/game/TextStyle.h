@@ -12,7 +12,8 @@ struct TextStyle {
     float green = 1.0f;
     float blue = 0.0f;
 
-    // Draws text in an overlay; depth test and lighting are on afterwards.
+    // Draws text with a thin outline of the contrasting colour (black or
+    // white) in an overlay; depth test and lighting are on afterwards.
     void print(void* textFont, const char* text, float x, float y) const;
 };
 

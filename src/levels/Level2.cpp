@@ -59,7 +59,9 @@ constexpr auto objects = join(
     ObjectRow{.name = "einsiedler", .kind = Kind::Person, .model = "data/einsiedler.ms3d", .at = {180, 0, 90},
               .scale = {0.3f, 0.3f, 0.3f}, .flags = figure | Obstacle, .reach = 3, .rule = 1, .look = 1,
               .prompt = talkToHuman, .lines = {N_("Ein Einsiedler")}, .moves = {{{"default", 2, 10, 400}}},
-              .quest = {N_("Krippe flicken"), "einsiedler", "qEinsiedler"}},
+              .quest = {N_("Krippe flicken"), "einsiedler", "qEinsiedler",
+                        N_("Der Einsiedler braucht Futter fuer seine Voegel. Sag ja (1)."),
+                        N_("Hol Futter vom Huehnerhof im Norden (m) und bring es dem Einsiedler.")}},
     // Hidden until the return from the chicken yard; then pushed ahead.
     ObjectRow{.name = "schubkarre", .kind = Kind::Actor, .parent = Parent::Avatar, .model = "data/scheibtruhe.ms3d",
               .at = {40, 0, 175}, .scale = {0.3f, 0.3f, 0.3f}, .flags = shaded | StartsHidden,

@@ -67,7 +67,9 @@ constexpr auto objects = join(
     ObjectRow{.name = "zoellner", .kind = Kind::Person, .model = "data/zoellner.ms3d", .at = {142, 0, 58},
               .scale = {0.4f, 0.4f, 0.4f}, .flags = figure | Obstacle, .reach = 3, .rule = 1, .look = 1,
               .prompt = talkToHuman, .lines = {N_("Scheint ein Zoellner zu sein!")},
-              .moves = {{{"default", 2, 10, 400}}}, .quest = {N_("Plakette suchen"), "trumbel", "qTuev"}},
+              .moves = {{{"default", 2, 10, 400}}}, .quest = {N_("Plakette suchen"), "trumbel", "qTuev",
+                                     N_("Ohne Plakette laesst dich Trumbel nicht ueber den Fluss. Sag ja (1)."),
+                                     N_("Hol die Plakette aus der Schlangengrube im Norden und bring sie Trumbel.")}},
     ObjectRow{.name = "northExit", .kind = Kind::Exit, .at = {87, 0, 204}, .reach = 12, .rule = 6,
               .prompt = dangerAhead, .target = 5},
     // Standing at the far bank's exit leaves the line as it was.

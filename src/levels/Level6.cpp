@@ -23,7 +23,9 @@ constexpr auto objects = join(
               .facing = {15, 0, 15}, .flags = figure | Obstacle, .reach = 3, .rule = 4, .look = 5,
               .prompt = N_("Mit Held sprechen (e = etwas sagen) oder Held anschauen (v = view)"),
               .lines = {N_("Ein vermummter Held")}, .moves = {{{"default", 1, 10, 400}}},
-              .quest = {N_("Das verlorene Schaf"), "held"}});
+              .quest = {N_("Das verlorene Schaf"), "held", nullptr,
+                        N_("Der vermummte Held sucht einen Gefaehrten. Sag ja (1)."),
+                        N_("Beende das Gespraech mit dem Helden (q): die Reise beginnt.")}});
 
 } // namespace
 
@@ -37,7 +39,7 @@ Level6::Level6() : Level(layout)
 void Level6::command(int key)
 {
     if (key == 'l') {
-        std::fputs(tr(N_("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....")), stdout);
+        std::fputs(tr(farewell), stdout);
         // No line end follows, so the text would otherwise wait in the buffer.
         std::fflush(stdout);
     } else if (key == 'q' && heroQuest.accepted) {

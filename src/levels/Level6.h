@@ -5,6 +5,7 @@
 #include "game/Level.h"
 #include "game/Quest.h"
 #include "levels/LevelProgress.h"
+#include "levels/Translation.h"
 
 // Level 6: the inn and the farewell. A second village with an inn, a well,
 // four woods and a hooded hero whose task ends the game: accepting it and
@@ -14,6 +15,9 @@ class Level6 : public Level {
 public:
     static const LevelTable layout;
     using Progress = Level6Progress;
+    // What the game says at its end, on 'l' and on the end screen.
+    static constexpr const char* farewell =
+        N_("Danke, dass Sie sich fuer Korvel entschieden haben.\nFreuen Sie sich auf Sarnik....");
 
     Level6();
 

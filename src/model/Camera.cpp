@@ -3,6 +3,7 @@
 
 #include "model/Camera.h"
 
+#include "model/Sightline.h"
 #include "platform/Host.h"
 #include "scene/Angles.h"
 
@@ -11,6 +12,11 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+// Units the eye keeps in front of an obstacle between it and the target.
+constexpr float clearMargin = 0.5f;
+} // namespace
 
 void applyPerspective(int width, int height, double farPlane)
 {
@@ -22,7 +28,8 @@ void Camera::apply()
 {
     glMatrixMode(GL_PROJECTION);
     applyPerspective(Host::current().windowWidth(), Host::current().windowHeight(), viewDepth);
-    gluLookAt(position.x, position.y, position.z, target.x, target.y, target.z, up.x, up.y, up.z);
+    const Vector3 e = eye();
+    gluLookAt(e.x, e.y, e.z, target.x, target.y, target.z, up.x, up.y, up.z);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -78,6 +85,34 @@ void Camera::raise(float degrees)
 Vector3 Camera::getOffset() const
 {
     return Vector3::subtract(position.x, position.y, position.z, target.x, target.y, target.z);
+}
+
+float Camera::clearShare() const
+{
+    return obstacles == nullptr ? 1.0f : ::clearShare(target, position, *obstacles, clearMargin);
+}
+
+Vector3 Camera::eye() const
+{
+    const float share = std::min(reach, clearShare());
+    if (share >= 1.0f) {
+        return position;
+    }
+    const Vector3 o = getOffset();
+    return {target.x + o.x * share, target.y + o.y * share, target.z + o.z * share};
+}
+
+void Camera::place(const Vector3& eye, const Vector3& at)
+{
+    position = eye;
+    target = at;
+    reach = 1.0f;
+}
+
+void Camera::moveOut(float seconds)
+{
+    // The whole way back out takes a second.
+    reach = std::min(clearShare(), std::min(1.0f, reach + seconds));
 }
 
 Vector3 Camera::getViewDirection() const

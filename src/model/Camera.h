@@ -6,6 +6,8 @@
 #include "model/Actor.h"
 #include "scene/Vector3.h"
 
+#include <vector>
+
 // How far the game's view reaches.
 inline constexpr double viewDepth = 4000.0;
 
@@ -33,7 +35,24 @@ public:
     void raise(float degrees);
     Vector3 getOffset() const;
     Vector3 getViewDirection() const;
+    // Where the eye is: `position`, unless one of the obstacles stands
+    // between it and the target; then moved in along that line in front of
+    // the first, at once. Given room again it moves back out at an even pace.
+    Vector3 eye() const;
+    // Once a frame, `seconds` after the last: how far out the eye may move.
+    void moveOut(float seconds);
+    // Puts the camera somewhere new, the eye free to stand at `eye` at once.
+    void place(const Vector3& eye, const Vector3& at);
 
     Vector3 target{0.0f, 1.0f, -10.0f};
     Vector3 up{0.0f, 1.0f, 0.0f};
+    // What may stand between the eye and the target; nullptr: nothing.
+    const std::vector<ModelNode*>* obstacles = nullptr;
+
+private:
+    // The share of the line from the target to `position` nothing cuts.
+    float clearShare() const;
+
+    // The share of that line the eye may stand at, at most.
+    float reach = 1.0f;
 };

@@ -28,8 +28,8 @@ TEST(OptionsTest, LoadingReadsYesAndSizesInRangeAndKeepsTheDefaultWindowForNoNum
     // The file, whether the intro was on before, what the options are after,
     // how many warnings name the file.
     const std::tuple<std::string, bool, Options, int> cases[] = {
-        // The run directory starts windowed, without videos.
-        {readText(KORVEL_RUN_DIR "/options.txt"), false, {false, 800, 600, false, false}, 0},
+        // The run directory starts windowed, with both videos.
+        {readText(KORVEL_RUN_DIR "/options.txt"), false, {false, 800, 600, true, true}, 0},
         {"#playintro\nYes\n#playoutro\nyes \n#fullscreen\nno\n", false, {false, 800, 600, false, false}, 0},
         {"#playintro\nyes\n#playoutro\r\nyes\r\n#windowwidth\r\n1024\r\n", false, {false, 1024, 600, true, true}, 0},
         {"#windowwidth\n640abc\n#windowheight\nabc\n", false, {false, 800, 600, false, false}, 2},

@@ -1,6 +1,7 @@
 // The real program's own paths, played through X as a player plays: the
 // mouse turns the view and whistles, held keys walk and skip, the window is
 // resized, and the command line chooses the window and the intro.
+#include "app/SaveText.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <thread>
 
@@ -44,9 +46,7 @@ protected:
         prepareRunDir(dir.path(), settings);
         game.emplace(dir.path(), args, "", fs::path{}, environment);
         ASSERT_TRUE(game->waitForWindow()) << game->errors();
-        // The window is black until the game has loaded and drawn its first frame.
-        const auto drawn = [](const Screenshot& s) { return std::any_of(s.rgb.begin(), s.rgb.end(), [](auto c) { return c; }); };
-        ASSERT_TRUE(drawn(game->screenshotWhen(20s, drawn)));
+        std::this_thread::sleep_for(3500ms); // the area's name is shown and gone
     }
     // The picture once two screenshots a third of a second apart are alike;
     // nothing while it still changes after `limit`.
@@ -64,6 +64,10 @@ protected:
     void mouseTo(int x, int y) const
     {
         game->xdotool("mousemove --window " + game->window() + " " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void hold(const std::string& key, std::chrono::milliseconds time) const
+    {
+        game->xdotool("keydown " + key), std::this_thread::sleep_for(time), game->xdotool("keyup " + key);
     }
     std::string quit()
     {
@@ -212,6 +216,49 @@ TEST_F(RealGameInput, TheCommandLineChoosesTheWindowAndTheIntroWhichOnlyTheRelea
     game->signal(SIGINT);
     EXPECT_EQ(game->waitForExit(10s), 128 + SIGINT);
     EXPECT_EQ(occurrences(game->errors(), silent), soundCard ? 0 : 1) << game->errors();
+}
+
+// The hero's task through the real program, from a save that stands before
+// it: with the outro on, the outro, which Escape does not end and releasing
+// w does; with it off, the end screen, which plays on until Escape.
+TEST_F(RealGameInput, TheLastQuestEndsInTheOutroOrOnTheEndScreen)
+{
+    const QuestProgress thanked{.rewarded = true, .finished = true, .stage = 2, .collected = 1};
+    const GameProgress beforeTheHero{6, true, true, {thanked, {.finished = true}}, {thanked, 2}, {true, 2},
+                                     {thanked, true}, {{true, true, true, true, true}, true, 1}, {}};
+    const auto purple = [](const Screenshot& s) { return s.count([](int r, int g, int b) { return b > g + 30 && r > g; }); };
+    const auto gold = [](const Screenshot& s) { return s.count([](int r, int g, int b) { return r > 200 && g > 150 && b < 150; }); };
+    for (const bool outro : {true, false}) {
+        SCOPED_TRACE(outro ? "outro" : "end screen");
+        const fs::path home = dir.path() / (outro ? "outro" : "end"), save = home / ".local/share/korvel/savegame.txt";
+        fs::create_directories(save.parent_path());
+        std::ofstream(save) << saveText(beforeTheHero);
+        fs::remove(dir.path() / "data");
+        prepareRunDir(dir.path(), {{"playoutro", outro ? "yes" : "no"}});
+        game.emplace(dir.path(), std::vector<std::string>{"--continue"}, "", home);
+        ASSERT_TRUE(game->waitForWindow()) << game->errors();
+        // From the entry up the street to the house, back and aside to the hero.
+        hold("w", 7000ms), hold("s", 600ms), hold("a", 500ms);
+        game->type({"e", "1", "1", "q"});
+        if (outro) {
+            const auto playing = [&](const Screenshot& s) { return purple(s) > 30000; };
+            ASSERT_TRUE(playing(game->screenshotWhen(20s, playing))) << "no outro";
+            game->type({"Escape"}, 1000ms);
+            ASSERT_EQ(game->waitForExit(0ms), -1) << "Escape ended the outro";
+            EXPECT_TRUE(playing(game->screenshot()));
+            game->xdotool("keydown w");
+            game->xdotool("keyup w");
+        } else {
+            const auto ended = [&](const Screenshot& s) { return gold(s) > 2000 && purple(s) == 0; };
+            EXPECT_TRUE(ended(game->screenshotWhen(20s, ended))) << "no end screen";
+            game->type({"e", "l", "w"}, 300ms);
+            EXPECT_EQ(game->waitForExit(1000ms), -1) << "a key other than Escape left the end screen";
+            game->type({"Escape"}, 0ms);
+        }
+        EXPECT_EQ(game->waitForExit(20s), 0) << game->errors();
+        EXPECT_TRUE(readSaveText(readText(save)).progress->finished());
+        game.reset();
+    }
 }
 
 } // namespace

@@ -96,8 +96,7 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
             object->animated = false;
         }
         level.avatar.castsShadow = false; // before the ground in the scene's order, it would be lost
-        level.camera.position = view.eye;
-        level.camera.target = view.target;
+        level.camera.place(view.eye, view.target);
         level.camera.apply();
         driver.frames(1);
 

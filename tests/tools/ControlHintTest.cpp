@@ -29,6 +29,7 @@ std::string commandsOf(const std::string& control)
         controls.inputMode = mode;
         if (control == "linke Maustaste") controls.mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
         if (control.size() == 1) controls.keyDown(static_cast<unsigned char>(control[0]), 0, 0);
+        if (control == "Tab") controls.keyDown('\t', 0, 0);
         controls.sendHeldCommands();
     }
     return recorder.commands;
