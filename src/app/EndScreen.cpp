@@ -12,32 +12,32 @@
 
 std::vector<std::string> endScreenLines(GameManager& game)
 {
-    std::vector<std::string> lines{guide::theEnd, ""};
-    std::istringstream farewell(Level6::farewell);
+    std::vector<std::string> lines{tr(guide::theEnd), ""};
+    std::istringstream farewell(tr(Level6::farewell));
     for (std::string line; std::getline(farewell, line);) {
         lines.push_back(line);
     }
     char text[120];
-    std::snprintf(text, sizeof text, guide::areasSeen, 6);
+    std::snprintf(text, sizeof text, tr(guide::areasSeen), 6);
     lines.insert(lines.end(), {"", text});
     int done = 0;
     int all = 0;
     for (int number = 1; number <= 6; ++number) {
         const Level& level = *game.levelByNumber(number);
-        std::string line = level.table.name;
+        std::string line = tr(level.table.name);
         const char* separator = ": ";
         for (const Quest* quest : level.quests) {
             ++all;
             if (quest->finished) {
                 ++done;
-                line += separator + quest->title;
+                line += separator + std::string(tr(quest->title.c_str()));
                 separator = ", ";
             }
         }
         lines.push_back(line);
     }
-    std::snprintf(text, sizeof text, guide::questsDone, done, all);
-    lines.insert(lines.end(), {"", text, "", guide::leaveWithEscape});
+    std::snprintf(text, sizeof text, tr(guide::questsDone), done, all);
+    lines.insert(lines.end(), {"", text, "", tr(guide::leaveWithEscape)});
     return lines;
 }
 

@@ -324,10 +324,10 @@ void GameManager::drawGuidance()
 {
     const Level& level = *currentLevel;
     if (lastFrameTime - areaShownAt < areaNameDuration) {
-        drawCentred(level.table.name, areaNameY, areaNameStyle);
+        drawCentred(tr(level.table.name), areaNameY, areaNameStyle);
     }
     if (level.avatar.whistling) {
-        drawCentred(guide::whistling, static_cast<float>(Host::current().windowHeight()) - 20.0f, panelStyle);
+        drawCentred(tr(guide::whistling), static_cast<float>(Host::current().windowHeight()) - 20.0f, panelStyle);
     }
     if (!helpOpen && !journalOpen) {
         return;
@@ -346,9 +346,9 @@ void GameManager::writePanel()
     panelStale = false;
     panelLines.clear();
     if (helpOpen) {
-        panelLines.emplace_back(guide::helpTitle);
+        panelLines.emplace_back(tr(guide::helpTitle));
         for (const ControlKey& k : controlKeys) {
-            panelLines.push_back(std::string(k.key) + ":  " + k.action);
+            panelLines.push_back(std::string(tr(k.key)) + ":  " + tr(k.action));
         }
         return;
     }

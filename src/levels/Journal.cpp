@@ -10,26 +10,26 @@
 const char* questTask(const QuestProgress& state, bool spoken, const QuestText& text)
 {
     if (state.finished || state.rewarded) {
-        return guide::questDone;
+        return tr(guide::questDone);
     }
     if (state.accepted) {
-        return text.task;
+        return tr(text.task);
     }
-    return spoken || state.stage > 1 ? text.offer : nullptr;
+    return spoken || state.stage > 1 ? tr(text.offer) : nullptr;
 }
 
 std::vector<std::string> journalLines(const char* area, std::span<const Quest* const> quests)
 {
     char where[200];
-    std::snprintf(where, sizeof where, guide::areaLine, area);
-    std::vector<std::string> lines{guide::journalTitle, where};
+    std::snprintf(where, sizeof where, tr(guide::areaLine), tr(area));
+    std::vector<std::string> lines{tr(guide::journalTitle), where};
     for (const Quest* quest : quests) {
         if (const char* task = questTask(*quest, quest->spoken, quest->text)) {
-            lines.push_back(quest->title + ": " + task);
+            lines.push_back(std::string(tr(quest->title.c_str())) + ": " + task);
         }
     }
     if (lines.size() == 2) {
-        lines.emplace_back(guide::noQuestYet);
+        lines.emplace_back(tr(guide::noQuestYet));
     }
     return lines;
 }
