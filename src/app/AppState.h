@@ -9,6 +9,7 @@ struct AppState {
     bool outroStarted = false;   // the outro starts at most once
     bool gameInitialised = false; // the game is built exactly once
     bool startQuestionOpen = false; // continue the saved game or start anew? Only its answers count
+    bool idleFrames = false;     // GLUT draws frames when idle: the real program, not korvel-bench or tests
 
     bool videoRunning() const { return introPlaying || outroPlaying; }
     // Input goes to the game: no video runs and no question waits.

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/GameObjects.h"
 #include "app/Options.h"
+#include "app/PauseScreen.h"
 #include "app/SavedGame.h"
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
@@ -49,7 +50,7 @@ void renderFrame()
     } else if (appState.startQuestionOpen) {
         drawStartQuestion();
     } else if (appState.gameInitialised) {
-        gameManager.runFrame();
+        drawGameOrPause();
     }
     glutSwapBuffers();
     glFlush();

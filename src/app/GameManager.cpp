@@ -3,6 +3,7 @@
 #include "app/GameManager.h"
 
 #include "game/ControlNode.h"
+#include "game/KeyBindings.h"
 #include "levels/LevelTables.h"
 #include "levels/Translation.h"
 #include "model/MeshGeometry.h"
@@ -221,6 +222,7 @@ void GameManager::enter(Level* next)
     currentLevel = next;
     next->nextLevel = levelNumber;
     controlNode->camera = &next->camera;
+    controlNode->avatar = &next->avatar;
     controlNode->addChild(next);
     next->controls = controlNode;
     controlNode->inputMode = 'a';
@@ -249,7 +251,13 @@ void GameManager::runFrame()
     level.fps = framesPerSecond;
     level.frame();
     controlNode->sendHeldCommands();
-    promptStyle.print(promptStyle.font, level.prompt.c_str(), textX, promptY);
+    // Rewritten only when the prompt or the keys change, not every frame.
+    if (level.prompt != promptGiven || keyBindings.stamp() != promptStamp) {
+        promptGiven = level.prompt;
+        promptStamp = keyBindings.stamp();
+        promptShown = keyBindings.withKeysInForce(promptGiven);
+    }
+    promptStyle.print(promptStyle.font, promptShown.c_str(), textX, promptY);
 
     frustum.extract();
     cullObstacles();

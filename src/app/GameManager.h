@@ -95,5 +95,9 @@ private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
     void cullObstacles();
+    // The level's prompt as last given, and as shown with the keys in force.
+    std::string promptGiven;
+    std::string promptShown;
+    int promptStamp = -1;
     void drawTexts();
 };

@@ -4,6 +4,7 @@
 #include "game/DialogBox.h"
 
 #include "game/DialogueFile.h"
+#include "game/KeyBindings.h"
 #include "platform/Host.h"
 
 #include <GL/gl.h>
@@ -32,6 +33,9 @@ void DialogBox::loadEntry(std::string partner, int entry)
     replies.clear();
     replies.shrink_to_fit();
     readDialogueEntry(partner, entry, texts, replies);
+    for (std::string& reply : replies) {
+        reply = keyBindings.withKeysInForce(reply);
+    }
 }
 
 void DialogBox::draw(Matrix4)
