@@ -10,6 +10,7 @@ struct AppState {
     bool gameInitialised = false; // the game is built exactly once
     bool startQuestionOpen = false; // continue the saved game or start anew? Only its answers count
     bool endScreenOpen = false;  // the game is over and no outro plays: only Escape counts
+    bool idleFrames = false;     // GLUT draws frames when idle: the real program, not korvel-bench or tests
 
     bool videoRunning() const { return introPlaying || outroPlaying; }
     // Input goes to the game: no video runs, no question waits, the game is not over.

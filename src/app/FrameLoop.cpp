@@ -6,6 +6,7 @@
 #include "app/EndScreen.h"
 #include "app/GameObjects.h"
 #include "app/Options.h"
+#include "app/PauseScreen.h"
 #include "app/SavedGame.h"
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
@@ -68,7 +69,7 @@ void renderFrame()
     } else if (appState.endScreenOpen) {
         drawEndScreen(gameManager);
     } else if (appState.gameInitialised) {
-        gameManager.runFrame();
+        drawGameOrPause();
     }
     glutSwapBuffers();
     glFlush();

@@ -4,6 +4,7 @@
 
 #include "app/Panels.h"
 #include "game/ControlNode.h"
+#include "game/KeyBindings.h"
 #include "game/Quest.h"
 #include "levels/ControlKeys.h"
 #include "levels/GuideTexts.h"
@@ -236,6 +237,7 @@ void GameManager::enter(Level* next)
     currentLevel = next;
     next->nextLevel = levelNumber;
     controlNode->camera = &next->camera;
+    controlNode->avatar = &next->avatar;
     controlNode->addChild(next);
     next->controls = controlNode;
     controlNode->inputMode = 'a';
@@ -266,9 +268,15 @@ void GameManager::runFrame()
     level.fps = framesPerSecond;
     level.frame();
     controlNode->sendHeldCommands();
+    // Rewritten only when the prompt or the keys change, not every frame.
+    if (level.prompt != promptGiven || keyBindings.stamp() != promptStamp) {
+        promptGiven = level.prompt;
+        promptStamp = keyBindings.stamp();
+        promptShown = keyBindings.withKeysInForce(tr(promptGiven.c_str()));
+    }
     // In a conversation the box says what can be done.
     if (controlNode->inputMode != 'g') {
-        promptStyle.print(promptStyle.font, tr(level.prompt.c_str()), textX, promptY);
+        promptStyle.print(promptStyle.font, promptShown.c_str(), textX, promptY);
     }
     if (level.unansweredKey != 0) {
         message = level.unansweredKey == 'e' ? guide::nobodyToTalkTo : guide::nothingToTake;
@@ -348,7 +356,7 @@ void GameManager::writePanel()
     if (helpOpen) {
         panelLines.emplace_back(tr(guide::helpTitle));
         for (const ControlKey& k : controlKeys) {
-            panelLines.push_back(std::string(tr(k.key)) + ":  " + tr(k.action));
+            panelLines.push_back(controlKeyName(k, keyBindings) + ":  " + tr(k.action));
         }
         return;
     }

@@ -112,6 +112,10 @@ private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
     void cullObstacles();
+    // The level's prompt as last given, and as shown with the keys in force.
+    std::string promptGiven;
+    std::string promptShown;
+    int promptStamp = -1;
     void drawTexts();
     // The area's name after entering it, the whistle's cue, the journal and the keys.
     void drawGuidance();

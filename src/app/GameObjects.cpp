@@ -4,7 +4,9 @@
 #include "app/GameObjects.h"
 
 #include "app/AppState.h"
+#include "app/PauseScreen.h"
 #include "app/SavedGame.h"
+#include "game/KeyBindings.h"
 #include "platform/Random.h"
 
 #include <memory>
@@ -22,4 +24,6 @@ void resetGameObjects()
     gameManager.controlNode = &controlNode;
     appState = AppState{};
     forgetSavedGame();
+    forgetPause();
+    keyBindings = KeyBindings();
 }

@@ -5,7 +5,9 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
+#include "app/PauseScreen.h"
 #include "app/SavedGame.h"
+#include "game/KeyBindings.h"
 
 #include <GL/freeglut.h>
 
@@ -31,7 +33,12 @@ void onKeyDown(unsigned char key, int x, int y)
     if (key == escapeKey) {
         saveGame();
     }
-    controlNode.keyDown(key, x, y);
+    const auto action = keyBindings.actionOf(key, controlNode.inputMode == 'g');
+    if (action == Action::Pause) {
+        togglePause();
+    } else if (!gamePaused() || key == escapeKey) {
+        controlNode.keyDown(key, x, y);
+    }
     renderFrame();
 }
 
@@ -53,15 +60,20 @@ void onSpecialKey(int key, int x, int y)
     if (!appState.playing()) {
         return;
     }
-    controlNode.specialKey(key, x, y);
+    if (gamePaused()) {
+        settingsKey(key);
+    } else {
+        controlNode.specialKey(key, x, y);
+    }
     renderFrame();
 }
 
-void onSpecialKeyUp(int, int, int)
+void onSpecialKeyUp(int key, int x, int y)
 {
     if (!appState.playing()) {
         return;
     }
+    controlNode.specialKeyUp(key, x, y);
     renderFrame();
 }
 
@@ -70,7 +82,12 @@ void onMouseButton(int button, int state, int x, int y)
     if (!appState.playing()) {
         return;
     }
-    controlNode.mouseButton(button, state, x, y);
+    if (gamePaused()) {
+        settingsClick(button, state, x, y);
+        renderFrame();
+    } else {
+        controlNode.mouseButton(button, state, x, y);
+    }
 }
 
 // Dragging neither turns nor tilts the view; it only draws a frame.
@@ -84,7 +101,7 @@ void onMouseDrag(int, int)
 
 void onMouseMove(int x, int y)
 {
-    if (!appState.playing()) {
+    if (!appState.playing() || gamePaused()) {
         return;
     }
     controlNode.mouseMove(x, y);
@@ -100,4 +117,5 @@ void registerInputCallbacks()
     glutMouseFunc(onMouseButton);
     glutMotionFunc(onMouseDrag);
     glutPassiveMotionFunc(onMouseMove);
+    glutWindowStatusFunc(onWindowStatus);
 }

@@ -15,5 +15,9 @@ void onMouseButton(int button, int state, int x, int y);
 void onMouseDrag(int x, int y);
 void onMouseMove(int x, int y);
 
-// Registers the seven callbacks with GLUT for the current window.
+// While the game is paused (PauseScreen.h) keys and clicks work its
+// settings list; the pause key goes on, Escape still ends the program.
+
+// Registers the seven callbacks and the window status callback, which
+// pauses the game while the window is hidden, with GLUT for the current window.
 void registerInputCallbacks();

@@ -3,12 +3,14 @@
 
 #include "app/Startup.h"
 
+#include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameFiles.h"
 #include "app/GameObjects.h"
 #include "app/InputCallbacks.h"
 #include "app/MainWindow.h"
 #include "app/Options.h"
+#include "app/PlayerSettings.h"
 #include "app/SavedGame.h"
 
 #include <GL/freeglut.h>
@@ -44,6 +46,8 @@ bool startGame(const CommandLine& command, const char* program)
     std::printf("%s\n", tr(N_("Viel Spass mit Korvel ....")));
     std::fflush(stdout);
     loadOptions();
+    loadPlayerSettings();
+    applyPlayerSettings();
     applyCommandLine(command, options);
     // Without the player's figure there is nothing to play: stop before a window opens.
     if (const std::string figure = GameManager::missingPlayerFigure(); !figure.empty()) {
@@ -68,5 +72,6 @@ bool startGame(const CommandLine& command, const char* program)
     glutDisplayFunc(renderFrame);
     glutReshapeFunc(onWindowReshaped);
     glutIdleFunc(renderFrame);
+    appState.idleFrames = true;
     return true;
 }

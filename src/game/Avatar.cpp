@@ -55,9 +55,7 @@ void Avatar::command(int key)
         break;
     case 'y':
     case 'z':
-        if (cameraPtr != nullptr) {
-            cameraPtr->raise((key == 'y' ? pitchSpeed : -pitchSpeed) / frameRate);
-        }
+        tiltBy((key == 'y' ? pitchSpeed : -pitchSpeed) / frameRate);
         break;
     case 'f': toggleWhistle(); break;
     default: break;
@@ -82,6 +80,13 @@ void Avatar::tryMove(int key, float amount)
     case Probe::Back: walk(amount); break;
     case Probe::Right: strafe(amount); break;
     case Probe::Turn: turn(amount); break;
+    }
+}
+
+void Avatar::tiltBy(float amount)
+{
+    if (cameraPtr != nullptr) {
+        cameraPtr->raise(amount);
     }
 }
 

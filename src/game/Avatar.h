@@ -26,6 +26,10 @@ public:
 
     // Heading stays in [0, 360); the camera orbits and looks at the feet.
     void turn(float degrees);
+    // Turning and tilting by what the mouse moved rather than per frame:
+    // the turn is probed against the obstacles as a turn key's step is.
+    void turnBy(float degrees) { tryMove(degrees >= 0.0f ? 'p' : 'n', degrees); }
+    void tiltBy(float amount);
     // A positive d walks against `direction`; the camera moves along.
     void walk(float d);
     // A positive d steps to the figure's left; the camera moves along.

@@ -4,6 +4,7 @@
 #include "game/DialogBox.h"
 
 #include "game/DialogueFile.h"
+#include "game/KeyBindings.h"
 #include "platform/Host.h"
 #include "platform/Language.h"
 
@@ -34,6 +35,9 @@ void DialogBox::loadEntry(std::string partner, int entry)
     replies.clear();
     replies.shrink_to_fit();
     readDialogueEntry(partner, entry, texts, replies);
+    for (std::string& reply : replies) {
+        reply = keyBindings.withKeysInForce(reply);
+    }
 }
 
 void DialogBox::draw(Matrix4)

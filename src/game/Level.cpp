@@ -328,6 +328,8 @@ void Level::command(int key)
                 controls->heldBack = false;
                 controls->heldLeft = false;
                 controls->heldRight = false;
+                controls->heldTurnLeft = false;
+                controls->heldTurnRight = false;
                 controls->inputMode = 'a';
             }
             break;

@@ -12,7 +12,6 @@ namespace {
 // reshape callback has told it, the host keeps it.
 class GlutHost : public Host {
 public:
-    int elapsedMs() const override { return glutGet(GLUT_ELAPSED_TIME); }
     int windowWidth() const override { return width > 0 ? width : glutGet(GLUT_WINDOW_WIDTH); }
     int windowHeight() const override { return height > 0 ? height : glutGet(GLUT_WINDOW_HEIGHT); }
     void windowResized(int w, int h) override
@@ -20,6 +19,10 @@ public:
         width = w;
         height = h;
     }
+    void warpPointer(int x, int y) override { glutWarpPointer(x, y); }
+
+protected:
+    int clockMs() const override { return glutGet(GLUT_ELAPSED_TIME); }
 
 private:
     int width = 0;
@@ -30,6 +33,16 @@ GlutHost glutHost;
 Host* installed = nullptr;
 
 } // namespace
+
+void Host::setPaused(bool paused)
+{
+    if (paused && pausedAt < 0) {
+        pausedAt = clockMs();
+    } else if (!paused && pausedAt >= 0) {
+        pausedFor += clockMs() - pausedAt;
+        pausedAt = -1;
+    }
+}
 
 Host& Host::current()
 {

@@ -27,6 +27,8 @@ struct SoundLayer {
     SoundMode lastMode = SoundMode::Once;
     int started = 0;
     int filesLoaded = 0;
+    int volume = MIX_MAX_VOLUME;
+    bool paused = false;
 };
 
 SoundLayer layer;
@@ -41,6 +43,7 @@ bool openDevice()
         return false;
     }
     Mix_AllocateChannels(1);
+    Mix_Volume(channel, layer.volume);
     return true;
 }
 
@@ -120,6 +123,25 @@ void playSound(const char* path, SoundMode mode)
     Mix_Chunk* chunk = chunkFor(layer.lastPath);
     if (chunk != nullptr) {
         Mix_PlayChannel(channel, chunk, mode == SoundMode::Looped ? -1 : 0);
+        if (layer.paused) {
+            Mix_Pause(channel);
+        }
+    }
+}
+
+void pauseSound(bool paused)
+{
+    layer.paused = paused;
+    if (layer.deviceOpen) {
+        paused ? Mix_Pause(channel) : Mix_Resume(channel);
+    }
+}
+
+void setSoundVolume(int percent)
+{
+    layer.volume = percent * MIX_MAX_VOLUME / 100;
+    if (layer.deviceOpen) {
+        Mix_Volume(channel, layer.volume);
     }
 }
 
@@ -130,7 +152,8 @@ SoundStatus soundStatus()
     if (layer.deviceOpen) {
         const char* driver = SDL_GetCurrentAudioDriver();
         status.driver = driver != nullptr ? driver : "";
-        status.playing = Mix_Playing(channel) != 0;
+        status.playing = Mix_Playing(channel) != 0 && Mix_Paused(channel) == 0;
+        status.volume = Mix_Volume(channel, -1) * 100 / MIX_MAX_VOLUME;
     }
     status.lastPath = layer.lastPath;
     status.lastMode = layer.lastMode;

@@ -13,6 +13,10 @@
 enum class SoundMode { Once, Looped };
 
 void playSound(const char* path, SoundMode mode);
+// The sound that plays holds still until it is resumed.
+void pauseSound(bool paused);
+// Loudness of everything played, 0 (silent) to 100 (the file as it is).
+void setSoundVolume(int percent);
 
 // What the sound layer is doing: the sound started last and whether it sounds.
 struct SoundStatus {
@@ -21,7 +25,8 @@ struct SoundStatus {
     std::string lastPath;     // the sound most recently started
     int started = 0;          // sounds started so far, missing files included
     SoundMode lastMode = SoundMode::Once;
-    bool playing = false;     // the channel is still sounding
+    bool playing = false;     // the channel is still sounding, not paused
+    int volume = 100;         // percent, as the mixer plays it
     int filesLoaded = 0;      // WAV files read from disk so far
 };
 

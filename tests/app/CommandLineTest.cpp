@@ -63,7 +63,7 @@ TEST(CommandLineTest, HelpAndGreetingSpeakTheLanguageChosen)
         std::ofstream("options.txt") << (*language ? std::string("#language\n") + language + "\n" : "");
         const std::string line = std::string("env -u DISPLAY ") + locale + " " KORVEL_RUN_DIR "/korvel --no-intro " +
                                  args + " >out 2>/dev/null";
-        std::system(line.c_str());
+        EXPECT_NE(std::system(line.c_str()), -1);
         EXPECT_TRUE(std::regex_match(readText("out"), std::regex(out))) << readText("out");
     }
 }

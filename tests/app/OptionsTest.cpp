@@ -1,7 +1,10 @@
 #include "app/Options.h"
+#include "app/PauseScreen.h"
+#include "app/PlayerSettings.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -72,4 +75,36 @@ TEST(OptionsTest, AGameModeGoesToGlutOnlyInItsOwnFormWithNumbersItCanTake)
         EXPECT_EQ(setting.value_or(mode), mode);
         EXPECT_EQ(out.find("=== WARNING: options.txt glutGameModeString") == 0, !taken) << out;
     }
+}
+
+// What the player set is read back after a start; what a hand spoilt is
+// named, clamped or kept; the file's other lines stay as they were.
+TEST(OptionsTest, PlayerSettingsAreCheckedChangedAtOnceAndWrittenInPlace)
+{
+    ScratchDir dir;
+    const std::string kept = "Korvel settings.\n#windowwidth\n640\n";
+    dir.write("options.txt", kept + "#soundvolume\n250\n#mousesensitivity\nfast\n#mousemode\nglide\n#mouseinvert\n"
+                                    "yes\n#keylayout\nzqsd\n#keylook\ne\n#keyskip\nxy\n#keyforward\nW\n#keytake\n");
+    testing::internal::CaptureStdout();
+    loadPlayerSettings();
+    const std::string warnings = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(occurrences(warnings, "=== WARNING: options.txt "), 5) << warnings;
+    EXPECT_NE(warnings.find("keylook \"e\" is bound to keytalk already; using v"), std::string::npos) << warnings;
+    const PlayerSettings& s = playerSettings;
+    EXPECT_EQ(std::tie(s.volume, s.mouse.sensitivity, s.mouse.byDistance, s.mouse.invertLook),
+              std::make_tuple(100, 100, false, true));
+    EXPECT_EQ(keyBindings.keyName(Action::Forward) + keyBindings.keyName(Action::Left), "wq");
+
+    settingsKey(GLUT_KEY_LEFT); // the first row: volume down a step
+    for (int row = 0; row < 4; ++row) settingsKey(GLUT_KEY_DOWN);
+    settingsKey(GLUT_KEY_RIGHT); // turning by distance
+    const std::string written = readText("options.txt");
+    EXPECT_TRUE(written.starts_with(kept + "#soundvolume\n90\n#mousesensitivity\n100\n#mousemode\ndistance\n"))
+        << written;
+    testing::internal::CaptureStdout();
+    loadPlayerSettings();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(std::tie(s.volume, s.mouse.byDistance), std::make_tuple(90, true));
+    EXPECT_EQ(keyBindings.layout(), KeyLayout::French);
+    EXPECT_EQ(readOption("windowwidth"), "640");
 }

@@ -262,3 +262,44 @@ TEST_F(RealGameInput, TheLastQuestEndsInTheOutroOrOnTheEndScreen)
 }
 
 } // namespace
+
+namespace {
+
+// Keys as the options file binds them, in either case; the arrows as well.
+// Paused by its key, the picture where smoke rises stands still; hidden, the
+// game draws nothing at all until it is shown again.
+TEST_F(RealGameInput, ReboundKeysAndArrowsWalkAndAPausedOrHiddenGameStandsStill)
+{
+    start({}, {}, {{"windowwidth", "800"}, {"windowheight", "600"}, {"keyforward", "k"}});
+    game->type({"l"}); // the hermit's clearing: a free way east, and smoke
+    auto picture = stillPicture();
+    ASSERT_TRUE(picture);
+    for (const auto& [key, walks] : {std::pair{"w", false}, {"k", true}, {"shift+k", true}, {"Up", true}}) {
+        game->xdotool(std::string("keydown ") + key);
+        std::this_thread::sleep_for(600ms);
+        game->xdotool(std::string("keyup ") + key);
+        auto after = stillPicture();
+        ASSERT_TRUE(after) << key;
+        EXPECT_EQ(after->differenceFrom(*picture) > 3.0, walks) << key;
+        picture = std::move(after);
+    }
+    game->type({"p"});
+    const Screenshot paused = game->screenshot();
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(game->screenshot().differenceFrom(paused), 0.0);
+    game->type({"p"});
+    EXPECT_GT(game->screenshot().differenceFrom(paused), 0.0);
+
+    game->onDisplay("xdotool windowunmap --sync " + game->window());
+    std::this_thread::sleep_for(500ms);
+    const double before = game->cpuSeconds();
+    std::this_thread::sleep_for(2s);
+    EXPECT_LT(game->cpuSeconds() - before, 0.2);
+    game->onDisplay("xdotool windowmap --sync " + game->window());
+    const Screenshot shown = game->screenshot();
+    std::this_thread::sleep_for(1s);
+    EXPECT_GT(game->screenshot().differenceFrom(shown), 0.0) << "goes on when shown";
+    quit();
+}
+
+} // namespace

@@ -9,6 +9,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -155,3 +156,35 @@ TEST(WallCollisionTest, NoFrameRateCarriesTheAvatarThroughTheWall)
 }
 
 } // namespace
+
+// Level 2's smoke moves in every frame. Paused, not a pixel changes however
+// long, and going on the figure walks its usual steps, none to catch up.
+TEST_F(GameManagerTest, APauseHoldsThePictureStillAndGoesOnWithoutAStepToCatchUp)
+{
+    const auto picture = [&] {
+        driver.drawFrame();
+        std::vector<unsigned char> rgb(800 * 600 * 3);
+        glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        return rgb;
+    };
+    driver.press('l');
+    driver.frames(40);
+    EXPECT_NE(picture(), picture());
+    driver.keyDown('w');
+    driver.frames(4);
+    driver.press('P'); // Caps Lock on
+    const auto still = picture();
+    const Vector3 at = driver.level().avatar.position;
+    driver.frames(400);
+    EXPECT_EQ(picture(), still);
+    EXPECT_TRUE(GlTestWindow::showsText(GLUT_BITMAP_TIMES_ROMAN_24,
+                                        "Pause - p: weiter, Pfeiltasten: einstellen, Esc: Spiel beenden", 10, 450, false));
+    EXPECT_FLOAT_EQ(driver.level().avatar.position.z, at.z);
+    driver.press('p');
+    driver.keyDown('w');
+    driver.frames(4);
+    const Vector3& now = driver.level().avatar.position;
+    // Four steps of 20 / 40 units, fewer as the key presses' frames count too.
+    const float walked = std::hypot(now.x - at.x, now.z - at.z);
+    EXPECT_TRUE(walked > 1.0f && walked <= 2.0f) << walked;
+}

@@ -502,7 +502,7 @@ void Walkthrough::inn()
     walk.frames();
     ASSERT_TRUE(appState.endScreenOpen);
     const std::vector<std::string> lines = endScreenLines(game);
-    for (const char* line : {"Das Dorf: Das verlorene Schaf, Halleluja", "Der Huehnerhof", "5 von 5 Aufgaben erledigt."}) {
+    for (const char* line : {"The Village: The lost sheep, Hallelujah", "The Chicken Yard", "5 of 5 tasks done."}) {
         EXPECT_NE(std::ranges::find(lines, line), lines.end()) << line;
     }
     walk.type('e');

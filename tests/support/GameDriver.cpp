@@ -2,6 +2,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/Options.h"
+#include "app/PauseScreen.h"
 
 #include <GL/freeglut.h>
 
@@ -58,7 +59,7 @@ void GameDriver::drawFrame()
 {
     tick();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    gameManager.runFrame();
+    drawGameOrPause();
     glFinish();
 }
 

@@ -154,3 +154,14 @@ int occurrences(const std::string& text, const std::string& part)
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
     return n;
 }
+
+double RealGame::cpuSeconds() const
+{
+    // After the name in brackets, user and system time are fields 14 and 15.
+    std::string stat = readText("/proc/" + std::to_string(game) + "/stat");
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    long ticks = 0;
+    for (int n = 3; n <= 15 && fields >> field; ++n) ticks += n >= 14 ? std::stol(field) : 0;
+    return double(ticks) / double(sysconf(_SC_CLK_TCK));
+}

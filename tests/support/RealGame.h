@@ -82,6 +82,8 @@ public:
     int waitForExit(std::chrono::milliseconds limit);
     void signal(int number) const { if (game > 0 && status < 0) kill(game, number); }
     std::string output() const { return readText(outFile); }
+    // Processor time the game has used so far, in seconds.
+    double cpuSeconds() const;
     std::string errors() const { return readText(errFile); }
 
     // Runs an X client command against the game's display; its output.
