@@ -15,6 +15,9 @@ template <typename... Visits>
 struct Overloaded : Visits... {
     using Visits::operator()...;
 };
+// Clang before 17 does not deduce an aggregate's arguments by itself.
+template <typename... Visits>
+Overloaded(Visits...) -> Overloaded<Visits...>;
 
 // The facts as the file gives them; a key of a newer minor version the
 // game does not know is left over.

@@ -19,7 +19,8 @@ TEST(LanguageTest, TheLocaleVariablesChooseAsGettextDoesAndGermanWhenInDoubt)
         {{{"LC_ALL", "POSIX"}, {"LANG", "en_US"}, {"LANGUAGE", "en"}}, false},
     };
     for (const auto& [variables, english] : cases) {
-        const auto variable = [&](const char* name) { return variables.contains(name) ? variables.at(name) : ""; };
+        const auto& set = variables; // clang 14 lets no lambda capture a structured binding
+        const auto variable = [&set](const char* name) { return set.contains(name) ? set.at(name) : ""; };
         EXPECT_EQ(languageFromEnvironment(variable), english ? Language::English : Language::German)
             << testing::PrintToString(variables);
     }
