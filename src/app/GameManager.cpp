@@ -269,9 +269,10 @@ void GameManager::runFrame()
     level.frame();
     controlNode->sendHeldCommands();
     // Rewritten only when the prompt or the keys change, not every frame.
-    if (level.prompt != promptGiven || keyBindings.stamp() != promptStamp) {
+    if (level.prompt != promptGiven || keyBindings.stamp() != promptStamp || currentLanguage() != promptLanguage) {
         promptGiven = level.prompt;
         promptStamp = keyBindings.stamp();
+        promptLanguage = currentLanguage();
         promptShown = keyBindings.withKeysInForce(tr(promptGiven.c_str()));
     }
     // In a conversation the box says what can be done.
@@ -340,7 +341,7 @@ void GameManager::drawGuidance()
     if (!helpOpen && !journalOpen) {
         return;
     }
-    if (journalOpen && !helpOpen && !(progress() == panelProgress)) {
+    if (journalOpen && !helpOpen && (!(progress() == panelProgress) || currentLanguage() != panelLanguage)) {
         panelStale = true;
     }
     if (panelStale) {
@@ -367,6 +368,7 @@ void GameManager::writePanel()
     }
     panelLines = journalLines(currentLevel->table.name, quests);
     panelProgress = progress();
+    panelLanguage = currentLanguage();
 }
 
 void GameManager::command(int key)

@@ -91,6 +91,7 @@ public:
     // The open panel's lines, written again only when what they say changes.
     std::vector<std::string> panelLines;
     GameProgress panelProgress;
+    Language panelLanguage = Language::German;
     bool panelStale = true;
     bool frustumCulling = true;
     bool wireframe = false;
@@ -112,10 +113,11 @@ private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
     void cullObstacles();
-    // The level's prompt as last given, and as shown with the keys in force.
+    // The level's prompt as last given, and as shown in the language and with the keys in force.
     std::string promptGiven;
     std::string promptShown;
     int promptStamp = -1;
+    Language promptLanguage = Language::German;
     void drawTexts();
     // The area's name after entering it, the whistle's cue, the journal and the keys.
     void drawGuidance();

@@ -75,6 +75,13 @@ constexpr SettingRow settingRows[] = {
      [](int) {
          keyBindings = KeyBindings(keyBindings.layout() == KeyLayout::French ? KeyLayout::Today : KeyLayout::French);
      }},
+    {[](char* text, std::size_t size) {
+         showChoice(text, size, currentLanguage() == Language::English, germanRow, englishRow);
+     },
+     [](int) {
+         playerSettings.language = currentLanguage() == Language::English ? Language::German : Language::English;
+         useLanguage(*playerSettings.language, {});
+     }},
 };
 
 void changeSetting(std::size_t row, int step)

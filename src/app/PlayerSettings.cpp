@@ -94,6 +94,10 @@ std::vector<std::pair<std::string, std::string>> settingLines()
     for (const ActionRow& row : actionRows) {
         lines.emplace_back(row.optionKey, keyBindings.keyName(row.action));
     }
+    // Only a language the player chose: otherwise the locale keeps deciding.
+    if (s.language) {
+        lines.emplace_back("language", languageCode(*s.language));
+    }
     return lines;
 }
 
@@ -102,6 +106,7 @@ std::vector<std::pair<std::string, std::string>> settingLines()
 void loadPlayerSettings()
 {
     playerSettings = PlayerSettings{};
+    playerSettings.language = languageSetting();
     readPercent("soundvolume", volumes, playerSettings.volume);
     readYes("soundmute", playerSettings.mute);
     readPercent("mousesensitivity", sensitivities, playerSettings.mouse.sensitivity);

@@ -5,7 +5,10 @@
 
 #include "game/ControlNode.h"
 #include "game/KeyBindings.h"
+#include "platform/Language.h"
 #include "platform/NumberText.h"
+
+#include <optional>
 
 #include <string>
 
@@ -15,6 +18,8 @@ struct PlayerSettings {
     int volume = 100; // percent
     bool mute = false;
     MouseSettings mouse;
+    // Chosen in the settings list or given in the file; else the locale's.
+    std::optional<Language> language;
 };
 
 inline constexpr NumberRange volumes{0, 100};
@@ -25,7 +30,8 @@ inline PlayerSettings playerSettings;
 // Reads the settings from the options file: "soundvolume" and
 // "mousesensitivity" (percent), "soundmute" and "mouseinvert" ("yes" or
 // not), "mousemode" ("step" or "distance"), "keylayout" ("wasd" or "zqsd")
-// and one key per action ("keyforward", ... see KeyBindings.h) over the
+// "language" ("de" or "en") and one key per action ("keyforward", ... see
+// KeyBindings.h) over the
 // layout's. A value out of range is clamped, one that is no value keeps the
 // default, and a key bound twice is refused, each with a warning naming the
 // file. A file without these keys gives today's game.

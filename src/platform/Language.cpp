@@ -10,6 +10,7 @@
 namespace {
 
 Language current = Language::German;
+std::filesystem::path cataloguesInUse; // the settings list switches without knowing them
 
 bool isCLocale(std::string_view locale)
 {
@@ -74,6 +75,9 @@ Language languageFromEnvironment()
 void useLanguage(Language language, const std::filesystem::path& catalogues)
 {
     current = language;
+    if (!catalogues.empty()) {
+        cataloguesInUse = catalogues;
+    }
     if (language == Language::German) {
         return;
     }
@@ -82,7 +86,7 @@ void useLanguage(Language language, const std::filesystem::path& catalogues)
     // category changes: numbers keep being read and written the C way.
     std::setlocale(LC_MESSAGES, "C.UTF-8");
     setenv("LANGUAGE", languageCode(language), 1);
-    bindtextdomain(textDomain, catalogues.c_str());
+    bindtextdomain(textDomain, cataloguesInUse.c_str());
     bind_textdomain_codeset(textDomain, "UTF-8");
     // Setting the domain again makes gettext forget what it looked up before.
     textdomain(textDomain);

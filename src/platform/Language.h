@@ -37,7 +37,8 @@ Language languageFromEnvironment();
 // Makes tr() give texts in `language`, from the catalogues below
 // `catalogues`. This works whether or not the player's locale is generated
 // on the machine: the messages locale is C.UTF-8, which glibc always has,
-// and gettext is told the language through LANGUAGE.
+// and gettext is told the language through LANGUAGE. Empty `catalogues`
+// keep the folder given before.
 void useLanguage(Language language, const std::filesystem::path& catalogues);
 Language currentLanguage();
 

@@ -107,4 +107,10 @@ TEST(OptionsTest, PlayerSettingsAreCheckedChangedAtOnceAndWrittenInPlace)
     EXPECT_EQ(std::tie(s.volume, s.mouse.byDistance), std::make_tuple(90, true));
     EXPECT_EQ(keyBindings.layout(), KeyLayout::French);
     EXPECT_EQ(readOption("windowwidth"), "640");
+    EXPECT_EQ(readOption("language"), "") << "the locale decides until the player chooses";
+    settingsKey(GLUT_KEY_DOWN), settingsKey(GLUT_KEY_DOWN), settingsKey(GLUT_KEY_RIGHT); // the language
+    EXPECT_EQ(currentLanguage(), Language::English);
+    EXPECT_EQ(readOption("language"), "en");
+    useLanguage(Language::German, {});
+    unsetenv("LANGUAGE");
 }

@@ -1,14 +1,12 @@
 // The shell around the game: the window callbacks, the frame loop and the
-// videos before and after it.
+// intro video before it.
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
 #include "app/InputCallbacks.h"
 #include "app/Options.h"
-#include "app/VideoPlayer.h"
 #include "platform/Host.h"
 #include "support/GlTestWindow.h"
-#include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
 #include <GL/freeglut.h>
@@ -17,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 namespace {
 
@@ -117,29 +114,6 @@ TEST_F(ShellTest, EveryInputEventButAClickDrawsOneGameFrame)
     onMouseMove(400, 300);
     EXPECT_NE(avatar.heading, heading);
     EXPECT_EQ(gameManager.frameCount, frames + 6);
-}
-
-TEST_F(ShellTest, TheOutroStartsOnceWhenTheLastQuestIsDoneAndWantedAndEndsTheProgram)
-{
-    // No outro while the file is missing or unplayable, when not wanted, or before the last quest is done.
-    const std::string outro = readText(KORVEL_RUN_DIR "/data/video/outro.avi");
-    const std::tuple<std::string, bool, bool> noOutro[] = {
-        {"", true, true}, {"RIFF", true, true}, {outro, false, true}, {outro, true, false}};
-    for (const auto& [file, wanted, done] : noOutro) {
-        if (!file.empty()) dir.write("data/video/outro.avi", file);
-        options.playOutro = wanted, appState = AppState{};
-        startOutroIfDue(done);
-        EXPECT_FALSE(appState.videoRunning()) << file.size() << wanted << done;
-    }
-    startOutroIfDue(true);
-    EXPECT_TRUE(appState.outroStarted && appState.outroPlaying);
-    appState.outroPlaying = false;
-    startOutroIfDue(true);
-    EXPECT_FALSE(appState.outroPlaying) << "only once";
-    appState.outroPlaying = true;
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(onKeyUp('w', 0, 0), ::testing::ExitedWithCode(0), "");
-    closeVideo();
 }
 
 } // namespace

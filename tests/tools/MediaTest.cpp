@@ -1,5 +1,6 @@
 // The generated conversations and sounds, read as the game reads them.
 #include "game/DialogueFile.h"
+#include "platform/Language.h"
 #include "support/RunDirTest.h"
 
 #include <GL/freeglut.h>
@@ -19,9 +20,10 @@ TEST_F(Media, EveryPartnerHasEightEntriesThatOfferTheKeysTheyActOnAndFitTheBox)
     // accepted only 2 (the reminder); q, the way back to walking, comes last.
     const std::map<int, std::string> keys = {{1, "12q"}, {2, "12q"}, {3, "1q"}, {4, "1q"},
                                               {5, "q"},   {6, "q"},   {7, "q"},  {8, "2q"}};
-    // Lines start at a quarter of the 800 pixels and end inside the panel;
-    // rows start at 0.6 of the 600 and step 20, Helvetica 12's descent on screen.
-    const int widthLimit = 400 - 10, rowLimit = (600 - 4 - 360) / 20 + 1;
+    // Lines start at a quarter of the 800 pixels and end 40 inside the
+    // panel's right edge at 656, in either language; rows start at 0.6 of
+    // the 600 and step 20, Helvetica 12's descent on screen.
+    const int widthLimit = 656 - 40 - 200, rowLimit = (600 - 4 - 360) / 20 + 1;
     for (const char* partner : {"priester", "altefrau", "einsiedler", "trumbel", "held"}) {
         std::vector<std::vector<std::string>> seen;
         for (const auto& [n, offered] : keys) {
@@ -39,12 +41,17 @@ TEST_F(Media, EveryPartnerHasEightEntriesThatOfferTheKeysTheyActOnAndFitTheBox)
             EXPECT_LE(std::max<std::size_t>(texts.size(), 1) + replies.size(), static_cast<std::size_t>(rowLimit));
             texts.insert(texts.end(), replies.begin(), replies.end());
             for (const std::string& line : texts) {
-                const auto* text = reinterpret_cast<const unsigned char*>(line.c_str());
-                EXPECT_TRUE(!line.empty() && line[0] != '#' && line.back() != ' ' &&
-                            glutBitmapLength(GLUT_BITMAP_HELVETICA_12, text) <= widthLimit) << line;
+                for (const Language language : {Language::German, Language::English}) {
+                    useLanguage(language, KORVEL_RUN_DIR "/locale");
+                    const auto* text = reinterpret_cast<const unsigned char*>(tr(line.c_str()));
+                    EXPECT_TRUE(!line.empty() && line[0] != '#' && line.back() != ' ' &&
+                                glutBitmapLength(GLUT_BITMAP_HELVETICA_12, text) <= widthLimit) << text;
+                }
             }
         }
     }
+    useLanguage(Language::German, {});
+    unsetenv("LANGUAGE");
 }
 
 TEST_F(Media, EverySoundLoadsIntoTheMixerAndOnlyTheStoppingSoundIsSilentAndShort)

@@ -225,13 +225,14 @@ BuiltModel buildShutCage() { return cage(false); }
 BuiltModel buildDialogPanel()
 {
     // Drawn in normalised device coordinates at (0, -0.85) with scale
-    // (0.25, 0.4): x -2.24..3.84 and y -0.325..1.825 put the panel from
-    // -0.56 to 0.96 across and -0.98 to -0.12 up, behind the text lines
-    // that start at a quarter of the width and 60 % of the height down.
+    // (0.25, 0.4): x -2.56..2.56 and y -0.325..1.925 put the panel in the
+    // middle, from -0.64 to 0.64 across and -0.98 to -0.08 up, so the text
+    // lines, which start at a quarter of the width and 60 % of the height
+    // down, keep a margin of 56 pixels to the left and 24 above at 800 x 600.
     ModelBuilder b;
     const int panel = b.material("dialog", texturePath("dialog.jpg"), {0.7f, 0.65f, 0.6f}, 0.8f);
     b.use(panel);
-    b.quad({-2.24f, -0.325f, 0}, {3.84f, -0.325f, 0}, {3.84f, 1.825f, 0}, {-2.24f, 1.825f, 0});
+    b.quad({-2.56f, -0.325f, 0}, {2.56f, -0.325f, 0}, {2.56f, 1.925f, 0}, {-2.56f, 1.925f, 0});
     return finish(b);
 }
 
