@@ -33,6 +33,14 @@
 
 namespace {
 
+// The benchmark measures the game: the intro the shipped options play is left out.
+CommandLine gameWithoutIntro()
+{
+    CommandLine command;
+    command.playIntro = false;
+    return command;
+}
+
 constexpr int levelCount = 6;
 constexpr const char* probeArgument = "--first-frame";
 
@@ -281,7 +289,7 @@ int measure(const Settings& settings, char** argv)
     }
 
     std::FILE* out = keepStdoutForTable();
-    if (!startGame(CommandLine{}, argv[0])) {
+    if (!startGame(gameWithoutIntro(), argv[0])) {
         return 1;
     }
     waitForWindow();
@@ -380,7 +388,7 @@ int takeShots(const Settings& settings, char** argv)
     static ManualHost host;
     Host::install(&host);
     std::FILE* out = keepStdoutForTable();
-    if (!startGame(CommandLine{}, argv[0])) {
+    if (!startGame(gameWithoutIntro(), argv[0])) {
         return 1;
     }
     waitForWindow();
