@@ -1,5 +1,6 @@
 // The saved game through the real program: every way of leaving keeps it, --continue finds it, damage is set aside.
 #include "app/SaveText.h"
+#include "support/SavedGames.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
@@ -12,18 +13,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-// Halfway through the chicken yard: the barrow out with two sacks on it.
-GameProgress inTheYard()
-{
-    GameProgress p;
-    p.levelNumber = 3;
-    p.level3Visited = true;
-    p.level1.priest = {false, true, true, 4, 1};
-    p.level2.hermit = {true, false, false, 4, 0};
-    p.level3 = {true, 2};
-    return p;
-}
 
 class RealSave : public ::testing::Test {
 protected:

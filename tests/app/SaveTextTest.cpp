@@ -1,5 +1,6 @@
 // What a saved game's text yields: every record back as written, and every kind of damage refused with its reason.
 #include "app/SaveText.h"
+#include "support/SavedGames.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,6 @@ GameProgress everythingDone()
             value = (range.most, ...);
         }
     });
-    return p;
-}
-
-// Halfway through the yard: the hermit's task taken, the barrow out with three sacks on it.
-GameProgress inTheYard()
-{
-    GameProgress p;
-    p.levelNumber = 3;
-    p.level3Visited = true;
-    p.level1.priest = {false, true, true, 4, 1};
-    p.level2.hermit = {true, false, false, 4, 0};
-    p.level3 = {true, 3};
     return p;
 }
 
