@@ -6,6 +6,7 @@
 #include "app/GameObjects.h"
 #include "app/SaveText.h"
 #include "game/DialogBox.h"
+#include "game/KeyBindings.h"
 #include "levels/LevelTables.h"
 #include "levels/Translation.h"
 #include "platform/DataFile.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -144,12 +146,14 @@ void drawStartQuestion()
 
 void answerStartQuestion(unsigned char key)
 {
-    if (key != '1' && key != '2') {
+    // The answer keys in force, as the box names them.
+    const std::optional<Action> answer = keyBindings.actionOf(key, true);
+    if (answer != Action::Answer1 && answer != Action::Answer2) {
         return;
     }
     appState.startQuestionOpen = false;
     run.question.reset();
-    if (key == '1') {
+    if (answer == Action::Answer1) {
         continueGame();
     } else {
         keepGame();

@@ -76,4 +76,16 @@ TEST_F(RealSave, ADamagedSaveIsNamedAndKeptAsideAndANewGameStarts)
     EXPECT_EQ(saved().progress->levelNumber, 1);
 }
 
+TEST_F(RealSave, TheStartQuestionAnswersToTheKeysInForce)
+{
+    // The answer keys swapped: '1' now starts anew.
+    std::ofstream(dir.path() / "options.txt", std::ios::app) << "#keyanswer1\n2\n#keyanswer2\n1\n";
+    write(saveText(inTheYard()));
+    RealGame& running = start({"--no-intro"});
+    running.type({"1", "Escape"});
+    EXPECT_EQ(running.waitForExit(30s), 0) << running.errors();
+    ASSERT_TRUE(saved().progress) << saved().problem;
+    EXPECT_EQ(saved().progress->levelNumber, 1);
+}
+
 } // namespace
