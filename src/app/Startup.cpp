@@ -51,7 +51,7 @@ bool startGame(const CommandLine& command, const char* program)
     applyCommandLine(command, options);
     // Without the player's figure there is nothing to play: stop before a window opens.
     if (const std::string figure = GameManager::missingPlayerFigure(); !figure.empty()) {
-        std::printf("Korvel cannot run without %s; please reinstall the game data.\n", figure.c_str());
+        std::printf("%s\n", trf(N_("Ohne %s kann Korvel nicht laufen; bitte installiere die Spieldaten neu."), figure).c_str());
         return false;
     }
     initGlut(command, program);

@@ -46,3 +46,24 @@ Language currentLanguage();
 // its translation (itself when the catalogue has none). The pointer stays
 // valid for the whole run.
 const char* tr(const char* german);
+
+// tr(german) as a printf format, filled in with `values`: a std::string or
+// a C string for each %s, an int for each %d. The German and its
+// translation name the same directives, which msgfmt --check makes sure of.
+template <typename... Values>
+std::string trf(const char* german, const Values&... values);
+
+// vsnprintf into a string of the length needed.
+std::string printedText(const char* format, ...);
+
+namespace language_detail {
+inline const char* printable(const std::string& text) { return text.c_str(); }
+template <typename Value>
+Value printable(Value value) { return value; }
+} // namespace language_detail
+
+template <typename... Values>
+std::string trf(const char* german, const Values&... values)
+{
+    return printedText(tr(german), language_detail::printable(values)...);
+}
