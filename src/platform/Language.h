@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // The mark of a text the player reads. N_() changes nothing: `xgettext
 // --keyword=N_` finds the texts by it, and tr() translates them where they
@@ -59,7 +60,12 @@ std::string printedText(const char* format, ...);
 namespace language_detail {
 inline const char* printable(const std::string& text) { return text.c_str(); }
 template <typename Value>
-Value printable(Value value) { return value; }
+Value printable(Value value)
+{
+    // Anything else, a std::filesystem::path say, printf cannot take.
+    static_assert(std::is_arithmetic_v<Value> || std::is_pointer_v<Value>);
+    return value;
+}
 } // namespace language_detail
 
 template <typename... Values>
