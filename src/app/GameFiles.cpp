@@ -57,7 +57,8 @@ Located locate(const StartPlaces& places)
         return {{places.workingDir, "options.txt", places.workingDir / runIcons, places.workingDir / runLocale}, {}};
     }
     const fs::path folder = playerFolder(PlayerFolder::Config, places.configHome, places.home);
-    return {{installed, folder.empty() ? folder : folder / "options.txt", icons, catalogues}, installed / "options.txt"};
+    const fs::path player = folder.empty() ? folder : folder / "options.txt";
+    return {{installed, player, icons, catalogues}, installed / "options.txt"};
 }
 
 } // namespace

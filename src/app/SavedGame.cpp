@@ -48,7 +48,8 @@ bool readSave(const fs::path& file, std::optional<GameProgress>& toContinue)
     std::string text(longestSaveText + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
-    const SaveReading reading = in.bad() || !in.is_open() ? SaveReading{std::nullopt, tr(N_("kann nicht gelesen werden"))}
+    const SaveReading reading = in.bad() || !in.is_open()
+                                    ? SaveReading{std::nullopt, tr(N_("kann nicht gelesen werden"))}
                                                           : readSaveText(text);
     if (reading.progress) {
         if (!reading.progress->finished() && *reading.progress != GameProgress{}) {

@@ -48,12 +48,6 @@ Language currentLanguage();
 // valid for the whole run.
 const char* tr(const char* german);
 
-// tr(german) as a printf format, filled in with `values`: a std::string or
-// a C string for each %s, an int for each %d. The German and its
-// translation name the same directives, which msgfmt --check makes sure of.
-template <typename... Values>
-std::string trf(const char* german, const Values&... values);
-
 // vsnprintf into a string of the length needed.
 std::string printedText(const char* format, ...);
 
@@ -68,6 +62,9 @@ Value printable(Value value)
 }
 } // namespace language_detail
 
+// tr(german) as a printf format, filled in with `values`: a std::string or
+// a C string for each %s, an int for each %d. The German and its
+// translation name the same directives, which msgfmt --check makes sure of.
 template <typename... Values>
 std::string trf(const char* german, const Values&... values)
 {

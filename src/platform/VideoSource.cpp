@@ -44,7 +44,8 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     const int opened = ff->avformat_open_input(&format, file, ff->av_find_input_format("avi"), nullptr);
     if (opened < 0) {
         format = nullptr;
-        return refuse(OpenResult::NoStream, opened == AVERROR(ENOENT) ? tr(N_("kann nicht geoeffnet werden")) : tr(N_("ist kein AVI-Video")));
+        return refuse(OpenResult::NoStream,
+                      tr(opened == AVERROR(ENOENT) ? N_("kann nicht geoeffnet werden") : N_("ist kein AVI-Video")));
     }
     if (ff->avformat_find_stream_info(format, nullptr) < 0) {
         return refuse(OpenResult::NoStream, tr(N_("ist kein AVI-Video")));
