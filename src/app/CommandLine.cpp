@@ -99,15 +99,15 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         if (arg == "--window" || arg.rfind("--window=", 0) == 0) {
             const std::string size = arg == "--window" ? (hasNext ? argv[++i] : "") : arg.substr(9);
             if (!parseSize(size, command.windowWidth, command.windowHeight)) {
-                return refuse("--window wants a size such as 1024x768, from " + sizeText(windowSizes.least) +
-                              " to " + sizeText(windowSizes.most) + ", not \"" + size + "\"");
+                return refuse(trf(N_("--window will eine Groesse wie 1024x768, von %s bis %s, nicht \"%s\""),
+                                  sizeText(windowSizes.least), sizeText(windowSizes.most), size));
             }
             command.fullscreen = false;
         } else if (arg == "--language" || arg.rfind("--language=", 0) == 0) {
             const std::string code = arg == "--language" ? (hasNext ? argv[++i] : "") : arg.substr(11);
             command.language = code == "de" || code == "en" ? languageNamed(code) : std::nullopt;
             if (!command.language) {
-                return refuse("--language wants de or en, not \"" + code + "\"");
+                return refuse(trf(N_("--language will de oder en, nicht \"%s\""), code));
             }
         } else if (arg == "--fullscreen") {
             command.fullscreen = true;
@@ -121,10 +121,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
                 glut = arg == option.name ? &option : glut;
             }
             if (glut == nullptr) {
-                return refuse("unknown option \"" + arg + "\"");
+                return refuse(trf(N_("unbekannte Option \"%s\""), arg));
             }
             if (glut->takesValue && !hasNext) {
-                return refuse(arg + " wants a value");
+                return refuse(trf(N_("%s braucht einen Wert"), arg));
             }
             command.glutArgs.push_back(arg);
             if (glut->takesValue) {

@@ -18,7 +18,7 @@ enum class SaveChoice { Untouched, Ask, Continue, NewGame };
 struct CommandLine {
     enum class Action { Play, Help, Version, Refuse };
     Action action = Action::Play;
-    std::string error; // why the command line was refused
+    std::string error; // why the command line was refused, in the language in force when parsing
     std::optional<bool> fullscreen;
     int windowWidth = 0; // with fullscreen false: the size from --window
     int windowHeight = 0;

@@ -34,14 +34,19 @@ bool ensureCopy(const fs::path& from, const fs::path& to)
     return !error && fs::copy_file(from, to, error);
 }
 
-} // namespace
+// Where the files are, before anything is made: an installed game's
+// `defaults` are set, and its options file may not exist yet.
+struct Located {
+    GameFiles files;
+    fs::path defaults;
+};
 
-GameFiles findGameFiles(const StartPlaces& places)
+Located locate(const StartPlaces& places)
 {
     const fs::path catalogues = findCatalogues(places);
     for (const fs::path& dir : {places.workingDir, places.programDir}) {
         if (isRunDirectory(dir)) {
-            return {dir, "options.txt", dir / runIcons, catalogues};
+            return {{dir, "options.txt", dir / runIcons, catalogues}, {}};
         }
     }
     const fs::path installed = (places.programDir / places.installedData).lexically_normal();
@@ -49,17 +54,36 @@ GameFiles findGameFiles(const StartPlaces& places)
     std::error_code error;
     if (!fs::is_directory(installed / "data", error)) {
         // Nothing found: the working directory, as if it were a run directory.
-        return {places.workingDir, "options.txt", places.workingDir / runIcons, places.workingDir / runLocale};
+        return {{places.workingDir, "options.txt", places.workingDir / runIcons, places.workingDir / runLocale}, {}};
     }
-    const fs::path defaults = installed / "options.txt";
     const fs::path folder = playerFolder(PlayerFolder::Config, places.configHome, places.home);
     const fs::path player = folder.empty() ? folder : folder / "options.txt";
-    if (player.empty() || !ensureCopy(defaults, player)) {
-        std::printf("Unable to create the options file %s, using the default settings\n", player.c_str());
+    return {{installed, player, icons, catalogues}, installed / "options.txt"};
+}
+
+} // namespace
+
+GameFiles findGameFiles(const StartPlaces& places)
+{
+    Located found = locate(places);
+    const fs::path& player = found.files.optionsFile;
+    if (!found.defaults.empty() && (player.empty() || !ensureCopy(found.defaults, player))) {
+        std::printf("%s\n", trf(N_("Die Optionsdatei %s laesst sich nicht anlegen; es gelten die Vorgaben"),
+                                player.string()).c_str());
         std::fflush(stdout);
-        return {installed, defaults, icons, catalogues};
+        found.files.optionsFile = found.defaults;
     }
-    return {installed, player, icons, catalogues};
+    return found.files;
+}
+
+fs::path findOptionsFile(const StartPlaces& places)
+{
+    const Located found = locate(places);
+    std::error_code error;
+    if (!found.defaults.empty() && !fs::is_regular_file(found.files.optionsFile, error)) {
+        return found.defaults;
+    }
+    return found.files.directory / found.files.optionsFile;
 }
 
 fs::path findCatalogues(const StartPlaces& places)

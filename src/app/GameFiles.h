@@ -34,6 +34,11 @@ struct StartPlaces {
 // that fail the default itself is read.
 GameFiles findGameFiles(const StartPlaces& places);
 
+// The options file findGameFiles chooses, found without making one: an
+// installed game's default stands in for a player's file not made yet.
+// Touches nothing, so --help can ask it.
+std::filesystem::path findOptionsFile(const StartPlaces& places);
+
 // Where the translations are: the run directory's locale/ when there is
 // one, else the installed share/locale. Touches nothing, unlike
 // findGameFiles, so --help can ask it.

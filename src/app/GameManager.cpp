@@ -135,7 +135,7 @@ std::string GameManager::missingPlayerFigure()
             std::string problem;
             const auto figure = readMs3dFile(row.model, &problem);
             if (!figure || figure->vertices.empty()) {
-                warnAboutFile(row.model, figure ? "holds no vertices" : problem);
+                warnAboutFile(row.model, figure ? tr(N_("enthaelt keine Eckpunkte")) : problem);
                 return row.model;
             }
         }

@@ -18,16 +18,15 @@ namespace {
 // A window larger than the screen cannot be seen whole, and one larger than
 // the GL implementation's viewport breaks its renderer at the first frame:
 // such a size is cut down, and the player told where it came from.
-bool fitWindowSize(int maxWidth, int maxHeight, const char* limit, const std::string& source)
+// `warning` fills in the size asked for, then the size used.
+bool fitWindowSize(int maxWidth, int maxHeight, const char* warning, const std::string& source)
 {
     const int width = std::min(options.windowWidth, maxWidth);
     const int height = std::min(options.windowHeight, maxHeight);
     if (maxWidth <= 0 || maxHeight <= 0 || (width == options.windowWidth && height == options.windowHeight)) {
         return false;
     }
-    printWarning(source, "asks for a window of " + std::to_string(options.windowWidth) + " x " +
-                             std::to_string(options.windowHeight) + ", more than " + limit + " shows; using " +
-                             std::to_string(width) + " x " + std::to_string(height));
+    printWarning(source, trf(warning, options.windowWidth, options.windowHeight, width, height));
     options.windowWidth = width;
     options.windowHeight = height;
     return true;
@@ -47,7 +46,8 @@ void openWindow(int width, int height, const std::string& sizeSource)
     options.windowHeight = height;
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
-    fitWindowSize(screenWidth, screenHeight, "the screen", sizeSource);
+    fitWindowSize(screenWidth, screenHeight,
+                  N_("will ein Fenster von %d x %d, mehr als der Bildschirm zeigt; es gilt %d x %d"), sizeSource);
     glutInitWindowSize(options.windowWidth, options.windowHeight);
     glutInitWindowPosition(placeOnScreen(options.windowWidth, screenWidth),
                            placeOnScreen(options.windowHeight, screenHeight));
@@ -55,7 +55,8 @@ void openWindow(int width, int height, const std::string& sizeSource)
     identifyWindow(iconTheme);
     GLint viewport[2] = {};
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-    if (fitWindowSize(viewport[0], viewport[1], "OpenGL", sizeSource)) {
+    if (fitWindowSize(viewport[0], viewport[1],
+                      N_("will ein Fenster von %d x %d, mehr als OpenGL zeigt; es gilt %d x %d"), sizeSource)) {
         glutReshapeWindow(options.windowWidth, options.windowHeight);
     }
 }
@@ -72,7 +73,7 @@ void createMainWindow(int width, int height, const std::string& sizeSource)
                 return;
             }
             // A display that cannot switch modes would leave no window at all.
-            std::printf("Unable to enter game mode, playing in a window\n");
+            std::printf("%s\n", tr(N_("Der Spielmodus laesst sich nicht einschalten; gespielt wird im Fenster")));
             std::fflush(stdout);
         }
         options.fullscreen = false;

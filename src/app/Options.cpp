@@ -49,17 +49,15 @@ void checkOptionsFile()
     std::string lastLine = contents.substr(0, contents.find_last_not_of("\r\n") + 1);
     lastLine.erase(0, lastLine.find_last_of('\n') + 1);
     if (!isPlainText(contents)) {
-        warnAboutFile(name, "holds bytes that are not text");
+        warnAboutFile(name, tr(N_("enthaelt Bytes, die kein Text sind")));
     } else if (lastLine.starts_with("#")) {
-        warnAboutFile(name, "ends with the key line " + lastLine + " without its value");
+        warnAboutFile(name, trf(N_("endet mit der Schluesselzeile %s ohne ihren Wert"), lastLine));
     }
 }
 
-} // namespace
-
-std::string readOption(const std::string& key)
+std::string readOptionFrom(const std::filesystem::path& name, const std::string& key)
 {
-    std::ifstream file(optionsFile);
+    std::ifstream file(name);
     if (!file) {
         std::printf("Unable to open options file!\n");
         std::fflush(stdout);
@@ -75,20 +73,28 @@ std::string readOption(const std::string& key)
     return "";
 }
 
-std::optional<Language> languageSetting()
+} // namespace
+
+std::string readOption(const std::string& key)
+{
+    return readOptionFrom(optionsFile, key);
+}
+
+std::optional<Language> languageSetting(const std::filesystem::path& file)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(optionsFile, error)) {
+    if (!std::filesystem::is_regular_file(file, error)) {
         return std::nullopt;
     }
-    return languageNamed(readOption("language"));
+    return languageNamed(readOptionFrom(file, "language"));
 }
 
 void loadOptions()
 {
     checkOptionsFile();
     if (const std::string language = readOption("language"); !language.empty() && !languageNamed(language)) {
-        printWarning(optionsFile.string(), "language \"" + language + "\" is none of de, en; using the locale's");
+        printWarning(optionsFile.string(),
+                     trf(N_("language \"%s\" ist weder de noch en; es gilt die Sprache der Umgebung"), language));
     }
     options.fullscreen = isYes("fullscreen");
     if (!options.fullscreen) {
@@ -110,24 +116,28 @@ std::optional<std::string> gameModeSetting()
     // GLUT's forms; blanks would end its reading early.
     static const std::regex form("(?:([^x:@ \\t]*)x([^x:@ \\t]*))?(?::([^x:@ \\t]*))?(?:@([^x:@ \\t]*))?");
     std::smatch parts;
-    std::string problem = "is no game mode such as 800x600:32@60";
+    std::string problem = tr(N_("ist kein Spielmodus wie 800x600:32@60"));
     if (std::regex_match(mode, parts, form)) {
+        // Each part's problem, the number's own problem in it.
         struct Part {
-            const char* name;
+            const char* problem;
             NumberRange range;
         };
-        const Part checks[] = {{"width", windowSizes}, {"height", windowSizes}, {"colour depth", {1, 64}},
-                               {"refresh rate", {1, 1000}}};
+        const Part checks[] = {{N_("hat eine falsche Breite (%s)"), windowSizes},
+                               {N_("hat eine falsche Hoehe (%s)"), windowSizes},
+                               {N_("hat eine falsche Farbtiefe (%s)"), {1, 64}},
+                               {N_("hat eine falsche Bildrate (%s)"), {1, 1000}}};
         problem.clear();
         for (std::size_t i = 0; i < 4 && problem.empty(); ++i) {
             const NumberReading reading = readNumber(parts[i + 1].str(), checks[i].range);
             if (parts[i + 1].matched && reading.verdict != NumberReading::Verdict::Valid) {
-                problem = std::string("has a ") + checks[i].name + " that " + reading.problem;
+                problem = trf(checks[i].problem, reading.problem);
             }
         }
     }
     if (!problem.empty()) {
-        printWarning(optionsFile.string(), "glutGameModeString \"" + mode + "\" " + problem + "; playing in a window");
+        printWarning(optionsFile.string(),
+                     trf(N_("glutGameModeString \"%s\" %s; gespielt wird im Fenster"), mode, problem));
         return std::nullopt;
     }
     return mode;

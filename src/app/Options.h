@@ -38,9 +38,9 @@ inline std::filesystem::path optionsFile = "options.txt";
 // or when the key line is the last line.
 std::string readOption(const std::string& key);
 
-// The language "#language" asks for ("de" or "en"), read quietly before
-// the greeting; loadOptions names a missing file or a value of no use.
-std::optional<Language> languageSetting();
+// The language "#language" in `file` asks for ("de" or "en"), read quietly
+// before the greeting; loadOptions names a missing file or a value of no use.
+std::optional<Language> languageSetting(const std::filesystem::path& file = optionsFile);
 
 // Fills `options`. Window sizes are read only outside game mode; a size key
 // that is absent keeps the default, so a missing file still gives a usable

@@ -49,7 +49,7 @@ void readChoice(const char* key, const char* no, const char* yes, bool& setting)
     if (value == yes || value == no) {
         setting = value == yes;
     } else if (!value.empty()) {
-        warn(key, value, std::string("is neither ") + no + " nor " + yes + "; using " + (setting ? yes : no));
+        warn(key, value, trf(N_("ist weder %s noch %s; es gilt %s"), no, yes, setting ? yes : no));
     }
 }
 
@@ -65,12 +65,14 @@ void readKeys()
         if (values[i].size() == 1) {
             wanted[i] = static_cast<unsigned char>(values[i][0]);
         } else if (!values[i].empty()) {
-            warn(actionRows[i].optionKey, values[i], "is not one key; using " + keyBindings.keyName(actionRows[i].action));
+            warn(actionRows[i].optionKey, values[i],
+                 trf(N_("ist keine einzelne Taste; es gilt %s"), keyBindings.keyName(actionRows[i].action)));
         }
     }
     for (const KeyBindings::Refusal& refusal : keyBindings.bindAll(wanted)) {
         const std::size_t i = static_cast<std::size_t>(refusal.action);
-        warn(actionRows[i].optionKey, values[i], refusal.problem + "; using " + keyBindings.keyName(refusal.action));
+        warn(actionRows[i].optionKey, values[i],
+             trf(N_("%s; es gilt %s"), refusal.problem, keyBindings.keyName(refusal.action)));
     }
 }
 

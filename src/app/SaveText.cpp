@@ -3,6 +3,7 @@
 #include "app/SaveText.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <map>
@@ -42,26 +43,27 @@ std::string readFacts(std::string_view text, Facts& facts, int& minor)
             first = false;
             const std::size_t dot = value.find('.');
             if (key != versionKey || dot == std::string_view::npos) {
-                return "is no saved game of Korvel";
+                return tr(N_("ist kein gespeichertes Spiel von Korvel"));
             }
             const NumberReading major = readNumber(value.substr(0, dot), {saveFormatMajor, saveFormatMajor});
             const NumberReading minorPart = readNumber(value.substr(dot + 1), {0, 9999});
             if (major.verdict != NumberReading::Verdict::Valid || minorPart.verdict != NumberReading::Verdict::Valid) {
-                return "is of version " + std::string(value) + (major.verdict == NumberReading::Verdict::TooLarge
-                                                                    ? ", from a newer Korvel"
-                                                                    : ", which no Korvel writes");
+                return trf(major.verdict == NumberReading::Verdict::TooLarge
+                               ? N_("hat die Version %s, von einem neueren Korvel")
+                               : N_("hat die Version %s, die kein Korvel schreibt"),
+                           std::string(value));
             }
             minor = minorPart.value;
         } else if (!line.empty() && !line.starts_with('#')) {
             if (space == std::string_view::npos) {
-                return "holds the line \"" + std::string(line) + "\", which is no fact";
+                return trf(N_("enthaelt die Zeile \"%s\", die keine Angabe ist"), std::string(line));
             }
             if (!facts.emplace(key, value).second) {
-                return "holds " + std::string(key) + " twice";
+                return trf(N_("enthaelt %s doppelt"), std::string(key));
             }
         }
     }
-    return first ? "is empty" : "";
+    return first ? tr(N_("ist leer")) : "";
 }
 
 // What play never leaves behind; the first rule broken is named.
@@ -72,24 +74,24 @@ struct Rule {
 
 const Rule rules[] = {
     {[](const GameProgress& p) { return p.levelNumber >= 3 && !p.level3Visited; },
-     "has a levelNumber beyond 2 without level3Visited"},
+     N_("hat eine levelNumber ueber 2 ohne level3Visited")},
     {[](const GameProgress& p) { return p.levelNumber >= 5 && !p.level5Visited; },
-     "has a levelNumber beyond 4 without level5Visited"},
+     N_("hat eine levelNumber ueber 4 ohne level5Visited")},
     // A return from a side trip is counted as the area left is entered again.
     {[](const GameProgress& p) { return p.level2.hermit.collected > 0 && (!p.level3Visited || p.levelNumber == 3); },
-     "counts a return from level 3 in level2.hermit.collected that has not happened"},
+     N_("zaehlt in level2.hermit.collected eine Rueckkehr aus level 3, die es nicht gab")},
     {[](const GameProgress& p) { return p.level4.officer.collected > 0 && (!p.level5Visited || p.levelNumber == 5); },
-     "counts a return from level 5 in level4.officer.collected that has not happened"},
+     N_("zaehlt in level4.officer.collected eine Rueckkehr aus level 5, die es nicht gab")},
     {[](const GameProgress& p) { return p.level2.sacksBrought > 0 && p.level2.hermit.collected == 0; },
-     "has level2.sacksBrought without a return from level 3"},
+     N_("hat level2.sacksBrought ohne Rueckkehr aus level 3")},
     {[](const GameProgress& p) { return p.level3.feedCount > 0 && !p.level3.barrowTaken; },
-     "has a level3.feedCount without level3.barrowTaken"},
+     N_("hat einen level3.feedCount ohne level3.barrowTaken")},
     {[](const GameProgress& p) { return p.level4.barrierOpened && !p.level4.officer.rewarded; },
-     "has level4.barrierOpened before level4.officer.rewarded"},
+     N_("hat level4.barrierOpened vor level4.officer.rewarded")},
     {[](const GameProgress& p) { return p.level5.cageClosed && std::ranges::count(p.level5.caught, true) < 5; },
-     "has level5.cageClosed with snakes not caught"},
+     N_("hat level5.cageClosed, obwohl Schlangen frei sind")},
     {[](const GameProgress& p) { return p.level5.badgeCount > 0 && !p.level5.cageClosed; },
-     "has a level5.badgeCount without level5.cageClosed"},
+     N_("hat einen level5.badgeCount ohne level5.cageClosed")},
 };
 
 // A thanks ends a task that was under way and had its items; only the
@@ -97,10 +99,10 @@ const Rule rules[] = {
 std::string questProblem(const std::string& name, const QuestProgress& q, bool finishedByAnother)
 {
     if (q.rewarded && (q.accepted || !q.finished || q.collected < 1)) {
-        return "has " + name + ".rewarded for a task not done";
+        return trf(N_("hat %s.rewarded fuer eine Aufgabe, die nicht erledigt ist"), name);
     }
     if (q.finished && !q.accepted && !q.rewarded && !finishedByAnother) {
-        return "has " + name + ".finished for a task never accepted";
+        return trf(N_("hat %s.finished fuer eine Aufgabe, die nie angenommen wurde"), name);
     }
     return "";
 }
@@ -117,7 +119,7 @@ std::string consistencyProblem(const GameProgress& p)
         }
     }
     const auto rule = std::ranges::find_if(rules, [&](const Rule& r) { return r.broken(p); });
-    return rule == std::end(rules) ? "" : rule->problem;
+    return rule == std::end(rules) ? "" : tr(rule->problem);
 }
 
 } // namespace
@@ -136,10 +138,10 @@ std::string saveText(const GameProgress& progress)
 SaveReading readSaveText(std::string_view text)
 {
     if (text.size() > longestSaveText) {
-        return {std::nullopt, "is larger than any saved game"};
+        return {std::nullopt, tr(N_("ist groesser als jedes gespeicherte Spiel"))};
     }
     if (!isPlainText(text)) {
-        return {std::nullopt, "holds bytes that are not text"};
+        return {std::nullopt, tr(N_("enthaelt Bytes, die kein Text sind"))};
     }
     Facts facts;
     int minor = 0;
@@ -150,7 +152,7 @@ SaveReading readSaveText(std::string_view text)
     const auto take = [&](const std::string& key) -> std::optional<std::string> {
         const auto fact = facts.find(key);
         if (fact == facts.end() && problem.empty()) {
-            problem = "lacks " + key;
+            problem = trf(N_("hat keine Angabe %s"), key);
         }
         if (!problem.empty()) {
             return std::nullopt;
@@ -163,7 +165,7 @@ SaveReading readSaveText(std::string_view text)
         [&](const std::string& key, bool& flag) {
             const auto value = take(key);
             if (value && *value != "yes" && *value != "no") {
-                problem = key + " \"" + *value + "\" is neither yes nor no";
+                problem = trf(N_("%s \"%s\" ist weder yes noch no"), key, *value);
             }
             flag = value == "yes";
         },
@@ -178,7 +180,7 @@ SaveReading readSaveText(std::string_view text)
         },
     });
     if (problem.empty() && !facts.empty() && minor <= saveFormatMinor) {
-        problem = "holds the unknown fact " + facts.begin()->first;
+        problem = trf(N_("enthaelt die unbekannte Angabe %s"), facts.begin()->first);
     }
     if (problem.empty()) {
         problem = consistencyProblem(progress);

@@ -50,7 +50,8 @@ bool readSave(const fs::path& file, std::optional<GameProgress>& toContinue)
     std::string text(longestSaveText + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
-    const SaveReading reading = in.bad() || !in.is_open() ? SaveReading{std::nullopt, "cannot be read"}
+    const SaveReading reading = in.bad() || !in.is_open()
+                                    ? SaveReading{std::nullopt, tr(N_("kann nicht gelesen werden"))}
                                                           : readSaveText(text);
     if (reading.progress) {
         if (!reading.progress->finished() && *reading.progress != GameProgress{}) {
@@ -60,10 +61,13 @@ bool readSave(const fs::path& file, std::optional<GameProgress>& toContinue)
     }
     const fs::path aside = keepAside(file, "damaged");
     if (aside.empty()) {
-        printWarning(file.string(), reading.problem + "; it cannot be set aside, so this game is not saved");
+        printWarning(file.string(),
+                     trf(N_("%s; sie laesst sich nicht beiseitelegen, darum wird dieses Spiel nicht gespeichert"),
+                         reading.problem));
         return false;
     }
-    printWarning(file.string(), reading.problem + "; kept as " + aside.filename().string() + ", a new game starts");
+    printWarning(file.string(), trf(N_("%s; aufbewahrt als %s, ein neues Spiel beginnt"), reading.problem,
+                                    aside.filename().string()));
     return true;
 }
 
@@ -108,7 +112,8 @@ void openSavedGame(SaveChoice choice, const fs::path& file)
         return;
     }
     if (file.empty()) {
-        printWarning("savegame.txt", "has no place: neither XDG_DATA_HOME nor HOME is set; this game is not saved");
+        printWarning("savegame.txt", tr(N_("hat keinen Platz: weder XDG_DATA_HOME noch HOME ist gesetzt; dieses "
+                                           "Spiel wird nicht gespeichert")));
         return;
     }
     if (!readSave(file, run.toContinue)) {
@@ -168,7 +173,7 @@ void saveGame()
     const std::string problem = writeFileAtomically(run.file, saveText(gameManager.progress()));
     if (!problem.empty() && !run.warned) {
         run.warned = true;
-        printWarning(run.file.string(), problem + "; the game plays on unsaved");
+        printWarning(run.file.string(), trf(N_("%s; das Spiel geht ungespeichert weiter"), problem));
     }
 }
 

@@ -51,7 +51,9 @@ bool startGame(const CommandLine& command, const char* program)
     applyCommandLine(command, options);
     // Without the player's figure there is nothing to play: stop before a window opens.
     if (const std::string figure = GameManager::missingPlayerFigure(); !figure.empty()) {
-        std::printf("Korvel cannot run without %s; please reinstall the game data.\n", figure.c_str());
+        const std::string line =
+            trf(N_("Ohne %s kann Korvel nicht laufen; bitte installiere die Spieldaten neu."), figure);
+        std::printf("%s\n", line.c_str());
         return false;
     }
     initGlut(command, program);

@@ -9,9 +9,15 @@
 
 int main(int argc, char** argv)
 {
-    // --help, --version and mistakes are answered before GLUT wants a display.
+    // The language comes first, so that every word printed is in it, the
+    // answers to --help and to mistakes too: the options file's or the
+    // locale's, then the command line's. None of this wants a display.
+    const StartPlaces places = startPlaces();
+    useLanguage(languageSetting(findOptionsFile(places)).value_or(languageFromEnvironment()), findCatalogues(places));
     const CommandLine command = parseCommandLine(argc, argv);
-    useLanguage(command.language.value_or(languageFromEnvironment()), findCatalogues(startPlaces()));
+    if (command.language) {
+        useLanguage(*command.language, {});
+    }
     if (const auto status = answerWithoutPlaying(command)) {
         return *status;
     }

@@ -3,6 +3,7 @@
 #include "game/DialogueFile.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 
 #include <cctype>
 #include <cstdio>
@@ -79,7 +80,7 @@ std::string dialogueProblem(std::istream& in, const std::string& partner)
 {
     const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!isPlainText(contents)) {
-        return "holds bytes that are not text";
+        return tr(N_("enthaelt Bytes, die kein Text sind"));
     }
     std::istringstream lines(contents);
     bool inBlock = false; // between "#text" or "#replies" and what closes the entry
@@ -95,15 +96,15 @@ std::string dialogueProblem(std::istream& in, const std::string& partner)
         }
     }
     if (inBlock) {
-        return "ends inside an entry";
+        return tr(N_("endet mitten in einem Eintrag"));
     }
-    return hasPartner ? "" : "has no conversation for " + partner;
+    return hasPartner ? "" : trf(N_("hat kein Gespraech fuer %s"), partner);
 }
 
 void checkDialogueFile(const std::string& partner)
 {
     std::ifstream in(dialoguesFile, std::ios::binary);
-    const std::string problem = in ? dialogueProblem(in, partner) : "cannot be opened";
+    const std::string problem = in ? dialogueProblem(in, partner) : tr(N_("kann nicht geoeffnet werden"));
     if (!problem.empty()) {
         warnAboutFile(dialoguesFile, problem);
     }

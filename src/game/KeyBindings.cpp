@@ -2,6 +2,8 @@
 
 #include "game/KeyBindings.h"
 
+#include "platform/Language.h"
+
 #include <cctype>
 
 namespace {
@@ -59,7 +61,7 @@ std::vector<KeyBindings::Refusal> KeyBindings::bindAll(const WantedKeys& wanted)
         if (std::isgraph(wanted[i])) {
             keys[i] = folded(wanted[i]);
         } else {
-            refuse(i, "is no key that can be bound");
+            refuse(i, tr(N_("ist keine Taste, die sich belegen laesst")));
         }
     }
     // Each clash gives up one wanted key, the later one unless only it is
@@ -72,7 +74,7 @@ std::vector<KeyBindings::Refusal> KeyBindings::bindAll(const WantedKeys& wanted)
                     clash = true;
                     const bool laterWanted = keys[j] != layoutKeys.keys[j];
                     const std::size_t other = laterWanted ? i : j;
-                    refuse(laterWanted ? j : i, std::string("is bound to ") + actionRows[other].optionKey + " already");
+                    refuse(laterWanted ? j : i, trf(N_("ist schon an %s vergeben"), actionRows[other].optionKey));
                 }
             }
         }

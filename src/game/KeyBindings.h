@@ -66,7 +66,7 @@ public:
     // actions can swap keys; 0 keeps the layout's. A key that is no letter,
     // digit or other visible character, or that would act together with
     // another action's key, is refused and its action keeps the layout's
-    // key. What was refused, and why ("is bound to keytalk already").
+    // key. What was refused, and why ("ist schon an keytalk vergeben"), translated.
     using WantedKeys = std::array<unsigned char, actionCount>;
     struct Refusal {
         Action action;

@@ -3,6 +3,8 @@
 
 #include "model/Ms3dReader.h"
 
+#include "platform/Language.h"
+
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -96,15 +98,16 @@ public:
         }
         return false;
     }
-    // A block count read, and how many such records the rest of the file can hold.
+    // A block count read, and how many such records the rest of the file
+    // can hold. `what` names the records, German and plural.
     bool count(int& value, std::size_t recordSize, const char* what)
     {
         if (!u16(value)) {
-            return refuse(std::string("ends before its ") + what);
+            return refuse(trf(N_("endet vor der Zahl seiner %s"), tr(what)));
         }
         if (!holds(value, recordSize)) {
-            return refuse("announces " + std::to_string(value) + " " + what + " but holds at most "
-                          + std::to_string(left() / recordSize));
+            return refuse(trf(N_("kuendigt %d %s an, hat aber Platz fuer hoechstens %d"), value, tr(what),
+                              static_cast<int>(left() / recordSize)));
         }
         return true;
     }
@@ -143,10 +146,10 @@ bool readHeader(ByteReader& in, int& version)
 {
     const char* id = in.take(10);
     if (id == nullptr || std::memcmp(id, "MS3D000000", 10) != 0 || !in.i32(version)) {
-        return in.refuse("is not an MS3D file");
+        return in.refuse(tr(N_("ist keine MS3D-Datei")));
     }
     if (version < 3 || version > 4) {
-        return in.refuse("has version " + std::to_string(version) + ", not 3 or 4");
+        return in.refuse(trf(N_("hat die Version %d, nicht 3 oder 4"), version));
     }
     return true;
 }
@@ -154,7 +157,7 @@ bool readHeader(ByteReader& in, int& version)
 bool readVertices(ByteReader& in, std::vector<Vertex>& vertices)
 {
     int count = 0;
-    if (!in.count(count, vertexBytes, "vertices")) {
+    if (!in.count(count, vertexBytes, N_("Eckpunkte"))) {
         return false;
     }
     vertices.resize(count);
@@ -167,16 +170,10 @@ bool readVertices(ByteReader& in, std::vector<Vertex>& vertices)
     return true;
 }
 
-std::string outOfRange(const char* holder, const char* what, int index, int size)
-{
-    return std::string("has a ") + holder + " naming " + what + " " + std::to_string(index) + " of "
-        + std::to_string(size);
-}
-
 bool readTriangles(ByteReader& in, std::vector<Triangle>& triangles, int numVertices)
 {
     int count = 0;
-    if (!in.count(count, triangleBytes, "triangles")) {
+    if (!in.count(count, triangleBytes, N_("Dreiecke"))) {
         return false;
     }
     triangles.resize(count);
@@ -185,7 +182,7 @@ bool readTriangles(ByteReader& in, std::vector<Triangle>& triangles, int numVert
         for (int& index : t.vertexIndices) {
             in.u16(index);
             if (index >= numVertices) {
-                return in.refuse(outOfRange("triangle", "vertex", index, numVertices));
+                return in.refuse(trf(N_("hat ein Dreieck, das Eckpunkt %d von %d nennt"), index, numVertices));
             }
         }
         in.floats(&t.vertexNormals[0][0], 9);
@@ -199,7 +196,7 @@ bool readTriangles(ByteReader& in, std::vector<Triangle>& triangles, int numVert
 bool readGroups(ByteReader& in, std::vector<Mesh>& meshes, int numTriangles)
 {
     int count = 0;
-    if (!in.count(count, smallestGroupBytes, "groups")) {
+    if (!in.count(count, smallestGroupBytes, N_("Gruppen"))) {
         return false;
     }
     meshes.resize(count);
@@ -207,13 +204,13 @@ bool readGroups(ByteReader& in, std::vector<Mesh>& meshes, int numTriangles)
         // Groups differ in length: each is checked again before its indices.
         if (!in.skip(1 + 32) || !in.u16(mesh.numTriangles)
             || in.left() < 2 * std::size_t(mesh.numTriangles) + 1) {
-            return in.refuse("ends inside its groups");
+            return in.refuse(tr(N_("endet mitten in seinen Gruppen")));
         }
         mesh.triangleIndices.resize(mesh.numTriangles);
         for (int& index : mesh.triangleIndices) {
             in.u16(index);
             if (index >= numTriangles) {
-                return in.refuse(outOfRange("group", "triangle", index, numTriangles));
+                return in.refuse(trf(N_("hat eine Gruppe, die Dreieck %d von %d nennt"), index, numTriangles));
             }
         }
         signed char material = 0;
@@ -226,7 +223,7 @@ bool readGroups(ByteReader& in, std::vector<Mesh>& meshes, int numTriangles)
 bool readMaterials(ByteReader& in, std::vector<Material>& materials)
 {
     int count = 0;
-    if (!in.count(count, materialBytes, "materials")) {
+    if (!in.count(count, materialBytes, N_("Materialien"))) {
         return false;
     }
     materials.resize(count);
@@ -254,7 +251,7 @@ bool materialIndicesValid(ByteReader& in, const Ms3dContents& contents)
     const int count = static_cast<int>(contents.materials.size());
     for (const Mesh& mesh : contents.meshes) {
         if (mesh.materialIndex >= count) {
-            return in.refuse(outOfRange("group", "material", mesh.materialIndex, count));
+            return in.refuse(trf(N_("hat eine Gruppe, die Material %d von %d nennt"), mesh.materialIndex, count));
         }
     }
     return true;
@@ -283,7 +280,7 @@ std::optional<Ms3dContents> readMs3dFile(const char* fileName, std::string* prob
     std::string bytes;
     if (fileName == nullptr || !readFile(fileName, bytes)) {
         if (problem != nullptr) {
-            *problem = "cannot be opened";
+            *problem = tr(N_("kann nicht geoeffnet werden"));
         }
         return std::nullopt;
     }

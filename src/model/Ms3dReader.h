@@ -23,7 +23,8 @@ struct Ms3dContents {
 // Reads a MilkShape 3D file of version 3 or 4 (path used unchanged). Empty
 // when the file cannot be read, is no such file, announces more records
 // than it holds, or holds an index that points outside its arrays; then
-// `problem`, when given, says which in words ("ends inside its triangles").
+// `problem`, when given, says which in the player's language ("endet
+// mitten in seinen Gruppen").
 std::optional<Ms3dContents> readMs3dFile(const char* fileName, std::string* problem = nullptr);
 // The same for the bytes of a file already in memory.
 std::optional<Ms3dContents> parseMs3d(std::string_view bytes, std::string* problem = nullptr);

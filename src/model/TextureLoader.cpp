@@ -4,6 +4,7 @@
 #include "model/TextureLoader.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -34,15 +35,15 @@ bool ensureByteFormat()
 // Why DevIL refused the image, from the errors it queued while loading.
 std::string imageProblem()
 {
-    std::string problem = "is no image that can be read";
+    const char* problem = N_("ist kein lesbares Bild");
     for (ILenum error = ilGetError(); error != IL_NO_ERROR; error = ilGetError()) {
         if (error == IL_COULD_NOT_OPEN_FILE) {
-            problem = "cannot be opened";
+            problem = N_("kann nicht geoeffnet werden");
         } else if (error == IL_FILE_READ_ERROR) {
-            problem = "ends inside its image";
+            problem = N_("endet mitten im Bild");
         }
     }
-    return problem;
+    return tr(problem);
 }
 
 void setWrapMode(int wrapMode)

@@ -5,6 +5,8 @@
 #include <libintl.h>
 
 #include <clocale>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -104,4 +106,18 @@ const char* tr(const char* german)
         return german;
     }
     return dgettext(textDomain, german);
+}
+
+std::string printedText(const char* format, ...)
+{
+    va_list values;
+    va_start(values, format);
+    va_list again;
+    va_copy(again, values);
+    const int length = std::vsnprintf(nullptr, 0, format, values);
+    va_end(values);
+    std::string text(length > 0 ? std::size_t(length) : 0, '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
+    return text;
 }

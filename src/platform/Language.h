@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // The mark of a text the player reads. N_() changes nothing: `xgettext
 // --keyword=N_` finds the texts by it, and tr() translates them where they
@@ -46,3 +47,26 @@ Language currentLanguage();
 // its translation (itself when the catalogue has none). The pointer stays
 // valid for the whole run.
 const char* tr(const char* german);
+
+// vsnprintf into a string of the length needed.
+std::string printedText(const char* format, ...);
+
+namespace language_detail {
+inline const char* printable(const std::string& text) { return text.c_str(); }
+template <typename Value>
+Value printable(Value value)
+{
+    // Anything else, a std::filesystem::path say, printf cannot take.
+    static_assert(std::is_arithmetic_v<Value> || std::is_pointer_v<Value>);
+    return value;
+}
+} // namespace language_detail
+
+// tr(german) as a printf format, filled in with `values`: a std::string or
+// a C string for each %s, an int for each %d. The German and its
+// translation name the same directives, which msgfmt --check makes sure of.
+template <typename... Values>
+std::string trf(const char* german, const Values&... values)
+{
+    return printedText(tr(german), language_detail::printable(values)...);
+}

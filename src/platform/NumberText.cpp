@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 
 #include <charconv>
 #include <limits>
@@ -30,17 +31,17 @@ NumberReading readNumber(std::string_view text, NumberRange range)
     long long value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || error == std::errc::invalid_argument || end != digits.data() + digits.size()) {
-        return {NumberReading::Verdict::NotANumber, 0, "is no whole number"};
+        return {NumberReading::Verdict::NotANumber, 0, tr(N_("ist keine ganze Zahl"))};
     }
     // Beyond what from_chars can hold it leaves `value` alone; the sign tells the side.
     if (error == std::errc::result_out_of_range) {
         value = digits.starts_with('-') ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
     }
     if (value < range.least) {
-        return {NumberReading::Verdict::TooSmall, range.least, "is less than " + std::to_string(range.least)};
+        return {NumberReading::Verdict::TooSmall, range.least, trf(N_("ist kleiner als %d"), range.least)};
     }
     if (value > range.most) {
-        return {NumberReading::Verdict::TooLarge, range.most, "is more than " + std::to_string(range.most)};
+        return {NumberReading::Verdict::TooLarge, range.most, trf(N_("ist groesser als %d"), range.most)};
     }
     return {NumberReading::Verdict::Valid, static_cast<int>(value), ""};
 }
@@ -55,7 +56,6 @@ int readSetting(std::string_view text, NumberRange range, int fallback, const st
     if (reading.verdict == NumberReading::Verdict::NotANumber) {
         reading.value = fallback;
     }
-    printWarning(source, name + " \"" + std::string(text) + "\" " + reading.problem + "; using " +
-                             std::to_string(reading.value));
+    printWarning(source, trf(N_("%s \"%s\" %s; es gilt %d"), name, std::string(text), reading.problem, reading.value));
     return reading.value;
 }

@@ -17,7 +17,7 @@ struct NumberReading {
     enum class Verdict { Valid, TooSmall, TooLarge, NotANumber };
     Verdict verdict = Verdict::NotANumber;
     int value = 0;       // clamped into the range; 0 when the text is no number
-    std::string problem; // in a warning's words ("is more than 16384"); empty when valid
+    std::string problem; // in a warning's words ("ist groesser als 16384"), translated; empty when valid
 };
 
 // Reads `text` as a whole decimal number: blanks around it, an optional
@@ -27,7 +27,7 @@ NumberReading readNumber(std::string_view text, NumberRange range);
 
 // A setting's number. A valid text gives its value; a number out of range
 // is clamped and a text that is no number gives `fallback`, each with the
-// warning "=== WARNING: <source> <name> "<text>" <problem>; using <value> ===",
+// warning "=== WARNING: <source> <name> "<text>" <problem>; es gilt <value> ===",
 // where `source` says where the text came from (a file, an option).
 int readSetting(std::string_view text, NumberRange range, int fallback, const std::string& source,
                 const std::string& name);

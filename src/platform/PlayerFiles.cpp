@@ -2,6 +2,8 @@
 
 #include "platform/PlayerFiles.h"
 
+#include "platform/Language.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,9 +21,10 @@ std::string fromEnvironment(const char* name)
     return value != nullptr ? value : "";
 }
 
+// `what` a German text with %s for the system's reason.
 std::string failed(const char* what)
 {
-    return std::string(what) + ": " + std::strerror(errno);
+    return trf(what, std::strerror(errno));
 }
 
 // Writes all of `contents` to `fd` and syncs it to the disk.
@@ -30,11 +33,11 @@ std::string writeAndSync(int fd, std::string_view contents)
     while (!contents.empty()) {
         const ssize_t written = write(fd, contents.data(), contents.size());
         if (written < 0 && errno != EINTR) {
-            return failed("cannot be written");
+            return failed(N_("kann nicht geschrieben werden: %s"));
         }
         contents.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
     }
-    return fsync(fd) == 0 ? "" : failed("cannot be synced to the disk");
+    return fsync(fd) == 0 ? "" : failed(N_("kann nicht auf die Platte gebracht werden: %s"));
 }
 
 } // namespace
@@ -62,19 +65,19 @@ std::string writeFileAtomically(const fs::path& file, std::string_view contents)
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
-        return "cannot be written: its folder cannot be made (" + error.message() + ")";
+        return trf(N_("kann nicht geschrieben werden: sein Ordner laesst sich nicht anlegen (%s)"), error.message());
     }
     std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
-        return failed("cannot be written");
+        return failed(N_("kann nicht geschrieben werden: %s"));
     }
     std::string problem = writeAndSync(fd, contents);
     if (close(fd) != 0 && problem.empty()) {
-        problem = failed("cannot be written");
+        problem = failed(N_("kann nicht geschrieben werden: %s"));
     }
     if (problem.empty() && std::rename(temporary.c_str(), file.c_str()) != 0) {
-        problem = failed("cannot be replaced");
+        problem = failed(N_("kann nicht ersetzt werden: %s"));
     }
     if (!problem.empty()) {
         unlink(temporary.c_str());

@@ -22,7 +22,7 @@ std::filesystem::path playerFolder(PlayerFolder which);
 // file in the same folder (made, with the folder, when missing) is written,
 // synced to the disk and renamed over `file`, then the folder is synced, so
 // the rename itself survives a power cut. "" when it worked, else what went
-// wrong in a warning's words ("cannot be written: Permission denied").
+// wrong in a warning's words ("kann nicht geschrieben werden: Permission denied"), translated.
 std::string writeFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
 // Renames `file` to the first of "<file>.<tag>-1", "<file>.<tag>-2", ...

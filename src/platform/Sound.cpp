@@ -4,6 +4,7 @@
 #include "platform/Sound.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -79,7 +80,7 @@ void initialiseOnce()
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     layer.deviceOpen = openDevice();
     if (!layer.deviceOpen) {
-        std::fprintf(stderr, "no sound device: playing silently\n");
+        std::fprintf(stderr, "%s\n", tr(N_("kein Soundgeraet: es wird ohne Ton gespielt")));
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         layer.deviceOpen = openDevice();
     }
@@ -100,8 +101,8 @@ Mix_Chunk* chunkFor(const std::string& path)
     } else {
         std::error_code error;
         warnAboutFile(path, std::filesystem::is_regular_file(path, error)
-                                ? std::string("cannot be played: ") + Mix_GetError()
-                                : "cannot be opened");
+                                ? trf(N_("kann nicht abgespielt werden: %s"), Mix_GetError())
+                                : tr(N_("kann nicht geoeffnet werden")));
     }
     layer.cache.emplace(path, chunk);
     return chunk;

@@ -4,6 +4,7 @@
 #include "platform/VideoSource.h"
 
 #include "platform/DataFile.h"
+#include "platform/Language.h"
 #include "platform/FFmpeg.h"
 
 #include <algorithm>
@@ -38,19 +39,20 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     // files, say) is refused rather than followed.
     ff = ffmpeg();
     if (ff == nullptr) {
-        return refuse(OpenResult::NoDecoder, "cannot be played without FFmpeg");
+        return refuse(OpenResult::NoDecoder, tr(N_("kann ohne FFmpeg nicht abgespielt werden")));
     }
     const int opened = ff->avformat_open_input(&format, file, ff->av_find_input_format("avi"), nullptr);
     if (opened < 0) {
         format = nullptr;
-        return refuse(OpenResult::NoStream, opened == AVERROR(ENOENT) ? "cannot be opened" : "is no AVI video");
+        return refuse(OpenResult::NoStream,
+                      tr(opened == AVERROR(ENOENT) ? N_("kann nicht geoeffnet werden") : N_("ist kein AVI-Video")));
     }
     if (ff->avformat_find_stream_info(format, nullptr) < 0) {
-        return refuse(OpenResult::NoStream, "is no AVI video");
+        return refuse(OpenResult::NoStream, tr(N_("ist kein AVI-Video")));
     }
     streamIndex = ff->av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (streamIndex < 0) {
-        return refuse(OpenResult::NoStream, "holds no video stream");
+        return refuse(OpenResult::NoStream, tr(N_("enthaelt keinen Videostrom")));
     }
     packet = ff->av_packet_alloc();
     decodedFrame = ff->av_frame_alloc();
@@ -59,11 +61,12 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     // still announces every frame it once held.
     count = countFrames();
     if (count <= 0) {
-        return refuse(OpenResult::NoStream, "holds no frames");
+        return refuse(OpenResult::NoStream, tr(N_("enthaelt keine Bilder")));
     }
     if (stream->nb_frames > count) {
-        return refuse(OpenResult::NoStream, "announces " + std::to_string(stream->nb_frames)
-                                                + " frames but holds " + std::to_string(count));
+        // More announced than held: always more than one.
+        return refuse(OpenResult::NoStream, trf(N_("kuendigt %lld Bilder an, enthaelt aber nur %d"),
+                                                static_cast<long long>(stream->nb_frames), count));
     }
 
     AVRational rate = ff->av_guess_frame_rate(format, format->streams[streamIndex], nullptr);
@@ -82,7 +85,7 @@ VideoSource::OpenResult VideoSource::open(const char* file)
     if (decoder == nullptr || codec == nullptr
         || ff->avcodec_parameters_to_context(codec, stream->codecpar) < 0
         || ff->avcodec_open2(codec, decoder, nullptr) < 0) {
-        return refuse(OpenResult::NoDecoder, "is in a format that cannot be decoded here");
+        return refuse(OpenResult::NoDecoder, tr(N_("hat ein Format, das sich hier nicht entschluesseln laesst")));
     }
     image.assign(imageBytes, 0);
     return OpenResult::Opened;

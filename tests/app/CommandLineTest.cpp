@@ -18,14 +18,14 @@ TEST(CommandLineTest, HelpVersionAndMistakesAreAnsweredWithoutAWindow)
         {"--help", 0, usage, ""},
         {"--fullscreen -h", 0, usage, ""},
         {"--version", 0, "Korvel [0-9]+\\.[0-9]+\\.[0-9]+\n", ""},
-        {"--fly", 2, "", "korvel: unknown option \"--fly\"\n\n" + usage},
-        {"--window 800", 2, "", "korvel: --window wants a size such as 1024x768, from 64x64 to 16384x16384, "
-                                "not \"800\"\n\n" + usage},
-        {"--window=0x600", 2, "", "korvel: --window wants [\\s\\S]*"},
-        {"--window 4294967297x600", 2, "", "korvel: --window wants [^\n]*\"4294967297x600\"\n[\\s\\S]*"},
-        {"--window 800x600x", 2, "", "korvel: --window wants [\\s\\S]*"},
-        {"-display", 2, "", "korvel: -display wants a value\n\n" + usage},
-        {"--language=fr", 2, "", "korvel: --language wants de or en, not \"fr\"\n\n" + usage},
+        {"--fly", 2, "", "korvel: unbekannte Option \"--fly\"\n\n" + usage},
+        {"--window 800", 2, "", "korvel: --window will eine Groesse wie 1024x768, von 64x64 bis 16384x16384, "
+                                "nicht \"800\"\n\n" + usage},
+        {"--window=0x600", 2, "", "korvel: --window will [\\s\\S]*"},
+        {"--window 4294967297x600", 2, "", "korvel: --window will [^\n]*\"4294967297x600\"\n[\\s\\S]*"},
+        {"--window 800x600x", 2, "", "korvel: --window will [\\s\\S]*"},
+        {"-display", 2, "", "korvel: -display braucht einen Wert\n\n" + usage},
+        {"--language=fr", 2, "", "korvel: --language will de oder en, nicht \"fr\"\n\n" + usage},
         {"--no-intro", 1, "Viel Spass mit Korvel ....\n", "[\\s\\S]*failed to open display[\\s\\S]*"},
     };
     ScratchDir dir;
@@ -46,6 +46,7 @@ TEST(CommandLineTest, HelpAndGreetingSpeakTheLanguageChosen)
     const std::tuple<const char*, const char*, const char*, std::string> runs[] = {
         {"", "LANG=C", "--help", "Aufruf: korvel [\\s\\S]*--language de\\|en\n[\\s\\S]*"},
         {"", "LANG=en_US.UTF-8", "--help", "Usage: korvel [\\s\\S]*--language de\\|en\n[\\s\\S]*"},
+        {"en", "LANG=C", "--help", "Usage: korvel [\\s\\S]*--language de\\|en\n[\\s\\S]*"},
         {"", "LANG=de_DE.UTF-8", "", german},
         {"", "LANG=en_US.UTF-8", "", english},
         {"", "LANG=de_DE.UTF-8 LANGUAGE=en", "", english},
@@ -55,6 +56,8 @@ TEST(CommandLineTest, HelpAndGreetingSpeakTheLanguageChosen)
         {"en", "LANG=C", "--language de", german},
         {"fr", "LC_ALL=en_GB.UTF-8", "", english + "=== WARNING: options.txt language \"fr\" is none of de, en; "
                                                     "using the locale's ===\n"},
+        {"fr", "LANG=C", "", german + "=== WARNING: options.txt language \"fr\" ist weder de noch en; es gilt die "
+                                      "Sprache der Umgebung ===\n"},
     };
     ScratchDir dir;
     prepareRunDir(dir.path(), {});

@@ -63,8 +63,8 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
         ScratchDir dir;
         std::ofstream(copyOfTheGame(dir) / "options.txt") << "#playintro\nyes\n#windowwidth\n16000\n#windowheight\n16000\n";
         // A window larger than the screen is cut down to it.
-        std::vector<std::string> names{"options.txt asks for a window of 16000 x 16000, more than the screen shows; "
-                                       "using 1024 x 768"};
+        std::vector<std::string> names{"options.txt will ein Fenster von 16000 x 16000, mehr als der Bildschirm "
+                                       "zeigt; es gilt 1024 x 768"};
         for (const std::string& file : files) damage(dir.path() / file, how), names.push_back(file + " ");
         RealGame game(dir.path());
         ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errors();
@@ -82,8 +82,8 @@ TEST(RealGameDamagedData, EveryDamagedFileIsNamedOnceAndTheGamePlaysOn)
 TEST(RealGameDamagedData, ADamagedOptionsFileIsNamedAndTheDefaultsUsed)
 {
     for (const auto& [how, message] : {std::pair{Damage::Missing, "Unable to open options file!"},
-                                       std::pair{Damage::Truncated, "options.txt ends with the key line"},
-                                       std::pair{Damage::Noise, "options.txt holds bytes that are not text"}}) {
+                                       std::pair{Damage::Truncated, "options.txt endet mit der Schluesselzeile"},
+                                       std::pair{Damage::Noise, "options.txt enthaelt Bytes, die kein Text sind"}}) {
         ScratchDir dir;
         prepareRunDir(dir.path(), {});
         fs::copy_file(fs::path(KORVEL_SOURCE_DIR) / "src/app/options.txt", dir.path() / "options.txt",
@@ -107,6 +107,6 @@ TEST(RealGameDamagedData, WithoutThePlayerFigureTheGameSaysSoAndStops)
     damage(copyOfTheGame(dir) / "data/avatarfinal.ms3d", Damage::Truncated);
     RealGame game(dir.path());
     EXPECT_EQ(game.waitForExit(30s), 1);
-    EXPECT_NE(game.output().find("=== WARNING: data/avatarfinal.ms3d announces"), std::string::npos) << game.output();
-    EXPECT_NE(game.output().find("Korvel cannot run without data/avatarfinal.ms3d"), std::string::npos);
+    EXPECT_NE(game.output().find("=== WARNING: data/avatarfinal.ms3d kuendigt"), std::string::npos) << game.output();
+    EXPECT_NE(game.output().find("Ohne data/avatarfinal.ms3d kann Korvel nicht laufen"), std::string::npos);
 }

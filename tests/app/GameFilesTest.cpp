@@ -48,10 +48,12 @@ TEST(GameFilesTest, RunDirectoryWinsElseTheInstalledDataAndThePlayersOwnOptions)
         const auto below = [&](const std::string& part) {
             return part.empty() || part == "rel" ? part : (root / part).string();
         };
+        const StartPlaces places{root / c.workingDir, root / c.programDir, "../share/korvel", "../share/icons/hicolor",
+                                 "../share/locale", below(c.configHome), below(c.home)};
+        // What --help reads, before the first start has made the player's file.
+        EXPECT_EQ(readText(findOptionsFile(places)), c.settings);
         testing::internal::CaptureStdout();
-        const GameFiles files = findGameFiles(
-            {root / c.workingDir, root / c.programDir, "../share/korvel", "../share/icons/hicolor", "../share/locale", below(c.configHome),
-             below(c.home)});
+        const GameFiles files = findGameFiles(places);
         testing::internal::GetCapturedStdout();
         EXPECT_EQ(files.directory, root / c.directory);
         EXPECT_EQ(files.optionsFile, fs::path(c.optionsFile).has_parent_path() ? root / c.optionsFile : c.optionsFile);

@@ -89,7 +89,7 @@ TEST(OptionsTest, PlayerSettingsAreCheckedChangedAtOnceAndWrittenInPlace)
     loadPlayerSettings();
     const std::string warnings = testing::internal::GetCapturedStdout();
     EXPECT_EQ(occurrences(warnings, "=== WARNING: options.txt "), 5) << warnings;
-    EXPECT_NE(warnings.find("keylook \"e\" is bound to keytalk already; using v"), std::string::npos) << warnings;
+    EXPECT_NE(warnings.find("keylook \"e\" ist schon an keytalk vergeben; es gilt v"), std::string::npos) << warnings;
     const PlayerSettings& s = playerSettings;
     EXPECT_EQ(std::tie(s.volume, s.mouse.sensitivity, s.mouse.byDistance, s.mouse.invertLook),
               std::make_tuple(100, 100, false, true));

@@ -202,13 +202,13 @@ TEST_F(RealGameInput, TheCommandLineChoosesTheWindowAndTheIntroWhichOnlyTheRelea
     ASSERT_TRUE(drawn);
     std::this_thread::sleep_for(1000ms);
     EXPECT_GT(game->screenshot().differenceFrom(*drawn), 0.0) << "the picture stands still";
-    EXPECT_EQ(game->output(), "Viel Spass mit Korvel ....\nUnable to enter game mode, playing in a window\n");
+    EXPECT_EQ(game->output(), "Viel Spass mit Korvel ....\nDer Spielmodus laesst sich nicht einschalten; gespielt wird im Fenster\n");
     // The help sound opens the sound device; a machine without one says so
     // once. Ctrl-C still ends the game.
     game->type({"F1"}, 0ms);
     const std::string cards = readText("/proc/asound/cards");
     const bool soundCard = !cards.empty() && cards.find("no soundcards") == std::string::npos;
-    const std::string silent = "no sound device: playing silently\n";
+    const std::string silent = "kein Soundgeraet: es wird ohne Ton gespielt\n";
     const auto end = std::chrono::steady_clock::now() + 10s;
     while (!soundCard && occurrences(game->errors(), silent) == 0 && std::chrono::steady_clock::now() < end) {
         game->waitForExit(100ms);

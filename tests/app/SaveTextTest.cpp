@@ -52,22 +52,22 @@ TEST(SaveText, DamageIsRefusedWithItsReason)
         std::string text, problem;
     };
     const Damage damages[] = {
-        {"", "is empty"},
-        {whole.substr(0, whole.rfind('\n', whole.size() / 2) + 1), "lacks "},
-        {"\x7f" "ELF\x02\x01\x01", "holds bytes that are not text"},
-        {"[Settings]\nvolume=3\n", "is no saved game of Korvel"},
-        {"korvel-savegame 2.0\n", "is of version 2.0, from a newer Korvel"},
-        {std::string(70000, '#'), "is larger than any saved game"},
+        {"", "ist leer"},
+        {whole.substr(0, whole.rfind('\n', whole.size() / 2) + 1), "hat keine Angabe "},
+        {"\x7f" "ELF\x02\x01\x01", "enthaelt Bytes, die kein Text sind"},
+        {"[Settings]\nvolume=3\n", "ist kein gespeichertes Spiel von Korvel"},
+        {"korvel-savegame 2.0\n", "hat die Version 2.0, von einem neueren Korvel"},
+        {std::string(70000, '#'), "ist groesser als jedes gespeicherte Spiel"},
         {withLine(yard, "levelNumber", "levelNumber 9"), "levelNumber \"9\""},
         {withLine(yard, "level3.feedCount", "level3.feedCount -2"), "level3.feedCount \"-2\""},
-        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken maybe"), "is neither yes nor no"},
-        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken no"), "without level3.barrowTaken"},
+        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken maybe"), "ist weder yes noch no"},
+        {withLine(yard, "level3.barrowTaken", "level3.barrowTaken no"), "ohne level3.barrowTaken"},
         {withLine(yard, "level2.hermit.finished", "level2.hermit.finished yes\nlevel2.hermit.finished yes"),
-         "holds level2.hermit.finished twice"},
-        {withLine(yard, "level6.hero.finished", "level6.hero.finished yes"), "never accepted"},
-        {withLine(yard, "level3Visited", "level3Visited no"), "beyond 2 without level3Visited"},
-        {withLine(yard, "level5.badgeCount", "level5.badgeCount 1"), "without level5.cageClosed"},
-        {withLine(yard, "level3.feedCount", "sacksgalore"), "holds the line \"sacksgalore\", which is no fact"},
+         "enthaelt level2.hermit.finished doppelt"},
+        {withLine(yard, "level6.hero.finished", "level6.hero.finished yes"), "nie angenommen"},
+        {withLine(yard, "level3Visited", "level3Visited no"), "ueber 2 ohne level3Visited"},
+        {withLine(yard, "level5.badgeCount", "level5.badgeCount 1"), "ohne level5.cageClosed"},
+        {withLine(yard, "level3.feedCount", "sacksgalore"), "enthaelt die Zeile \"sacksgalore\", die keine Angabe ist"},
     };
     for (const auto& [text, problem] : damages) {
         const SaveReading reading = readSaveText(text);

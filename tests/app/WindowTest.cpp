@@ -22,10 +22,10 @@ TEST(RealGameWindow, LiesWhollyOnTheScreenAndATooLargeSizeIsBlamedOnWhereItCameF
     const Run runs[] = {
         {{"--window", "1000x700"}, "800", "600", "X=24\nY=68\nWIDTH=1000\nHEIGHT=700\n", ""},
         {{"--window", "2000x2000"}, "800", "600", "X=0\nY=0\nWIDTH=1024\nHEIGHT=768\n",
-         "=== WARNING: --window asks for a window of 2000 x 2000, more than the screen shows; using 1024 x 768 ===\n"},
+         "=== WARNING: --window will ein Fenster von 2000 x 2000, mehr als der Bildschirm zeigt; es gilt 1024 x 768 ===\n"},
         {{}, "99999999999", "300", "X=0\nY=100\nWIDTH=1024\nHEIGHT=300\n",
-         "=== WARNING: options.txt windowwidth \"99999999999\" is more than 16384; using 16384 ===\n"
-         "=== WARNING: options.txt asks for a window of 16384 x 300, more than the screen shows; using 1024 x 300 ===\n"},
+         "=== WARNING: options.txt windowwidth \"99999999999\" ist groesser als 16384; es gilt 16384 ===\n"
+         "=== WARNING: options.txt will ein Fenster von 16384 x 300, mehr als der Bildschirm zeigt; es gilt 1024 x 300 ===\n"},
     };
     for (const Run& run : runs) {
         SCOPED_TRACE(run.geometry);

@@ -66,9 +66,9 @@ TEST(DialogueFileTest, DamageIsToldApartFromAWholeFile)
     const std::string whole = "#priester\n#1\n#text\nGruess Gott.\n#replies\n1: Hallo\n#end\n";
     const struct { std::string contents; const char *partner, *problem; } cases[] = {
         {whole, "priester", ""},
-        {whole.substr(0, whole.size() / 2), "priester", "ends inside an entry"},
-        {whole, "held", "has no conversation for held"},
-        {whole + std::string("\0\x01", 2), "priester", "holds bytes that are not text"},
+        {whole.substr(0, whole.size() / 2), "priester", "endet mitten in einem Eintrag"},
+        {whole, "held", "hat kein Gespraech fuer held"},
+        {whole + std::string("\0\x01", 2), "priester", "enthaelt Bytes, die kein Text sind"},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.contents);

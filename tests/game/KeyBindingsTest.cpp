@@ -43,11 +43,11 @@ TEST(KeyBindingsTest, KeysMaySwapAKeyActingTwiceOrNoKeyIsRefusedAndHintsNameTheK
     const auto refused = keys.bindAll(wanted);
     ASSERT_EQ(refused.size(), 3u);
     EXPECT_EQ(refused[0].action, Action::Skip);
-    EXPECT_EQ(refused[0].problem, "is no key that can be bound");
+    EXPECT_EQ(refused[0].problem, "ist keine Taste, die sich belegen laesst");
     EXPECT_EQ(refused[1].action, Action::Forward) << "the layout's key holds";
-    EXPECT_EQ(refused[1].problem, "is bound to keytake already");
+    EXPECT_EQ(refused[1].problem, "ist schon an keytake vergeben");
     EXPECT_EQ(refused[2].action, Action::Right);
-    EXPECT_EQ(refused[2].problem, "is bound to keyback already");
+    EXPECT_EQ(refused[2].problem, "ist schon an keyback vergeben");
     std::string bound;
     for (Action action : {Action::Look, Action::Talk, Action::Close, Action::Forward, Action::Right, Action::Skip}) {
         bound += keys.keyName(action);

@@ -70,7 +70,7 @@ TEST(AnimationTest, MissingAndShortPosesAreDrawnAsTheBaseAndWarnedAboutAtLoad)
     for (int k : {0, 3, 4}) {
         const std::string n = std::to_string(k);
         expected += "=== WARNING: Anim-File for data/figur.ms3d at Keyframe " + n + " not found! ===\n"
-                    "=== WARNING: data/figur_walk_" + n + ".ms3d cannot be opened ===\n";
+                    "=== WARNING: data/figur_walk_" + n + ".ms3d kann nicht geoeffnet werden ===\n";
     }
     EXPECT_EQ(GetCapturedStdout(), expected);
 

@@ -76,14 +76,14 @@ TEST_F(Ms3dModelTest, BrokenFilesAreRefusedWithTheirReasonAndTheModelKept)
     std::string announcing = manyVertices.bytes();
     announcing[14] = announcing[15] = '\xff';
     const struct { std::string bytes; const char* problem; } cases[] = {
-        {changed([](Ms3dBuilder& b) { b.id = "MS3D0000x0"; }), "is not an MS3D file"},
-        {quad(5).bytes(), "has version 5, not 3 or 4"},
-        {quad(2).bytes(), "has version 2, not 3 or 4"},
-        {announcing, "announces 65535 vertices but holds at most 34"},
-        {quad().bytes().substr(0, 14 + 2 + 4 * 15 + 2 + 70), "announces 2 triangles but holds at most 1"},
-        {changed([](Ms3dBuilder& b) { b.triangles[1].vertices[1] = 4; }), "has a triangle naming vertex 4 of 4"},
+        {changed([](Ms3dBuilder& b) { b.id = "MS3D0000x0"; }), "ist keine MS3D-Datei"},
+        {quad(5).bytes(), "hat die Version 5, nicht 3 oder 4"},
+        {quad(2).bytes(), "hat die Version 2, nicht 3 oder 4"},
+        {announcing, "kuendigt 65535 Eckpunkte an, hat aber Platz fuer hoechstens 34"},
+        {quad().bytes().substr(0, 14 + 2 + 4 * 15 + 2 + 70), "kuendigt 2 Dreiecke an, hat aber Platz fuer hoechstens 1"},
+        {changed([](Ms3dBuilder& b) { b.triangles[1].vertices[1] = 4; }), "hat ein Dreieck, das Eckpunkt 4 von 4 nennt"},
         {changed([](Ms3dBuilder& b) { b.groups[1].triangles.push_back(2); }), nullptr},
-        {changed([](Ms3dBuilder& b) { b.groups[0].material = 2; }), "has a group naming material 2 of 2"},
+        {changed([](Ms3dBuilder& b) { b.groups[0].material = 2; }), "hat eine Gruppe, die Material 2 von 2 nennt"},
         {changed([](Ms3dBuilder& b) { b.materials.clear(); }), nullptr},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

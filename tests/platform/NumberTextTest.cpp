@@ -42,9 +42,9 @@ TEST(NumberTextTest, ASettingOutOfRangeOrNoNumberIsNamedWithWhereItCameFrom)
     const std::tuple<const char*, int, const char*> cases[] = {
         {"1024", 1024, ""},
         {"99999999999", 16384,
-         "=== WARNING: /home/p/options.txt windowwidth \"99999999999\" is more than 16384; using 16384 ===\n"},
-        {"0", 64, "=== WARNING: /home/p/options.txt windowwidth \"0\" is less than 64; using 64 ===\n"},
-        {"wide", 800, "=== WARNING: /home/p/options.txt windowwidth \"wide\" is no whole number; using 800 ===\n"},
+         "=== WARNING: /home/p/options.txt windowwidth \"99999999999\" ist groesser als 16384; es gilt 16384 ===\n"},
+        {"0", 64, "=== WARNING: /home/p/options.txt windowwidth \"0\" ist kleiner als 64; es gilt 64 ===\n"},
+        {"wide", 800, "=== WARNING: /home/p/options.txt windowwidth \"wide\" ist keine ganze Zahl; es gilt 800 ===\n"},
     };
     for (const auto& [text, value, warning] : cases) {
         testing::internal::CaptureStdout();
