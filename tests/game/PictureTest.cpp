@@ -108,10 +108,10 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
         const Frame ahead = drawn(driver);
         sheet = glow;
         WaterSurface::grid = river;
-        level.ground.drawnAhead = level.hill.drawnAhead = false;
+        level.drawsAhead = false;
         glDisable(GL_LIGHTING);
         EXPECT_TRUE(drawn(driver) == ahead) << "level " << view.level << " from y " << view.eye.y;
-        level.ground.drawnAhead = level.hill.drawnAhead = true;
+        level.drawsAhead = true;
     }
 }
 
