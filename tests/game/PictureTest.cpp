@@ -77,8 +77,8 @@ TEST(ShadowBlendTest, ShadowsDarkenTheGroundOnceByTheirAlpha)
     }
 }
 
-// Drawing the ground and hills ahead only spares shading the sky behind them:
-// the picture is the scene order's own, also over the glow and the river.
+// Drawing the models, the ground and the hills ahead only spares shading what
+// they hide: the picture is the scene order's own, also over the glow and the river.
 TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
 {
     GameDriver driver(KORVEL_RUN_DIR);
