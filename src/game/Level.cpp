@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <set>
+#include <typeinfo>
 
 namespace {
 
@@ -102,6 +103,13 @@ void Level::setup()
     geoBranch.addChild(&light);
     geoBranch.addChild(&light2);
     avatar.obstacles = &obstacles;
+    bool listing = false;
+    for (SceneNode* node : geoBranch.getChildren()) {
+        if (listing && !listModelsAhead(*node)) {
+            break;
+        }
+        listing = listing || node == &avatar;
+    }
     listRules();
     camera.setName("camera");
     camera.place(table.camera.position, table.camera.target);
@@ -391,12 +399,12 @@ void Level::drawScene()
 {
     // A fresh stencil: every pixel may take one shadow in this picture.
     glClear(GL_STENCIL_BUFFER_BIT);
-    drawSurfacesAhead();
+    drawOpaqueAhead();
     // Until the avatar come the sky and what is drawn without depth (the
-    // glow above, the river); the ground and the hills, drawn after them
-    // in the scene's order, paint over them, so they stay off their pixels.
+    // glow above, the river); what was drawn ahead, drawn after them in the
+    // scene's order, would paint over them, so they stay off its pixels.
     glEnable(GL_STENCIL_TEST);
-    glStencilFunc(GL_EQUAL, 0, ModelNode::surfaceStencilBit);
+    glStencilFunc(GL_EQUAL, 0, ModelNode::aheadStencilBit);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     for (SceneNode* node : geoBranch.getChildren()) {
         if (node == &avatar) {
@@ -407,12 +415,26 @@ void Level::drawScene()
     glDisable(GL_STENCIL_TEST);
 }
 
-// The sky comes first in the scene and the ground and the hills cover most
-// of it. Drawn ahead, in the state they meet at their turn in the scene,
-// they hide that part of the sky from the depth test, which then spares
-// shading it; their pixels are marked in the stencil.
-void Level::drawSurfacesAhead()
+// The sky comes first in the scene, the ground and the hills cover most of
+// it, and the models stand in front of them. Drawn ahead, in the state they
+// meet at their turn in the scene, they hide from the depth test what lies
+// behind them, which then spares shading it; their pixels are marked in
+// the stencil. Opaque, they end up the same in any order but where two
+// faces lie in one plane: there the first one drawn wins, so the models
+// keep the scene's order among themselves (nearest first would change
+// such pixels).
+void Level::drawOpaqueAhead()
 {
+    for (ModelNode* model : modelsAhead) {
+        // Shared lists draw with the texture state of their turn.
+        model->drawnAhead = drawsAhead && !model->useDisplayList;
+    }
+    for (ModelNode* surface : surfacesAhead) {
+        surface->drawnAhead = drawsAhead;
+    }
+    if (!drawsAhead) {
+        return;
+    }
     glPushAttrib(GL_ALL_ATTRIB_BITS);
         glEnable(GL_LIGHTING);
         glEnable(GL_DEPTH_TEST);
@@ -420,15 +442,37 @@ void Level::drawSurfacesAhead()
         glDisable(GL_BLEND);
         glDisable(GL_TEXTURE_2D);
         glEnable(GL_STENCIL_TEST);
-        glStencilMask(ModelNode::surfaceStencilBit);
-        glStencilFunc(GL_ALWAYS, ModelNode::surfaceStencilBit, ModelNode::surfaceStencilBit);
+        glStencilMask(ModelNode::aheadStencilBit);
+        glStencilFunc(GL_ALWAYS, ModelNode::aheadStencilBit, ModelNode::aheadStencilBit);
         glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-        for (ModelNode* surface : surfacesAhead) {
-            if (surface->drawnAhead && !surface->hidden) {
-                surface->drawAhead();
+        for (const auto* group : {&modelsAhead, &surfacesAhead}) {
+            for (ModelNode* node : *group) {
+                if (node->drawnAhead && !node->hidden) {
+                    node->drawAhead();
+                }
             }
         }
     glPopAttrib();
+}
+
+// The plain models after the avatar may go ahead, up to the first node that
+// paints without the depth buffer (the smoke): a model after it would paint
+// over it at its turn. A quest's dialog box, drawn over the picture, is
+// passed over: it should stay on top, and ahead the models leave it so.
+bool Level::listModelsAhead(SceneNode& node)
+{
+    if (dynamic_cast<Quest*>(&node) != nullptr) {
+        return true;
+    }
+    const std::type_info& type = typeid(node);
+    if (type != typeid(ModelNode) && type != typeid(Actor)) {
+        return false;
+    }
+    auto& model = static_cast<ModelNode&>(node);
+    if (model.pass == FramePass::Models) {
+        modelsAhead.push_back(&model);
+    }
+    return std::ranges::all_of(node.getChildren(), [this](SceneNode* child) { return listModelsAhead(*child); });
 }
 
 int Level::select(std::span<const ProximityRule> candidates, const char* idleText)

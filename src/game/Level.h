@@ -95,6 +95,10 @@ public:
     std::vector<Quest*> quests;
     // 'e' or 'm' pressed with nobody, or nothing, near; 0 once the game has said so.
     int unansweredKey = 0;
+    // The models, the ground and the hills are drawn ahead of the scene (see
+    // drawOpaqueAhead); off, all in the scene's order: the same picture,
+    // more pixels shaded.
+    bool drawsAhead = true;
 
 protected:
     // The script's own part of set-up, once its handles are found.
@@ -146,8 +150,12 @@ private:
     std::logic_error missing(std::string_view name) const;
     // Draws the scene below geoBranch from an identity matrix.
     void drawScene();
-    // Draws the ground and the hills before the rest of the scene.
-    void drawSurfacesAhead();
+    // Draws the models that may go first, then the ground and the hills,
+    // before the rest of the scene.
+    void drawOpaqueAhead();
+    // At set-up, lists the models below `node` that may be drawn ahead;
+    // false at a node after which none may (see the definition).
+    bool listModelsAhead(SceneNode& node);
 
     // The nodes the rows make: models and exits, actors side by side, and
     // the effects; then each row's node in row order.
@@ -161,6 +169,8 @@ private:
     std::vector<std::function<void()>> scriptSteps;
     // The ground and the hill in scene order, drawn before the scene.
     std::vector<ModelNode*> surfacesAhead;
+    // The models drawn before them, in the scene's order.
+    std::vector<ModelNode*> modelsAhead;
     // Characters the 'e' key starts a conversation with while selected.
     std::vector<ModelNode*> partners;
     // Where 'l' leads at once: the first exit's level; 0 for a level without one.

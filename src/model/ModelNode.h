@@ -21,9 +21,9 @@ class ModelNode : public SceneNode {
 public:
     static constexpr int animationSlots = 5;
     // The stencil's low bits count the shadows on a pixel; the top bit marks
-    // the pixels of the ground and the hills, which a level draws ahead.
+    // the pixels of what a level draws ahead: models, the ground, the hills.
     static constexpr unsigned int shadowStencilBits = 0x7F;
-    static constexpr unsigned int surfaceStencilBit = 0x80;
+    static constexpr unsigned int aheadStencilBit = 0x80;
     // Closed models skip their back faces, which the depth test would hide
     // anyway; off while the picture is drawn as lines, where they show.
     static inline bool cullBackFaces = true;
@@ -40,8 +40,8 @@ public:
     void draw(Matrix4 parent) override;
     // Draws m at the current modelview with this node's animation state.
     void drawModel(Model* m);
-    // Draws the model where draw places it, for a level that draws its
-    // ground and hills ahead of the scene (see `drawnAhead`).
+    // Draws the model where draw places it, for a level that draws it
+    // ahead of the scene (see `drawnAhead`).
     void drawAhead();
     // Draws the model flattened onto y = position.y, sheared away from the
     // light, blended in the shadow colour. Each pixel is darkened once until

@@ -77,8 +77,8 @@ TEST(ShadowBlendTest, ShadowsDarkenTheGroundOnceByTheirAlpha)
     }
 }
 
-// Drawing the ground and hills ahead only spares shading the sky behind them:
-// the picture is the scene order's own, also over the glow and the river.
+// Drawing the models, the ground and the hills ahead only spares shading what
+// they hide: the picture is the scene order's own, also over the glow and the river.
 TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
 {
     GameDriver driver(KORVEL_RUN_DIR);
@@ -108,10 +108,10 @@ TEST(GroundDrawnAheadTest, ThePictureIsTheSceneOrdersOwn)
         const Frame ahead = drawn(driver);
         sheet = glow;
         WaterSurface::grid = river;
-        level.ground.drawnAhead = level.hill.drawnAhead = false;
+        level.drawsAhead = false;
         glDisable(GL_LIGHTING);
         EXPECT_TRUE(drawn(driver) == ahead) << "level " << view.level << " from y " << view.eye.y;
-        level.ground.drawnAhead = level.hill.drawnAhead = true;
+        level.drawsAhead = true;
     }
 }
 

@@ -99,10 +99,10 @@ std::optional<double> timeToFirstFrame(const char* probeArgument)
     return static_cast<double>(shown - start) / 1e6;
 }
 
-void runFirstFrameProbe(char** argv)
+void runFirstFrameProbe(const CommandLine& command, char** argv)
 {
     // GLUT gets no arguments of ours.
-    if (!startGame(CommandLine{}, argv[0])) {
+    if (!startGame(command, argv[0])) {
         std::_Exit(1);
     }
     glutDisplayFunc(probeFrame);

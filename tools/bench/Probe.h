@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "app/CommandLine.h"
+
 #include <optional>
 
 // What the game costs outside its frames: the time from starting the
@@ -16,6 +18,6 @@ double peakResidentMb();
 // just before the start, or nothing when the child failed.
 std::optional<double> timeToFirstFrame(const char* probeArgument);
 
-// The child's side: starts the game as `main` does and ends the process
+// The child's side: starts the game with `command` and ends the process
 // after the first drawn game frame, reporting the time on standard output.
-[[noreturn]] void runFirstFrameProbe(char** argv);
+[[noreturn]] void runFirstFrameProbe(const CommandLine& command, char** argv);

@@ -478,7 +478,7 @@ bool parse(int argc, char** argv, Settings& settings)
 int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], probeArgument) == 0) {
-        runFirstFrameProbe(argv);
+        runFirstFrameProbe(gameWithoutIntro(), argv);
     }
     Settings settings;
     if (!parse(argc, argv, settings)) {
