@@ -15,12 +15,12 @@ namespace {
 // the stop counts as the middle.
 constexpr float deadZone = 0.2f;
 
+// SDL's name of each PadButton, in its order.
 constexpr SDL_GameControllerButton sdlButtons[padButtonCount] = {
-    SDL_CONTROLLER_BUTTON_A,        SDL_CONTROLLER_BUTTON_B,         SDL_CONTROLLER_BUTTON_X,
-    SDL_CONTROLLER_BUTTON_Y,        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_START,
-    SDL_CONTROLLER_BUTTON_DPAD_UP,  SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
-    SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-};
+    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
+    SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_START,
+    SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,  SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+    SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
 
 struct Pads {
     bool initialised = false;
@@ -106,7 +106,6 @@ GamepadState readGamepad()
     if (pads.open == nullptr) {
         return state;
     }
-    state.connected = true;
     state.leftX = stick(SDL_CONTROLLER_AXIS_LEFTX);
     state.leftY = stick(SDL_CONTROLLER_AXIS_LEFTY);
     state.rightX = stick(SDL_CONTROLLER_AXIS_RIGHTX);

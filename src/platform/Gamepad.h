@@ -13,8 +13,8 @@ inline constexpr std::size_t padButtonCount = 10;
 
 // One reading of the pad. Sticks run from -1 to 1, right and down positive:
 // 0 within the dead zone round the middle, from there rising to 1 at the stop.
+// Without a pad everything rests.
 struct GamepadState {
-    bool connected = false;
     float leftX = 0.0f;
     float leftY = 0.0f;
     float rightX = 0.0f;
@@ -26,5 +26,5 @@ struct GamepadState {
 
 // Reads the pad as it is now, taking note of pads plugged in or out since
 // the last reading; with several, the first one plugged in counts. Without a
-// pad, or where SDL cannot look for one, an unconnected state and not a word.
+// pad, or where SDL cannot look for one, a resting state and not a word.
 GamepadState readGamepad();
