@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/EndScreen.h"
 #include "app/GameObjects.h"
+#include "app/GamepadInput.h"
 #include "app/Options.h"
 #include "app/PauseScreen.h"
 #include "app/SavedGame.h"
@@ -57,6 +58,7 @@ void enterGame()
 void renderFrame()
 {
     endOnCaughtSignal();
+    useGamepad();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const bool over = appState.gameInitialised && gameManager.lastQuestFinished();
     saveWhenFinished(over);

@@ -4,7 +4,7 @@
 
 // GLUT calls renderFrame as both display and idle callback: each call draws
 // one frame, of the running video, the start question or the game, and
-// swaps buffers.
+// swaps buffers. The game pad is read first (GamepadInput.h).
 void renderFrame();
 // Viewport and projection for the new window size: the video's fixed view
 // while a video runs, else the current level's camera (building the game

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
+#include "app/GamepadInput.h"
 #include "app/PauseTexts.h"
 #include "app/PlayerSettings.h"
 #include "platform/Host.h"
@@ -104,6 +105,9 @@ void setPaused(bool paused)
     // A paused game draws only when the window asks or a key is pressed.
     if (appState.idleFrames) {
         glutIdleFunc(paused ? nullptr : renderFrame);
+    }
+    if (paused) {
+        watchGamepadWhilePaused();
     }
 }
 
