@@ -8,6 +8,7 @@
 #include "app/Options.h"
 #include "app/PauseScreen.h"
 #include "app/SavedGame.h"
+#include "app/Screenshots.h"
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
 #include "platform/Host.h"
@@ -70,6 +71,7 @@ void renderFrame()
         drawEndScreen(gameManager);
     } else if (appState.gameInitialised) {
         drawGameOrPause();
+        takeAskedScreenshot();
     }
     glutSwapBuffers();
     glFlush();

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
+#include "app/MainWindow.h"
 #include "app/PauseTexts.h"
 #include "app/PlayerSettings.h"
 #include "platform/Host.h"
@@ -49,6 +50,12 @@ void showChoice(char* text, std::size_t size, bool second, const char* first, co
     std::snprintf(text, size, "%s", tr(second ? other : first));
 }
 
+void changeFullScreen(int)
+{
+    playerSettings.fullScreen = !playerSettings.fullScreen;
+    showFullScreen(playerSettings.fullScreen);
+}
+
 constexpr SettingRow settingRows[] = {
     {[](char* text, std::size_t size) { std::snprintf(text, size, tr(volumeRow), playerSettings.volume); },
      [](int step) { playerSettings.volume = std::clamp(playerSettings.volume + 10 * step, volumes.least, volumes.most); }},
@@ -75,6 +82,8 @@ constexpr SettingRow settingRows[] = {
      [](int) {
          keyBindings = KeyBindings(keyBindings.layout() == KeyLayout::French ? KeyLayout::Today : KeyLayout::French);
      }},
+    {[](char* text, std::size_t size) { showChoice(text, size, playerSettings.fullScreen, windowRow, fullScreenRow); },
+     changeFullScreen},
     {[](char* text, std::size_t size) {
          showChoice(text, size, currentLanguage() == Language::English, germanRow, englishRow);
      },
@@ -194,6 +203,12 @@ void drawGameOrPause()
         drawPicture();
     }
     drawTexts();
+}
+
+void switchFullScreen()
+{
+    changeFullScreen(1);
+    savePlayerSettings();
 }
 
 void settingsKey(int specialKey)
