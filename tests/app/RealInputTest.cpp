@@ -304,10 +304,6 @@ TEST_F(RealGameInput, ReboundKeysAndArrowsWalkAndAPausedOrHiddenGameStandsStill)
     quit();
 }
 
-} // namespace
-
-namespace {
-
 // F12 saves the frame, without the message line that then names it, in the
 // pictures folder of user-dirs.dirs, else ~/Pictures, or warns why it cannot.
 // F11 fills the screen, gives the window back, and is kept for the next start.
@@ -325,12 +321,11 @@ TEST_F(RealGameInput, F12SavesTheFrameAsPictureAndF11FillsTheScreenNowAndAtTheNe
     dir.write("home/.config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
     start({}, {}, {}, home);
     const auto before = stillPicture();
-    ASSERT_TRUE(before);
     game->type({"F12", "F12"}, 0ms); // in one second: two files still
     const auto shots = files(home / "Bilder/Korvel", 2);
     ASSERT_EQ(shots.size(), 2u);
     const auto picture = loadPicture(shots[0].path().string());
-    ASSERT_TRUE(picture && picture->width == 800 && picture->height == 600);
+    ASSERT_TRUE(before && picture && picture->width == 800 && picture->height == 600);
     Screenshot saved{800, 600, {}};
     for (size_t i = 0; i < picture->rgba.size(); i += 4) saved.rgb.insert(saved.rgb.end(), &picture->rgba[i], &picture->rgba[i + 3]);
     EXPECT_LT(saved.differenceFrom(*before), 3.0) << "not the game's frame";
