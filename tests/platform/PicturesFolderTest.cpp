@@ -18,5 +18,5 @@ TEST(PicturesFolderTest, IsAnAbsoluteOrHomeFolderFromUserDirsElseHomePictures)
         {"XDG_PICTURES_DIR=\"/srv/fotos\n", "/h", "/h/Pictures"},      // no closing quote
         {"XDG_PICTURES_DIR=\"/srv/a\" rm -rf\n", "/h", "/h/Pictures"}, // more after the value
     };
-    for (const auto& [text, home, folder] : cases) EXPECT_EQ(picturesFolder(text, home), folder) << text;
+    for (const auto& [text, home, folder] : cases) EXPECT_EQ(picturesFolder(text, home).string(), folder) << text;
 }
