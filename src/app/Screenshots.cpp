@@ -69,6 +69,8 @@ void say(const char* text, const fs::path& path)
 void askForScreenshot()
 {
     asked = true;
+    // The picture is of the game: no message, not even the last picture's.
+    gameManager.message.clear();
 }
 
 void takeAskedScreenshot()

@@ -3,7 +3,8 @@
 
 #pragma once
 
-// The screenshot key: the next game frame is saved once it is drawn.
+// The screenshot key: the next game frame is saved once it is drawn,
+// without the message line.
 void askForScreenshot();
 // Between drawing a game frame and showing it: saves the frame, when asked,
 // to <pictures>/Korvel/korvel-<date>-<time>.png (see picturesFolder in
