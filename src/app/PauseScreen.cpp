@@ -82,8 +82,6 @@ constexpr SettingRow settingRows[] = {
      [](int) {
          keyBindings = KeyBindings(keyBindings.layout() == KeyLayout::French ? KeyLayout::Today : KeyLayout::French);
      }},
-    {[](char* text, std::size_t size) { showChoice(text, size, playerSettings.fullScreen, windowRow, fullScreenRow); },
-     changeFullScreen},
     {[](char* text, std::size_t size) {
          showChoice(text, size, currentLanguage() == Language::English, germanRow, englishRow);
      },
@@ -91,6 +89,8 @@ constexpr SettingRow settingRows[] = {
          playerSettings.language = currentLanguage() == Language::English ? Language::German : Language::English;
          useLanguage(*playerSettings.language, {});
      }},
+    {[](char* text, std::size_t size) { showChoice(text, size, playerSettings.fullScreen, windowRow, fullScreenRow); },
+     changeFullScreen},
 };
 
 void changeSetting(std::size_t row, int step)
