@@ -9,6 +9,7 @@
 #include "app/Options.h"
 #include "app/PauseScreen.h"
 #include "app/SavedGame.h"
+#include "app/Screenshots.h"
 #include "app/VideoPlayer.h"
 #include "model/Camera.h"
 #include "platform/Host.h"
@@ -72,6 +73,7 @@ void renderFrame()
         drawEndScreen(gameManager);
     } else if (appState.gameInitialised) {
         drawGameOrPause();
+        takeAskedScreenshot();
     }
     glutSwapBuffers();
     glFlush();

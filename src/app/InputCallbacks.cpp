@@ -7,6 +7,7 @@
 #include "app/GameObjects.h"
 #include "app/PauseScreen.h"
 #include "app/SavedGame.h"
+#include "app/Screenshots.h"
 #include "game/KeyBindings.h"
 
 #include <GL/freeglut.h>
@@ -57,7 +58,21 @@ void onKeyUp(unsigned char key, int x, int y)
 
 void onSpecialKey(int key, int x, int y)
 {
+    // The full screen switches whatever the window shows.
+    if (key == GLUT_KEY_F11) {
+        switchFullScreen();
+        renderFrame();
+        return;
+    }
     if (!appState.playing()) {
+        return;
+    }
+    if (key == GLUT_KEY_F12) {
+        // Of the game as it is played, not of the pause's still picture.
+        if (!gamePaused()) {
+            askForScreenshot();
+            renderFrame();
+        }
         return;
     }
     if (gamePaused()) {

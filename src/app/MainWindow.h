@@ -1,4 +1,4 @@
-// Opening the game's one window or switching the screen to game mode.
+// Opening the game's one window or switching the screen to game mode, and the window's full screen.
 // Its own file because fitting the size asks the screen and GL for their limits, which nothing else does.
 
 #pragma once
@@ -14,3 +14,9 @@
 // names `sizeSource`, where the size came from. Either way the window
 // carries the game's class and icon (see WindowIdentity.h).
 void createMainWindow(int width, int height, const std::string& sizeSource);
+
+// Lets the window fill the screen (the window manager's full screen of the
+// same window, so the GL context with its textures and display lists stays)
+// or gives it back the size and place it had before. Game mode keeps the
+// screen as it is.
+void showFullScreen(bool full);

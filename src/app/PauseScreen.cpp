@@ -6,6 +6,7 @@
 #include "app/FrameLoop.h"
 #include "app/GameObjects.h"
 #include "app/GamepadInput.h"
+#include "app/MainWindow.h"
 #include "app/PauseTexts.h"
 #include "app/PlayerSettings.h"
 #include "platform/Host.h"
@@ -50,6 +51,12 @@ void showChoice(char* text, std::size_t size, bool second, const char* first, co
     std::snprintf(text, size, "%s", tr(second ? other : first));
 }
 
+void changeFullScreen(int)
+{
+    playerSettings.fullScreen = !playerSettings.fullScreen;
+    showFullScreen(playerSettings.fullScreen);
+}
+
 constexpr SettingRow settingRows[] = {
     {[](char* text, std::size_t size) { std::snprintf(text, size, tr(volumeRow), playerSettings.volume); },
      [](int step) { playerSettings.volume = std::clamp(playerSettings.volume + 10 * step, volumes.least, volumes.most); }},
@@ -83,6 +90,8 @@ constexpr SettingRow settingRows[] = {
          playerSettings.language = currentLanguage() == Language::English ? Language::German : Language::English;
          useLanguage(*playerSettings.language, {});
      }},
+    {[](char* text, std::size_t size) { showChoice(text, size, playerSettings.fullScreen, windowRow, fullScreenRow); },
+     changeFullScreen},
 };
 
 void changeSetting(std::size_t row, int step)
@@ -198,6 +207,12 @@ void drawGameOrPause()
         drawPicture();
     }
     drawTexts();
+}
+
+void switchFullScreen()
+{
+    changeFullScreen(1);
+    savePlayerSettings();
 }
 
 void settingsKey(int specialKey)

@@ -17,6 +17,10 @@ void onWindowStatus(int state);
 // One frame of the game, or the paused picture with its texts.
 void drawGameOrPause();
 
+// F11: the window fills the screen or comes back, as the settings list's
+// row switches it, and the choice is kept in the options file.
+void switchFullScreen();
+
 // Up and down choose a setting, left and right change it.
 void settingsKey(int specialKey);
 // A click on a setting changes it: the left button on, the right one back.

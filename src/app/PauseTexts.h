@@ -17,5 +17,7 @@ inline constexpr const char* mouseStepRow = N_("Maus: ein Schritt je Bewegung");
 inline constexpr const char* mouseDistanceRow = N_("Maus: dreht so weit, wie sie bewegt wird");
 inline constexpr const char* keysTodayRow = N_("Tasten: w a s d");
 inline constexpr const char* keysFrenchRow = N_("Tasten: z q s d (franzoesische Tastatur)");
+inline constexpr const char* windowRow = N_("Vollbild: aus");
+inline constexpr const char* fullScreenRow = N_("Vollbild: an");
 inline constexpr const char* germanRow = N_("Sprache: Deutsch");
 inline constexpr const char* englishRow = N_("Sprache: Englisch");

@@ -92,6 +92,7 @@ std::vector<std::pair<std::string, std::string>> settingLines()
         {"mouseinvert", yesNo(s.mouse.invertLook)},
         {"mousemode", s.mouse.byDistance ? "distance" : "step"},
         {"keylayout", keyBindings.layout() == KeyLayout::French ? "zqsd" : "wasd"},
+        {"windowfullscreen", yesNo(s.fullScreen)},
     };
     for (const ActionRow& row : actionRows) {
         lines.emplace_back(row.optionKey, keyBindings.keyName(row.action));
@@ -114,6 +115,7 @@ void loadPlayerSettings()
     readPercent("mousesensitivity", sensitivities, playerSettings.mouse.sensitivity);
     readYes("mouseinvert", playerSettings.mouse.invertLook);
     readChoice("mousemode", "step", "distance", playerSettings.mouse.byDistance);
+    readYes("windowfullscreen", playerSettings.fullScreen);
     readKeys();
 }
 

@@ -18,6 +18,7 @@ struct PlayerSettings {
     int volume = 100; // percent
     bool mute = false;
     MouseSettings mouse;
+    bool fullScreen = false; // the window fills the screen (F11)
     // Chosen in the settings list or given in the file; else the locale's.
     std::optional<Language> language;
 };
@@ -30,7 +31,7 @@ inline PlayerSettings playerSettings;
 // Reads the settings from the options file: "soundvolume" and
 // "mousesensitivity" (percent), "soundmute" and "mouseinvert" ("yes" or
 // not), "mousemode" ("step" or "distance"), "keylayout" ("wasd" or "zqsd")
-// "language" ("de" or "en") and one key per action ("keyforward", ... see
+// "windowfullscreen" ("yes" or not), "language" ("de" or "en") and one key per action ("keyforward", ... see
 // KeyBindings.h) over the
 // layout's. A value out of range is clamped, one that is no value keeps the
 // default, and a key bound twice is refused, each with a warning naming the

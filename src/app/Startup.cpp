@@ -62,6 +62,7 @@ bool startGame(const CommandLine& command, const char* program)
     // A size from the command line is blamed on the command line.
     const std::string sizeSource = command.fullscreen == false ? "--window" : optionsFile.string();
     createMainWindow(options.windowWidth, options.windowHeight, sizeSource);
+    showFullScreen(playerSettings.fullScreen);
     gameManager.controlNode = &controlNode;
     // Held keys come as one press and one release; movement repeats per frame.
     glutIgnoreKeyRepeat(1);

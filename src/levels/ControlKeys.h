@@ -32,6 +32,8 @@ inline constexpr ControlKey controlKeys[] = {
     {N_("Tagebuch: wo du bist, was zu tun ist"), "Tab"},
     {N_("diese Hilfe"), "F1"},
     {N_("Bildrate, Drahtgitter, Texturen, Mip Mapping, Display Lists, Culling"), "F2 - F8"},
+    {N_("Vollbild an / aus"), "F11"},
+    {N_("Bild des Spiels in den Bilderordner"), "F12"},
     {N_("Spiel verlassen (es wird gespeichert)"), "Esc"},
 };
 

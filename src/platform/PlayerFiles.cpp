@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -57,6 +58,46 @@ fs::path playerFolder(PlayerFolder which)
 {
     return playerFolder(which, fromEnvironment(which == PlayerFolder::Data ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME"),
                         fromEnvironment("HOME"));
+}
+
+fs::path picturesFolder(std::string_view userDirs, const std::string& home)
+{
+    constexpr std::string_view key = "XDG_PICTURES_DIR=\"", homeWord = "$HOME";
+    fs::path folder = home.empty() ? fs::path() : fs::path(home) / "Pictures";
+    while (!userDirs.empty()) {
+        const std::size_t end = std::min(userDirs.find('\n'), userDirs.size());
+        std::string_view line = userDirs.substr(0, end);
+        userDirs.remove_prefix(std::min(end + 1, userDirs.size()));
+        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+        const std::size_t close = line.find('"', key.size());
+        if (line.substr(0, key.size()) != key || close == std::string_view::npos ||
+            line.find_first_not_of(" \t\r", close + 1) != std::string_view::npos) {
+            continue;
+        }
+        const std::string_view value = line.substr(key.size(), close - key.size());
+        const bool inHome = value.substr(0, homeWord.size()) == homeWord &&
+                            (value.size() == homeWord.size() || value[homeWord.size()] == '/');
+        if (inHome && !home.empty()) {
+            folder = home + std::string(value.substr(homeWord.size()));
+        } else if (!value.empty() && value.front() == '/') {
+            folder = std::string(value);
+        }
+    }
+    return folder;
+}
+
+fs::path picturesFolder()
+{
+    const fs::path config = playerFolder(PlayerFolder::Config).parent_path();
+    // The folders' names fill a few lines; more is no such file.
+    std::string text(16384, '\0');
+    std::ifstream in;
+    if (!config.empty()) {
+        in.open(config / "user-dirs.dirs", std::ios::binary);
+    }
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return picturesFolder(text, fromEnvironment("HOME"));
 }
 
 std::string writeFileAtomically(const fs::path& file, std::string_view contents)

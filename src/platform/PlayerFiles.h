@@ -17,6 +17,15 @@ std::filesystem::path playerFolder(PlayerFolder which, const std::string& xdgVal
 // The same from this process's environment.
 std::filesystem::path playerFolder(PlayerFolder which);
 
+// The player's pictures folder as `userDirs`, the text of user-dirs.dirs,
+// names it: the last well-formed line XDG_PICTURES_DIR="$HOME/..." or
+// XDG_PICTURES_DIR="/...". A relative path, a damaged line or none at all
+// leaves $HOME/Pictures. Empty when $HOME is not known and the file gives
+// no absolute folder.
+std::filesystem::path picturesFolder(std::string_view userDirs, const std::string& home);
+// The same from $XDG_CONFIG_HOME/user-dirs.dirs (~/.config/user-dirs.dirs).
+std::filesystem::path picturesFolder();
+
 // Writes `contents` to `file` so that a crash or a kill at any instant
 // leaves either the old file or the new one, never a torn one: a temporary
 // file in the same folder (made, with the folder, when missing) is written,

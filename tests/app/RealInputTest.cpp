@@ -2,6 +2,7 @@
 // mouse turns the view and whistles, held keys walk and skip, the window is
 // resized, and the command line chooses the window and the intro.
 #include "app/SaveText.h"
+#include "platform/PictureFile.h"
 #include "support/RealGame.h"
 #include "support/ScratchDir.h"
 
@@ -40,11 +41,12 @@ int shiftLeft(const Screenshot& before, const Screenshot& after)
 class RealGameInput : public ::testing::Test {
 protected:
     void start(const std::vector<std::string>& args = {}, const RealGame::Environment& environment = {},
-               const RealGame::Environment& settings = {{"windowwidth", "800"}, {"windowheight", "600"}})
+               const RealGame::Environment& settings = {{"windowwidth", "800"}, {"windowheight", "600"}},
+               const fs::path& home = {})
     {
         fs::remove(dir.path() / "data");
         prepareRunDir(dir.path(), settings);
-        game.emplace(dir.path(), args, "", fs::path{}, environment);
+        game.emplace(dir.path(), args, "", home, environment);
         ASSERT_TRUE(game->waitForWindow()) << game->errors();
         std::this_thread::sleep_for(3500ms); // the area's name is shown and gone
     }
@@ -299,6 +301,66 @@ TEST_F(RealGameInput, ReboundKeysAndArrowsWalkAndAPausedOrHiddenGameStandsStill)
     const Screenshot shown = game->screenshot();
     std::this_thread::sleep_for(1s);
     EXPECT_GT(game->screenshot().differenceFrom(shown), 0.0) << "goes on when shown";
+    quit();
+}
+
+// F12 saves the frame, without the message line that then names it, in the
+// pictures folder of user-dirs.dirs, else ~/Pictures, or warns why it cannot.
+// F11 fills the screen, gives the window back, and is kept for the next start.
+TEST_F(RealGameInput, F12SavesTheFrameAsPictureAndF11FillsTheScreenNowAndAtTheNextStart)
+{
+    const auto files = [](const fs::path& folder, size_t count) { // once there are `count`, or after 10 s
+        std::vector<fs::directory_entry> found;
+        for (auto end = std::chrono::steady_clock::now() + 10s; found.size() < count && std::chrono::steady_clock::now() < end;) {
+            std::error_code none;
+            std::this_thread::sleep_for(100ms), found.assign(fs::directory_iterator(folder, none), {});
+        }
+        return found;
+    };
+    const fs::path home = dir.path() / "home", other = dir.path() / "other";
+    dir.write("home/.config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    start({}, {}, {}, home);
+    const auto before = stillPicture();
+    ASSERT_TRUE(before);
+    game->type({"F12", "F12"}, 0ms); // in one second: two files still
+    const auto shots = files(home / "Bilder/Korvel", 2);
+    // The message line's text, 90 to 115 pixels down, is white; the picture has none.
+    const auto message = [](Screenshot s) {
+        s.rgb.assign(s.rgb.begin() + 90 * 2400, s.rgb.begin() + 115 * 2400);
+        return s.count([](int r, int g, int b) { return r + g + b == 765; });
+    };
+    const Screenshot shown = game->screenshotWhen(5s, [&](const Screenshot& s) { return message(s) > message(*before) + 300; });
+    ASSERT_EQ(shots.size(), 2u);
+    for (const fs::directory_entry& shot : shots) {
+        std::optional<Picture> picture; // once written whole
+        for (int i = 0; i < 50 && !(picture = loadPicture(shot.path().string())); ++i) std::this_thread::sleep_for(100ms);
+        ASSERT_TRUE(picture && picture->width == 800 && picture->height == 600);
+        Screenshot saved{800, 600, {}};
+        for (size_t i = 0; i < picture->rgba.size(); i += 4) saved.rgb.insert(saved.rgb.end(), &picture->rgba[i], &picture->rgba[i + 3]);
+        EXPECT_LT(saved.differenceFrom(*before), 3.0) << "not the game's frame";
+        EXPECT_GT(message(shown), message(saved) + 300);
+    }
+
+    const auto geometry = [&] { return game->onDisplay("xdotool getwindowgeometry --shell " + game->window()); };
+    const std::string full = "X=0\nY=0\nWIDTH=1024\nHEIGHT=768\n", window = "X=100\nY=100\nWIDTH=800\nHEIGHT=600\n";
+    for (const std::string& wanted : {full, window, full}) {
+        game->type({"F11"});
+        EXPECT_NE(geometry().find(wanted), std::string::npos) << geometry();
+    }
+    quit();
+    game.emplace(dir.path(), std::vector<std::string>{}, "", home);
+    ASSERT_TRUE(game->waitForWindow());
+    std::this_thread::sleep_for(1s);
+    EXPECT_NE(geometry().find(full), std::string::npos) << geometry();
+    quit();
+
+    dir.write("other/Pictures", ""); // a file where the folder would be made
+    start({}, {}, {}, other);
+    game->type({"F12"});
+    EXPECT_NE(game->output().find("=== WARNING: " + (other / "Pictures/Korvel").string() + " cannot be made: "), std::string::npos);
+    fs::remove(other / "Pictures");
+    game->type({"F12"});
+    EXPECT_EQ(files(other / "Pictures/Korvel", 1).size(), 1u);
     quit();
 }
 
