@@ -83,7 +83,8 @@ void takeAskedScreenshot()
     const fs::path folder = pictures.empty() ? fs::path("~/Pictures/Korvel") : pictures / "Korvel";
     std::error_code error;
     if (pictures.empty() || (fs::create_directories(folder, error), error)) {
-        printWarning(folder.string(), "cannot be made: " + (pictures.empty() ? "HOME is not set" : error.message()));
+        printWarning(folder.string(), trf(N_("laesst sich nicht anlegen: %s"),
+                                          pictures.empty() ? tr(N_("HOME ist nicht gesetzt")) : error.message()));
         say(notSavedMessage, folder);
         return;
     }
@@ -91,7 +92,7 @@ void takeAskedScreenshot()
     // The frame is drawn into the back buffer and not yet shown.
     glReadBuffer(GL_BACK);
     if (file.empty() || !savePicture(file.string(), Host::current().windowWidth(), Host::current().windowHeight())) {
-        printWarning(file.empty() ? folder.string() : file.string(), "cannot be written");
+        printWarning(file.empty() ? folder.string() : file.string(), tr(N_("laesst sich nicht schreiben")));
         say(notSavedMessage, file.empty() ? folder : file);
         return;
     }

@@ -357,7 +357,7 @@ TEST_F(RealGameInput, F12SavesTheFrameAsPictureAndF11FillsTheScreenNowAndAtTheNe
     dir.write("other/Pictures", ""); // a file where the folder would be made
     start({}, {}, {}, other);
     game->type({"F12"});
-    EXPECT_NE(game->output().find("=== WARNING: " + (other / "Pictures/Korvel").string() + " cannot be made: "), std::string::npos);
+    EXPECT_NE(game->output().find("=== WARNING: " + (other / "Pictures/Korvel").string() + " laesst sich nicht anlegen: "), std::string::npos);
     fs::remove(other / "Pictures");
     game->type({"F12"});
     EXPECT_EQ(files(other / "Pictures/Korvel", 1).size(), 1u);
