@@ -173,7 +173,7 @@ bool useGamepad()
         }
     } else if (appState.startQuestionOpen) {
         if (pressed(now, PadButton::A) || pressed(now, PadButton::X)) {
-            answerStartQuestion(now.held(PadButton::A) ? '1' : '2');
+            answerStartQuestion(keyBindings.key(now.held(PadButton::A) ? Action::Answer1 : Action::Answer2));
         }
     } else if (appState.playing()) {
         // A button pressed closes the list of keys, as a key does.
