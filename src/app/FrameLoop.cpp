@@ -60,7 +60,11 @@ void renderFrame()
 {
     endOnCaughtSignal();
     useGamepad();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Depth and stencil share one buffer: cleared together they are simply
+    // filled, cleared apart the renderer keeps one half of every pixel
+    // while it writes the other, twice a frame. (The level's own stencil
+    // clear then finds nothing left to do.)
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     const bool over = appState.gameInitialised && gameManager.lastQuestFinished();
     saveWhenFinished(over);
     startOutroIfDue(over);
