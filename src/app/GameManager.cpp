@@ -286,7 +286,7 @@ void GameManager::runFrame()
     }
 
     frustum.extract();
-    cullObstacles();
+    cullOutOfView();
     if (frustum.pointInside(level.light.position)) {
         lensFlare.render(level.camera.eye(), level.camera.target, level.light.position);
     }
@@ -303,12 +303,15 @@ void GameManager::runFrame()
     drawTexts();
 }
 
-void GameManager::cullObstacles()
+void GameManager::cullOutOfView()
 {
     Vector3 corners[8];
     for (ModelNode* object : currentLevel->obstacles) {
         object->drawnCorners(corners);
         object->hidden = frustumCulling && !frustum.boxInside(corners);
+    }
+    for (ModelNode* caster : currentLevel->shadowCasters) {
+        caster->shadowHidden = frustumCulling && caster->shadowCorners(corners) && !frustum.boxInside(corners);
     }
 }
 

@@ -112,7 +112,8 @@ public:
 private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
-    void cullObstacles();
+    // Hides the obstacles and the shadows that lie out of the view just drawn.
+    void cullOutOfView();
     // The level's prompt as last given, and as shown in the language and with the keys in force.
     std::string promptGiven;
     std::string promptShown;

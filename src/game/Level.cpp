@@ -178,6 +178,9 @@ void Level::make(const ObjectRow& row)
     if ((row.flags & Obstacle) != 0 && model != nullptr) {
         obstacles.push_back(model);
     }
+    if ((row.flags & CastsShadow) != 0 && (row.flags & NoShadowCast) == 0 && model != nullptr) {
+        shadowCasters.push_back(model);
+    }
     if (row.kind == Kind::Tree) {
         trees.push_back(model);
     } else if (row.kind == Kind::Forest) {

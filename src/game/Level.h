@@ -87,6 +87,8 @@ public:
     ControlNode* controls = nullptr;
     // The avatar's collision list; also what the game manager culls.
     std::vector<ModelNode*> obstacles;
+    // Whatever casts a shadow: the game manager leaves out the shadows out of view.
+    std::vector<ModelNode*> shadowCasters;
     // Trees and forests, which the game manager lets draw from its shared
     // display lists.
     std::vector<ModelNode*> trees;

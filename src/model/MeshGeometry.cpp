@@ -94,6 +94,34 @@ void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend)
     glTexCoord2fv(&a->texCoords[2 * last]);
 }
 
+void leaveLastCorner(const Model& m, int meshes)
+{
+    const MeshArrays* a = m.arrays;
+    for (int mesh = meshes - 1; mesh >= 0; --mesh) {
+        if (a != nullptr && mesh + 1 < static_cast<int>(a->indexStart.size())) {
+            const int end = a->indexStart[mesh + 1];
+            if (end > a->indexStart[mesh]) {
+                const unsigned int last = a->indices[end - 1];
+                glNormal3fv(&a->normals[3 * last]);
+                glTexCoord2fv(&a->texCoords[2 * last]);
+                return;
+            }
+            continue;
+        }
+        if (mesh >= static_cast<int>(m.meshes.size())) {
+            continue;
+        }
+        const std::vector<int>& triangles = m.meshes[mesh].triangleIndices;
+        for (auto t = triangles.rbegin(); t != triangles.rend(); ++t) {
+            if (const Triangle* tri = m.drawableTriangle(*t)) {
+                glNormal3fv(tri->vertexNormals[2]);
+                glTexCoord2f(tri->s[2], tri->t[2]);
+                return;
+            }
+        }
+    }
+}
+
 void compileMeshLists(const Model& m, unsigned int firstList)
 {
     for (int mesh = 0; mesh < 2; ++mesh) {

@@ -29,6 +29,10 @@ void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend = n
 // and texture coordinate are left as drawMeshTriangles leaves them.
 void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
 
+// Leaves the current normal and texture coordinate as drawing meshes
+// 0 .. meshes - 1 with drawMesh would, without drawing.
+void leaveLastCorner(const Model& m, int meshes);
+
 // Compiles meshes 0 and 1 of a model, geometry only, into the lists
 // firstList and firstList + 1 (a missing mesh gives an empty list), so that
 // repeated scenery can be drawn from them with the materials of its own model.

@@ -156,8 +156,10 @@ void ModelNode::draw(Matrix4 parent)
         SceneNode::draw(parent);
     }
     // The shadow stays on the ground even when the object itself is culled.
-    if (castsShadow) {
+    if (castsShadow && !shadowHidden) {
         drawShadow();
+    } else if (castsShadow) {
+        leaveShadowState();
     }
 }
 
@@ -181,15 +183,15 @@ void ModelNode::drawModel(Model* m)
     drawGeometry(m, false);
 }
 
-void ModelNode::drawShadow()
+bool ModelNode::shadowShear(Matrix4& shear) const
 {
     if (shadowLight.x == 0.0f && shadowLight.y == 0.0f && shadowLight.z == 0.0f) {
-        return;
+        return false;
     }
     Vector3 d = Vector3::subtract(position.x, box.points[5].y, position.z, shadowLight.x,
                                   shadowLight.y, shadowLight.z);
     if (d.x == 0.0f && d.y == 0.0f && d.z == 0.0f) {
-        return; // the light sits on the top of the box: no direction to cast
+        return false; // the light sits on the top of the box: no direction to cast
     }
     d.normalize();
     const float k = d.y != 0.0f ? -shadowLight.y / d.y : 0.0f;
@@ -197,9 +199,54 @@ void ModelNode::drawShadow()
     const float length = ground.distanceTo(position.x, position.y, position.z);
 
     // Shear sideways in proportion to the height: 2.5 % of the shadow length.
-    Matrix4 shear;
     shear.m[4] = d.x * length * 0.025f;
     shear.m[6] = d.z * length * 0.025f;
+    return true;
+}
+
+bool ModelNode::shadowCorners(Vector3 (&corners)[8]) const
+{
+    Matrix4 shear;
+    if (!shadowShear(shear)) {
+        return false;
+    }
+    Matrix4 placement = Matrix4().translate(position.x, position.y, position.z).scale(scale.x, 0.0f, scale.z);
+    placement.postMultiply(shear);
+    placement = placement.rotateY(heading);
+    for (int i = 0; i < 8; ++i) {
+        const Vector3 corner((i & 1) ? drawnHigh.x : drawnLow.x, (i & 2) ? drawnHigh.y : drawnLow.y,
+                             (i & 4) ? drawnHigh.z : drawnLow.z);
+        corners[i] = placement.transformPoint(corner);
+    }
+    return true;
+}
+
+// Out of view the shadow is left out, but what its drawing leaves behind
+// stays: the pose moves on with every drawing of the model, its shadow's
+// too, and what is drawn next may rely on the material and on the current
+// normal and texture coordinate (the lens flare is lit with that normal).
+void ModelNode::leaveShadowState()
+{
+    Matrix4 shear;
+    if (!shadowShear(shear)) {
+        return; // nor would drawShadow have drawn
+    }
+    if (!drawnModel->meshes.empty()) {
+        setFlatMaterial(GL_FRONT, shadowColour);
+    }
+    leaveLastCorner(*drawnModel, useDisplayList ? 2 : static_cast<int>(drawnModel->meshes.size()));
+    glMatrixMode(GL_MODELVIEW);
+    if (animated) {
+        advanceStep();
+    }
+}
+
+void ModelNode::drawShadow()
+{
+    Matrix4 shear;
+    if (!shadowShear(shear)) {
+        return;
+    }
 
     // Blended as translucent as the colour says. The stencil lets only the
     // first fragment at each pixel through, so the layers of a flattened

@@ -53,6 +53,9 @@ public:
     // poses), placed as draw places the model. Culling tests these: the
     // collision box may be smaller than the model (eaves, a tree's crown).
     void drawnCorners(Vector3 (&corners)[8]) const;
+    // The eight corners of the box the shadow lies in, flattened onto the
+    // ground as drawShadow places it; false when the node casts none.
+    bool shadowCorners(Vector3 (&corners)[8]) const;
 
     // Turns the box about `position` by h degrees, keeping its shape.
     void rotateBox(float h);
@@ -70,6 +73,8 @@ public:
     Animation animations[animationSlots];
     BoundingBox box;
     bool castsShadow = true;
+    // The shadow lies out of view: draw leaves it out.
+    bool shadowHidden = false;
     // What the model counts as when a benchmark splits the frame (its shadow: Shadows).
     FramePass pass = FramePass::Models;
     // The model was drawn ahead of the scene: draw skips it and draws only
@@ -116,6 +121,11 @@ private:
     void measureDrawnExtent();
     // The modelview matrix that places the model: position, scale, heading.
     void loadPlacement();
+    // The shear that slants the flattened model away from the light, in
+    // proportion to height; false when there is no direction to cast.
+    bool shadowShear(Matrix4& shear) const;
+    // Leaves GL and the pose as drawShadow would, without drawing.
+    void leaveShadowState();
     // Chooses the poses of this frame; returns the blend factor.
     float prepareBlend(Model* m);
     void advanceStep();

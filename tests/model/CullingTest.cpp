@@ -21,14 +21,15 @@ bool glShowsAnyOf(ModelNode& node)
 
 } // namespace
 
-// Looking round from the middle of every level, culling hides objects, but
-// none that GL would show. (The collision boxes are smaller than eaves and
-// crowns, so they cannot be what is tested.)
-TEST(CullingTest, NoCulledObjectWouldBeSeen)
+// Looking round from the middle of every level, culling hides objects and
+// shadows, but none that GL would show. (The collision boxes are smaller
+// than eaves and crowns, so they cannot be what is tested.)
+TEST(CullingTest, NoCulledObjectOrShadowWouldBeSeen)
 {
     GameDriver driver(KORVEL_RUN_DIR);
     GameManager& game = driver.game();
     int culled = 0;
+    int culledShadows = 0;
     for (int number = 1; number <= 6; ++number) {
         game.currentLevel->nextLevel = number;
         driver.frames(1);
@@ -40,13 +41,24 @@ TEST(CullingTest, NoCulledObjectWouldBeSeen)
             camera.apply();
             driver.frames(2);
             camera.apply();
+            for (ModelNode* caster : game.currentLevel->shadowCasters) {
+                if (caster->shadowHidden) {
+                    ++culledShadows;
+                    const bool hidden = caster->hidden;
+                    caster->hidden = true; // the shadow alone
+                    caster->shadowHidden = false;
+                    EXPECT_FALSE(glShowsAnyOf(*caster)) << "level " << number << " shadow of " << caster->getName();
+                    caster->hidden = hidden;
+                    caster->shadowHidden = true;
+                }
+            }
             for (ModelNode* object : game.currentLevel->obstacles) {
                 if (!object->hidden) {
                     continue;
                 }
                 ++culled;
                 const bool casts = object->castsShadow;
-                object->castsShadow = false; // a culled object's shadow is drawn anyway
+                object->castsShadow = false; // its shadow is looked at on its own above
                 object->hidden = false;
                 EXPECT_FALSE(glShowsAnyOf(*object)) << "level " << number << " " << object->getName() << " step " << step;
                 object->castsShadow = casts;
@@ -55,4 +67,5 @@ TEST(CullingTest, NoCulledObjectWouldBeSeen)
         }
     }
     EXPECT_GT(culled, 100);
+    EXPECT_GT(culledShadows, 100);
 }

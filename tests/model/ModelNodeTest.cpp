@@ -10,6 +10,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <tuple>
 
 namespace {
@@ -104,6 +106,41 @@ TEST(ModelNodeTest, AModelIsDrawnLitAndTexturedAndAHiddenOneOnlyAsItsShadow)
         EXPECT_NEAR(GlTestWindow::pixel(400, 300)[0], expected, 2) << hidden << shadow;
     }
     EXPECT_EQ(child.step, 1.0f) << "drawn once, while its parent was shown";
+    glDisable(GL_LIGHTING);
+}
+
+// Left out of view, a shadow leaves what its drawing would: the pose moved
+// on (else the walk slows down), the shadow's material and the last
+// corner's normal and texture coordinate (the lens flare is lit with them).
+TEST(ModelNodeTest, AShadowLeftOutOfViewLeavesWhatItsDrawingWould)
+{
+    ScratchDir dir;
+    dir.write("data/deckel.ms3d", Ms3dBuilder::square(5, 5, 0).bytes());
+    viewFromAbove(0.5f);
+    ModelNode walker;
+    walker.animated = true;
+    ASSERT_TRUE(walker.load("data/deckel.ms3d"));
+    walker.animations[0].stepsPerKeyframe = 10;
+    walker.shadowLight.set(0.5f, 100, 0);
+    walker.hidden = true; // the shadow alone
+    using Left = std::array<float, 11>; // steps, normal, texture coordinate, emission
+    Left left[2];
+    for (const bool outOfView : {false, true}) {
+        const float other[4] = {0.6f, 0.3f, 0.8f, 1.0f};
+        glNormal3fv(other);
+        glTexCoord2fv(other);
+        glMaterialfv(GL_FRONT, GL_EMISSION, other);
+        walker.shadowHidden = outOfView;
+        const float before = walker.step;
+        walker.draw(Matrix4());
+        Left& l = left[outOfView];
+        l[0] = walker.step - before;
+        glGetFloatv(GL_CURRENT_NORMAL, &l[1]);
+        glGetFloatv(GL_CURRENT_TEXTURE_COORDS, &l[4]); // 4 floats, the last overwritten below
+        glGetMaterialfv(GL_FRONT, GL_EMISSION, &l[7]);
+    }
+    EXPECT_EQ(left[0], left[1]);
+    EXPECT_NE(left[1][1], 0.6f) << "the test's normal was not left as it was";
     glDisable(GL_LIGHTING);
 }
 
