@@ -266,6 +266,7 @@ void GameManager::runFrame()
     Level& level = *currentLevel;
     level.avatar.frameRate = framesPerSecond;
     level.fps = framesPerSecond;
+    level.cullsSurfaces = frustumCulling;
     level.frame();
     controlNode->sendHeldCommands();
     // Rewritten only when the prompt or the keys change, not every frame.
@@ -305,13 +306,13 @@ void GameManager::runFrame()
 
 void GameManager::cullOutOfView()
 {
-    Vector3 corners[8];
     for (ModelNode* object : currentLevel->obstacles) {
-        object->drawnCorners(corners);
-        object->hidden = frustumCulling && !frustum.boxInside(corners);
+        object->hidden = frustumCulling && !frustum.boxInside(object->placement(), object->drawnLow, object->drawnHigh);
     }
     for (ModelNode* caster : currentLevel->shadowCasters) {
-        caster->shadowHidden = frustumCulling && caster->shadowCorners(corners) && !frustum.boxInside(corners);
+        Matrix4 shadow;
+        caster->shadowHidden = frustumCulling && caster->shadowPlacement(shadow) &&
+                               !frustum.boxInside(shadow, caster->drawnLow, caster->drawnHigh);
     }
 }
 

@@ -400,6 +400,10 @@ void Level::frame()
 
 void Level::drawScene()
 {
+    viewFrustum.extract();
+    for (ModelNode* surface : {&ground, &hill}) {
+        surface->view = cullsSurfaces ? &viewFrustum : nullptr;
+    }
     // A fresh stencil: every pixel may take one shadow in this picture.
     glClear(GL_STENCIL_BUFFER_BIT);
     drawOpaqueAhead();

@@ -7,6 +7,7 @@
 #include "game/LevelTable.h"
 #include "game/TextStyle.h"
 #include "model/Camera.h"
+#include "model/Frustum.h"
 #include "model/LightNode.h"
 #include "model/ModelNode.h"
 #include "scene/SceneNode.h"
@@ -85,6 +86,9 @@ public:
     std::string prompt;
     // The game manager's input node, set at each switch to this level.
     ControlNode* controls = nullptr;
+    // Off, the ground and the hills are drawn whole; on, without their
+    // pieces out of view (the game manager's view-frustum culling).
+    bool cullsSurfaces = true;
     // The avatar's collision list; also what the game manager culls.
     std::vector<ModelNode*> obstacles;
     // Whatever casts a shadow: the game manager leaves out the shadows out of view.
@@ -169,6 +173,8 @@ private:
     std::vector<PacedAnimation> paced;
     // What set-up does for the script: find its handles, give its quests.
     std::vector<std::function<void()>> scriptSteps;
+    // What the camera sees in this frame.
+    Frustum viewFrustum;
     // The ground and the hill in scene order, drawn before the scene.
     std::vector<ModelNode*> surfacesAhead;
     // The models drawn before them, in the scene's order.

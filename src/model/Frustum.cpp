@@ -60,3 +60,13 @@ bool Frustum::boxInside(const Vector3 points[8]) const
     }
     return true;
 }
+
+bool Frustum::boxInside(const Matrix4& placement, const Vector3& low, const Vector3& high) const
+{
+    Vector3 points[8];
+    for (int i = 0; i < 8; ++i) {
+        points[i] = placement.transformPoint(
+            Vector3((i & 1) ? high.x : low.x, (i & 2) ? high.y : low.y, (i & 4) ? high.z : low.z));
+    }
+    return boxInside(points);
+}

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "scene/Matrix4.h"
 #include "scene/Vector3.h"
 
 // The six planes of the current view, in world coordinates (the view lives
@@ -16,6 +17,8 @@ public:
     // False only when all eight points lie outside one and the same plane,
     // so that nothing on screen is ever taken for hidden.
     bool boxInside(const Vector3 points[8]) const;
+    // The same for the box from `low` to `high` as `placement` puts it.
+    bool boxInside(const Matrix4& placement, const Vector3& low, const Vector3& high) const;
 
     float planes[6][4] = {};
 };

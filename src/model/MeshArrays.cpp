@@ -9,6 +9,7 @@
 #include <map>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -119,6 +120,63 @@ bool enclosesVolume(const MeshArrays& a)
     return volume > 0.0 && std::ranges::all_of(edges, [](const auto& edge) { return edge.second == 0; });
 }
 
+// Cuts every mesh of at least 512 triangles into the cells of an 8 x 8
+// grid over its corners' ground plan, by where each triangle's middle lies.
+void cutIntoPieces(MeshArrays& a)
+{
+    constexpr int minTriangles = 512;
+    constexpr int grid = 8;
+    const int meshes = static_cast<int>(a.indexStart.size()) - 1;
+    for (int mesh = 0; mesh < meshes; ++mesh) {
+        a.pieceStart.push_back(static_cast<int>(a.pieces.size()));
+        const int first = a.indexStart[mesh];
+        const int end = a.indexStart[mesh + 1];
+        if ((end - first) / 3 < minTriangles) {
+            continue;
+        }
+        const auto at = [&](int index, int axis) { return a.positions[3 * a.indices[index] + axis]; };
+        float low[2] = {at(first, 0), at(first, 2)};
+        float high[2] = {low[0], low[1]};
+        for (int i = first; i < end; ++i) {
+            for (int k = 0; k < 2; ++k) {
+                low[k] = std::min(low[k], at(i, 2 * k));
+                high[k] = std::max(high[k], at(i, 2 * k));
+            }
+        }
+        std::vector<std::vector<unsigned int>> cells(grid * grid);
+        for (int i = first; i + 2 < end; i += 3) {
+            int cell[2];
+            for (int k = 0; k < 2; ++k) {
+                const float middle = (at(i, 2 * k) + at(i + 1, 2 * k) + at(i + 2, 2 * k)) / 3.0f;
+                const float span = high[k] - low[k];
+                const int c = span > 0.0f ? static_cast<int>((middle - low[k]) / span * grid) : 0;
+                cell[k] = std::clamp(c, 0, grid - 1);
+            }
+            auto& indices = cells[static_cast<std::size_t>(cell[0] * grid + cell[1])];
+            indices.insert(indices.end(), a.indices.begin() + i, a.indices.begin() + i + 3);
+        }
+        for (const auto& indices : cells) {
+            if (indices.empty()) {
+                continue;
+            }
+            MeshPiece piece;
+            piece.firstIndex = static_cast<int>(a.pieceIndices.size());
+            piece.indexCount = static_cast<int>(indices.size());
+            const float* p = &a.positions[3 * indices.front()];
+            piece.low.set(p[0], p[1], p[2]);
+            piece.high = piece.low;
+            for (const unsigned int corner : indices) {
+                p = &a.positions[3 * corner];
+                piece.low.set(std::min(piece.low.x, p[0]), std::min(piece.low.y, p[1]), std::min(piece.low.z, p[2]));
+                piece.high.set(std::max(piece.high.x, p[0]), std::max(piece.high.y, p[1]), std::max(piece.high.z, p[2]));
+            }
+            a.pieceIndices.insert(a.pieceIndices.end(), indices.begin(), indices.end());
+            a.pieces.push_back(piece);
+        }
+    }
+    a.pieceStart.push_back(static_cast<int>(a.pieces.size()));
+}
+
 // Every geometry ever laid out, by its key; models keep pointers into it.
 std::unordered_map<std::uint64_t, MeshArrays> laidOut;
 
@@ -134,5 +192,6 @@ const MeshArrays& meshArraysFor(const Model& m)
     MeshArrays& a = laidOut[key];
     layOut(m, a);
     a.closed = enclosesVolume(a);
+    cutIntoPieces(a);
     return a;
 }

@@ -4,8 +4,18 @@
 #pragma once
 
 #include "model/Model.h"
+#include "scene/Vector3.h"
 
 #include <vector>
+
+// The triangles of a large mesh that lie in one cell of a grid over its
+// ground plan, with the box of their corners.
+struct MeshPiece {
+    int firstIndex = 0; // into MeshArrays::pieceIndices
+    int indexCount = 0;
+    Vector3 low;
+    Vector3 high;
+};
 
 // A model's triangles as OpenGL 1.1 vertex arrays. Within a mesh, corners
 // that agree in vertex, normal and texture coordinate are stored once and
@@ -25,6 +35,12 @@ struct MeshArrays {
     // outside: every edge meets its reverse as often as itself. From outside,
     // such a model's back faces always lie behind its front faces.
     bool closed = false;
+    // Meshes of many triangles (the ground, the hills) also in pieces, each
+    // piece's triangles in the mesh's order, so that a view can leave out
+    // those it cannot see: mesh i has pieces pieceStart[i] .. pieceStart[i + 1] - 1.
+    std::vector<unsigned int> pieceIndices;
+    std::vector<MeshPiece> pieces;
+    std::vector<int> pieceStart;
 
     int corners() const { return static_cast<int>(vertexOf.size()); }
 };

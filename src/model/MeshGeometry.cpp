@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend)
 {
     glBegin(GL_TRIANGLES);
@@ -57,9 +59,22 @@ void blendCorners(const MeshArrays& a, int mesh, const PoseBlend& blend)
     blend.out->set(last[0], last[1], last[2]);
 }
 
+// The indices of the mesh's pieces that the view may show, in `shown`.
+void collectShownPieces(const MeshArrays& a, int mesh, const MeshView& view, std::vector<unsigned int>& shown)
+{
+    shown.clear();
+    for (int p = a.pieceStart[mesh]; p < a.pieceStart[mesh + 1]; ++p) {
+        const MeshPiece& piece = a.pieces[p];
+        if (view.frustum->boxInside(view.placement, piece.low, piece.high)) {
+            const auto from = a.pieceIndices.begin() + piece.firstIndex;
+            shown.insert(shown.end(), from, from + piece.indexCount);
+        }
+    }
+}
+
 } // namespace
 
-void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend)
+void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend, const MeshView* view)
 {
     const MeshArrays* a = m.arrays;
     if (a == nullptr || meshIndex < 0 || meshIndex + 1 >= static_cast<int>(a->indexStart.size()) ||
@@ -83,7 +98,18 @@ void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend)
     glVertexPointer(3, GL_FLOAT, 0, positions);
     glNormalPointer(GL_FLOAT, 0, a->normals.data());
     glTexCoordPointer(2, GL_FLOAT, 0, a->texCoords.data());
-    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, a->indices.data() + first);
+    const bool inPieces = view != nullptr && blend == nullptr && meshIndex + 1 < static_cast<int>(a->pieceStart.size()) &&
+                          a->pieceStart[meshIndex] < a->pieceStart[meshIndex + 1];
+    if (inPieces) {
+        // Kept from frame to frame: it stops growing with the largest view.
+        static std::vector<unsigned int> shown;
+        collectShownPieces(*a, meshIndex, *view, shown);
+        if (!shown.empty()) {
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(shown.size()), GL_UNSIGNED_INT, shown.data());
+        }
+    } else {
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, a->indices.data() + first);
+    }
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);

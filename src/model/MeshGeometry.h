@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "model/Frustum.h"
 #include "model/Model.h"
+#include "scene/Matrix4.h"
 #include "scene/Vector3.h"
 
 // Where the vertices of an animated model come from: the two poses being
@@ -23,11 +25,19 @@ struct PoseBlend {
 // with an index outside the model is skipped.
 void drawMeshTriangles(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
 
+// What the view shows of a model that `placement` puts into the world.
+struct MeshView {
+    const Frustum* frustum = nullptr;
+    Matrix4 placement;
+};
+
 // The same triangles as drawMeshTriangles, in one call from vertex arrays
 // when the model has them (m.arrays); a blend (given `corners`, 3 floats
-// per stored corner) is blended into `corners` first. The current normal
-// and texture coordinate are left as drawMeshTriangles leaves them.
-void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend = nullptr);
+// per stored corner) is blended into `corners` first. With a view, the
+// pieces of an unblended large mesh that lie wholly out of it are left out
+// (they would not reach a pixel). The current normal and texture coordinate
+// are left as drawMeshTriangles leaves them.
+void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend = nullptr, const MeshView* view = nullptr);
 
 // Leaves the current normal and texture coordinate as drawing meshes
 // 0 .. meshes - 1 with drawMesh would, without drawing.

@@ -105,17 +105,9 @@ void ModelNode::measureDrawnExtent()
     }
 }
 
-void ModelNode::drawnCorners(Vector3 (&corners)[8]) const
+Matrix4 ModelNode::placement() const
 {
-    const Matrix4 placement = Matrix4()
-                                  .translate(position.x, position.y, position.z)
-                                  .scale(scale.x, scale.y, scale.z)
-                                  .rotateY(heading);
-    for (int i = 0; i < 8; ++i) {
-        const Vector3 corner((i & 1) ? drawnHigh.x : drawnLow.x, (i & 2) ? drawnHigh.y : drawnLow.y,
-                             (i & 4) ? drawnHigh.z : drawnLow.z);
-        corners[i] = placement.transformPoint(corner);
-    }
+    return Matrix4().translate(position.x, position.y, position.z).scale(scale.x, scale.y, scale.z).rotateY(heading);
 }
 
 void ModelNode::rotateBox(float h)
@@ -204,20 +196,15 @@ bool ModelNode::shadowShear(Matrix4& shear) const
     return true;
 }
 
-bool ModelNode::shadowCorners(Vector3 (&corners)[8]) const
+bool ModelNode::shadowPlacement(Matrix4& placement) const
 {
     Matrix4 shear;
     if (!shadowShear(shear)) {
         return false;
     }
-    Matrix4 placement = Matrix4().translate(position.x, position.y, position.z).scale(scale.x, 0.0f, scale.z);
+    placement = Matrix4().translate(position.x, position.y, position.z).scale(scale.x, 0.0f, scale.z);
     placement.postMultiply(shear);
     placement = placement.rotateY(heading);
-    for (int i = 0; i < 8; ++i) {
-        const Vector3 corner((i & 1) ? drawnHigh.x : drawnLow.x, (i & 2) ? drawnHigh.y : drawnLow.y,
-                             (i & 4) ? drawnHigh.z : drawnLow.z);
-        corners[i] = placement.transformPoint(corner);
-    }
     return true;
 }
 
@@ -326,6 +313,11 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
     if (cull) {
         glEnable(GL_CULL_FACE);
     }
+    MeshView shownBy;
+    if (view != nullptr && !shadow) {
+        shownBy.frustum = view;
+        shownBy.placement = placement();
+    }
     PoseBlend blend;
     const PoseBlend* poses = nullptr;
     if (animated) {
@@ -351,7 +343,7 @@ void ModelNode::drawGeometry(Model* m, bool shadow)
     } else {
         for (int mesh = 0; mesh < static_cast<int>(m->meshes.size()); ++mesh) {
             applyMaterial(*m, mesh, shadow);
-            drawMesh(*m, mesh, poses);
+            drawMesh(*m, mesh, poses, shownBy.frustum != nullptr ? &shownBy : nullptr);
         }
     }
 

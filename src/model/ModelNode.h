@@ -4,6 +4,7 @@
 
 #include "model/Animation.h"
 #include "model/BoundingBox.h"
+#include "model/Frustum.h"
 #include "model/Model.h"
 #include "scene/FramePass.h"
 #include "scene/SceneNode.h"
@@ -49,13 +50,13 @@ public:
     // however many triangles or shadows overlap there.
     void drawShadow();
 
-    // The eight corners of everything the node draws (its model and its
-    // poses), placed as draw places the model. Culling tests these: the
-    // collision box may be smaller than the model (eaves, a tree's crown).
-    void drawnCorners(Vector3 (&corners)[8]) const;
-    // The eight corners of the box the shadow lies in, flattened onto the
-    // ground as drawShadow places it; false when the node casts none.
-    bool shadowCorners(Vector3 (&corners)[8]) const;
+    // Where draw puts the model: position, scale, heading. Culling places
+    // drawnLow .. drawnHigh with it: the collision box may be smaller than
+    // the model (eaves, a tree's crown).
+    Matrix4 placement() const;
+    // The same for the shadow, flattened onto the ground as drawShadow
+    // places it; false when the node casts none.
+    bool shadowPlacement(Matrix4& placement) const;
 
     // Turns the box about `position` by h degrees, keeping its shape.
     void rotateBox(float h);
@@ -75,6 +76,11 @@ public:
     bool castsShadow = true;
     // The shadow lies out of view: draw leaves it out.
     bool shadowHidden = false;
+    // Set, the pieces of the model's large meshes out of this view are left
+    // out and the rest drawn piece by piece: for surfaces whose triangles
+    // never cover each other at one depth, where order does not matter (the
+    // ground, the hills).
+    const Frustum* view = nullptr;
     // What the model counts as when a benchmark splits the frame (its shadow: Shadows).
     FramePass pass = FramePass::Models;
     // The model was drawn ahead of the scene: draw skips it and draws only

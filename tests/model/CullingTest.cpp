@@ -3,26 +3,50 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
 
 // Whether GL itself, projecting and clipping by the matrices in use, keeps
 // anything of what `node` draws: read back through GL feedback.
-bool glShowsAnyOf(ModelNode& node)
+std::vector<float> whatGlShows(const std::function<void()>& draw)
 {
-    static std::vector<float> feedback(1 << 21);
+    std::vector<float> feedback(1 << 21);
     glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D, feedback.data());
     glRenderMode(GL_FEEDBACK);
-    node.draw(Matrix4());
-    return glRenderMode(GL_RENDER) != 0;
+    draw();
+    feedback.resize(static_cast<std::size_t>(std::max(glRenderMode(GL_RENDER), 0)));
+    return feedback;
+}
+
+// The polygons GL keeps of what `draw` draws, in window coordinates, sorted.
+std::vector<std::vector<float>> polygonsGlShows(const std::function<void()>& draw)
+{
+    const std::vector<float> feedback = whatGlShows(draw);
+    std::vector<std::vector<float>> polygons;
+    for (std::size_t i = 0; i + 1 < feedback.size();) {
+        EXPECT_EQ(feedback[i], GL_POLYGON_TOKEN);
+        const std::size_t floats = 3 * static_cast<std::size_t>(feedback[i + 1]);
+        polygons.emplace_back(feedback.begin() + static_cast<long>(i + 2), feedback.begin() + static_cast<long>(i + 2 + floats));
+        i += 2 + floats;
+    }
+    std::ranges::sort(polygons);
+    return polygons;
+}
+
+bool glShowsAnyOf(ModelNode& node)
+{
+    return !whatGlShows([&] { node.draw(Matrix4()); }).empty();
 }
 
 } // namespace
 
-// Looking round from the middle of every level, culling hides objects and
-// shadows, but none that GL would show. (The collision boxes are smaller
+// Looking round from the middle of every level, culling hides objects,
+// shadows and pieces of the ground and the hills, but none that GL would show. (The collision boxes are smaller
 // than eaves and crowns, so they cannot be what is tested.)
 TEST(CullingTest, NoCulledObjectOrShadowWouldBeSeen)
 {
@@ -41,6 +65,13 @@ TEST(CullingTest, NoCulledObjectOrShadowWouldBeSeen)
             camera.apply();
             driver.frames(2);
             camera.apply();
+            for (ModelNode* surface : {&game.currentLevel->ground, &game.currentLevel->hill}) {
+                const auto culled = polygonsGlShows([&] { surface->drawAhead(); });
+                const Frustum* view = std::exchange(surface->view, nullptr);
+                EXPECT_FALSE(culled.empty());
+                EXPECT_EQ(culled, polygonsGlShows([&] { surface->drawAhead(); })) << "level " << number << " step " << step;
+                surface->view = view;
+            }
             for (ModelNode* caster : game.currentLevel->shadowCasters) {
                 if (caster->shadowHidden) {
                     ++culledShadows;
