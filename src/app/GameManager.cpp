@@ -266,7 +266,7 @@ void GameManager::runFrame()
     Level& level = *currentLevel;
     level.avatar.frameRate = framesPerSecond;
     level.fps = framesPerSecond;
-    level.cullsSurfaces = frustumCulling;
+    level.cullsOutOfView = frustumCulling;
     level.frame();
     controlNode->sendHeldCommands();
     // Rewritten only when the prompt or the keys change, not every frame.
@@ -287,7 +287,7 @@ void GameManager::runFrame()
     }
 
     frustum.extract();
-    cullOutOfView();
+    cullObstacles();
     if (frustum.pointInside(level.light.position)) {
         lensFlare.render(level.camera.eye(), level.camera.target, level.light.position);
     }
@@ -304,15 +304,10 @@ void GameManager::runFrame()
     drawTexts();
 }
 
-void GameManager::cullOutOfView()
+void GameManager::cullObstacles()
 {
     for (ModelNode* object : currentLevel->obstacles) {
         object->hidden = frustumCulling && !frustum.boxInside(object->placement(), object->drawnLow, object->drawnHigh);
-    }
-    for (ModelNode* caster : currentLevel->shadowCasters) {
-        Matrix4 shadow;
-        caster->shadowHidden = frustumCulling && caster->shadowPlacement(shadow) &&
-                               !frustum.boxInside(shadow, caster->drawnLow, caster->drawnHigh);
     }
 }
 

@@ -112,8 +112,7 @@ public:
 private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
-    // Hides the obstacles and the shadows that lie out of the view just drawn.
-    void cullOutOfView();
+    void cullObstacles();
     // The level's prompt as last given, and as shown in the language and with the keys in force.
     std::string promptGiven;
     std::string promptShown;

@@ -400,9 +400,16 @@ void Level::frame()
 
 void Level::drawScene()
 {
+    // What this frame's camera sees: the shadows and the pieces of the
+    // ground and the hills out of it are left out.
     viewFrustum.extract();
     for (ModelNode* surface : {&ground, &hill}) {
-        surface->view = cullsSurfaces ? &viewFrustum : nullptr;
+        surface->view = cullsOutOfView ? &viewFrustum : nullptr;
+    }
+    Matrix4 shadow;
+    for (ModelNode* caster : shadowCasters) {
+        caster->shadowHidden = cullsOutOfView && caster->shadowPlacement(shadow) &&
+                               !viewFrustum.boxInside(shadow, caster->drawnLow, caster->drawnHigh);
     }
     // A fresh stencil: every pixel may take one shadow in this picture.
     glClear(GL_STENCIL_BUFFER_BIT);

@@ -86,12 +86,12 @@ public:
     std::string prompt;
     // The game manager's input node, set at each switch to this level.
     ControlNode* controls = nullptr;
-    // Off, the ground and the hills are drawn whole; on, without their
-    // pieces out of view (the game manager's view-frustum culling).
-    bool cullsSurfaces = true;
+    // On, the shadows and the pieces of the ground and the hills out of
+    // view are left out (the game manager's view-frustum culling).
+    bool cullsOutOfView = true;
     // The avatar's collision list; also what the game manager culls.
     std::vector<ModelNode*> obstacles;
-    // Whatever casts a shadow: the game manager leaves out the shadows out of view.
+    // Whatever casts a shadow.
     std::vector<ModelNode*> shadowCasters;
     // Trees and forests, which the game manager lets draw from its shared
     // display lists.
