@@ -59,6 +59,13 @@ void blendCorners(const MeshArrays& a, int mesh, const PoseBlend& blend)
     blend.out->set(last[0], last[1], last[2]);
 }
 
+// Makes a stored corner's normal and texture coordinate the current ones.
+void makeCurrent(const MeshArrays& a, unsigned int corner)
+{
+    glNormal3fv(&a.normals[3 * corner]);
+    glTexCoord2fv(&a.texCoords[2 * corner]);
+}
+
 // The indices of the mesh's pieces that the view may show, in `shown`.
 void collectShownPieces(const MeshArrays& a, int mesh, const MeshView& view, std::vector<unsigned int>& shown)
 {
@@ -115,9 +122,7 @@ void drawMesh(const Model& m, int meshIndex, const PoseBlend* blend, const MeshV
     glDisableClientState(GL_VERTEX_ARRAY);
     // Drawn corner by corner, the last corner's normal and texture
     // coordinate would be current now; later drawing may rely on them.
-    const unsigned int last = a->indices[first + count - 1];
-    glNormal3fv(&a->normals[3 * last]);
-    glTexCoord2fv(&a->texCoords[2 * last]);
+    makeCurrent(*a, a->indices[first + count - 1]);
 }
 
 void leaveLastCorner(const Model& m, int meshes)
@@ -127,9 +132,7 @@ void leaveLastCorner(const Model& m, int meshes)
         if (a != nullptr && mesh + 1 < static_cast<int>(a->indexStart.size())) {
             const int end = a->indexStart[mesh + 1];
             if (end > a->indexStart[mesh]) {
-                const unsigned int last = a->indices[end - 1];
-                glNormal3fv(&a->normals[3 * last]);
-                glTexCoord2fv(&a->texCoords[2 * last]);
+                makeCurrent(*a, a->indices[end - 1]);
                 return;
             }
             continue;
