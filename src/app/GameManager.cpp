@@ -287,7 +287,6 @@ void GameManager::runFrame()
     }
 
     frustum.extract();
-    cullObstacles();
     if (frustum.pointInside(level.light.position)) {
         lensFlare.render(level.camera.eye(), level.camera.target, level.light.position);
     }
@@ -302,13 +301,6 @@ void GameManager::runFrame()
         frameCount = 0;
     }
     drawTexts();
-}
-
-void GameManager::cullObstacles()
-{
-    for (ModelNode* object : currentLevel->obstacles) {
-        object->hidden = frustumCulling && !frustum.boxInside(object->placement(), object->drawnLow, object->drawnHigh);
-    }
 }
 
 void GameManager::drawTexts()

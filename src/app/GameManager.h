@@ -112,7 +112,6 @@ public:
 private:
     // Detaches the current level and attaches `next`.
     void enter(Level* next);
-    void cullObstacles();
     // The level's prompt as last given, and as shown in the language and with the keys in force.
     std::string promptGiven;
     std::string promptShown;

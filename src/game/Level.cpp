@@ -400,9 +400,14 @@ void Level::frame()
 
 void Level::drawScene()
 {
-    // What this frame's camera sees: the shadows and the pieces of the
-    // ground and the hills out of it are left out.
+    // What this frame's camera sees: the objects, the shadows and the pieces
+    // of the ground and the hills out of it are left out. Judged by this
+    // frame's own view, an object turning into view is drawn at once.
     viewFrustum.extract();
+    for (ModelNode* object : obstacles) {
+        object->outOfView =
+            cullsOutOfView && !viewFrustum.boxInside(object->placement(), object->drawnLow, object->drawnHigh);
+    }
     for (ModelNode* surface : {&ground, &hill}) {
         surface->view = cullsOutOfView ? &viewFrustum : nullptr;
     }
@@ -461,7 +466,7 @@ void Level::drawOpaqueAhead()
         glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
         for (const auto* group : {&modelsAhead, &surfacesAhead}) {
             for (ModelNode* node : *group) {
-                if (node->drawnAhead && !node->hidden) {
+                if (node->drawnAhead && !node->hidden && !node->outOfView) {
                     node->drawAhead();
                 }
             }

@@ -139,7 +139,7 @@ void ModelNode::updateBoxPoints()
 
 void ModelNode::draw(Matrix4 parent)
 {
-    if (!hidden) {
+    if (!hidden && !outOfView) {
         loadPlacement();
         if (!drawnAhead) {
             drawModel(drawnModel);

@@ -76,6 +76,9 @@ public:
     bool castsShadow = true;
     // The shadow lies out of view: draw leaves it out.
     bool shadowHidden = false;
+    // The model lies out of view: draw leaves it and its children out. Kept
+    // apart from `hidden`, which says whether it is there at all.
+    bool outOfView = false;
     // Set, the pieces of the model's large meshes out of this view are left
     // out and the rest drawn piece by piece: for surfaces whose triangles
     // never cover each other at one depth, where order does not matter (the

@@ -1,6 +1,6 @@
 // Pictures of the real game, as a player would see shadows, the order of
-// drawing and the colours go wrong. The game culls after drawing, so hidden
-// flags set before a frame hold.
+// drawing and the colours go wrong. Culling leaves the hidden flags alone,
+// so those set before a frame hold.
 #include "app/GameManager.h"
 #include "effects/ParticleSheet.h"
 #include "effects/WaterSurface.h"

@@ -3,6 +3,7 @@
 #include "app/FrameLoop.h"
 #include "app/Options.h"
 #include "app/PauseScreen.h"
+#include "scene/FramePass.h"
 
 #include <GL/freeglut.h>
 
@@ -61,6 +62,16 @@ void GameDriver::drawFrame()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawGameOrPause();
     glFinish();
+}
+
+int GameDriver::modelsDrawnInAFrame()
+{
+    static int models = 0;
+    models = 0;
+    framePassWatcher = [](FramePass pass) { models += pass == FramePass::Models ? 1 : 0; };
+    frames(1);
+    framePassWatcher = nullptr;
+    return models;
 }
 
 void GameDriver::frameAt(int ms)

@@ -28,6 +28,8 @@ public:
     void drawFrame();
     // One frame (buffers swapped) with the clock set to `ms`.
     void frameAt(int ms);
+    // One frame (buffers swapped); how many models it drew.
+    int modelsDrawnInAFrame();
 
     // The window callbacks; each draws its extra frame as in the game.
     void keyDown(unsigned char key) { onKeyDown(key, 0, 0); }
