@@ -86,10 +86,10 @@ public:
     std::string prompt;
     // The game manager's input node, set at each switch to this level.
     ControlNode* controls = nullptr;
-    // On, the shadows and the pieces of the ground and the hills out of
-    // view are left out (the game manager's view-frustum culling).
+    // On, the objects, the shadows and the pieces of the ground and the
+    // hills out of view are left out (the game manager's view-frustum culling).
     bool cullsOutOfView = true;
-    // The avatar's collision list; also what the game manager culls.
+    // The avatar's collision list; also the objects culled.
     std::vector<ModelNode*> obstacles;
     // Whatever casts a shadow.
     std::vector<ModelNode*> shadowCasters;
