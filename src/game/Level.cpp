@@ -413,8 +413,8 @@ void Level::drawScene()
     }
     Matrix4 shadow;
     for (ModelNode* caster : shadowCasters) {
-        caster->shadowHidden = cullsOutOfView && caster->shadowPlacement(shadow) &&
-                               !viewFrustum.boxInside(shadow, caster->drawnLow, caster->drawnHigh);
+        caster->shadowOutOfView = cullsOutOfView && caster->shadowPlacement(shadow) &&
+                                  !viewFrustum.boxInside(shadow, caster->drawnLow, caster->drawnHigh);
     }
     // A fresh stencil: every pixel may take one shadow in this picture.
     glClear(GL_STENCIL_BUFFER_BIT);

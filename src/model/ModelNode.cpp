@@ -148,10 +148,8 @@ void ModelNode::draw(Matrix4 parent)
         SceneNode::draw(parent);
     }
     // The shadow stays on the ground even when the object itself is culled.
-    if (castsShadow && !shadowHidden) {
-        drawShadow();
-    } else if (castsShadow) {
-        leaveShadowState();
+    if (castsShadow) {
+        shadowOutOfView ? leaveShadowState() : drawShadow();
     }
 }
 

@@ -75,7 +75,7 @@ public:
     BoundingBox box;
     bool castsShadow = true;
     // The shadow lies out of view: draw leaves it out.
-    bool shadowHidden = false;
+    bool shadowOutOfView = false;
     // The model lies out of view: draw leaves it and its children out. Kept
     // apart from `hidden`, which says whether it is there at all.
     bool outOfView = false;

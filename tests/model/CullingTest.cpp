@@ -81,14 +81,14 @@ TEST(CullingTest, NoCulledObjectOrShadowWouldBeSeen)
                 surface->view = view;
             }
             for (ModelNode* caster : game.currentLevel->shadowCasters) {
-                if (caster->shadowHidden) {
+                if (caster->shadowOutOfView) {
                     ++culledShadows;
                     const bool hidden = caster->hidden;
                     caster->hidden = true; // the shadow alone
-                    caster->shadowHidden = false;
+                    caster->shadowOutOfView = false;
                     EXPECT_FALSE(glShowsAnyOf(*caster)) << "level " << number << " shadow of " << caster->getName();
                     caster->hidden = hidden;
-                    caster->shadowHidden = true;
+                    caster->shadowOutOfView = true;
                 }
             }
             for (ModelNode* object : game.currentLevel->obstacles) {

@@ -130,7 +130,7 @@ TEST(ModelNodeTest, AShadowLeftOutOfViewLeavesWhatItsDrawingWould)
         glNormal3fv(other);
         glTexCoord2fv(other);
         glMaterialfv(GL_FRONT, GL_EMISSION, other);
-        walker.shadowHidden = outOfView;
+        walker.shadowOutOfView = outOfView;
         const float before = walker.step;
         walker.draw(Matrix4());
         Left& l = left[outOfView];
